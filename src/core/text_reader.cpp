@@ -1,0 +1,300 @@
+#include "core/text_reader.h"
+
+#include <charconv>
+#include <limits>
+
+#include "core/game_path.h"
+#include "core/scenario_error.h"
+
+namespace sced {
+
+namespace {
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsIdentifierStart(char c) {
+    auto u = static_cast<unsigned char>(c);
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || u >= 0xC0;
+}
+bool IsIdentifierChar(char c) { return IsIdentifierStart(c) || IsDigit(c); }
+bool IsLetter(char c) {
+    auto u = static_cast<unsigned char>(c);
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || u >= 0xC0;
+}
+
+constexpr std::size_t kMaxWordLength = 255;
+constexpr std::size_t kStringBufferSize = 0x40000;
+
+}  // namespace
+
+void TextReader::Open(const std::filesystem::path& path) {
+    position_.reset();
+    auto bytes = ReadWholeFile(path);
+    if (!bytes) {
+        text_.clear();
+        error_ = 1;
+        return;
+    }
+    OpenText(*bytes);
+}
+
+void TextReader::OpenText(std::string_view bytes) {
+    text_.assign(bytes.substr(0, bytes.find('\0')));
+    error_ = 0;
+    position_.reset();
+}
+
+void TextReader::Close() {
+    text_.clear();
+    text_.shrink_to_fit();
+    position_.reset();
+}
+
+std::size_t TextReader::LineEnd(std::size_t from) const {
+    std::size_t end = text_.find_first_of("\r\n", from);
+    return end == std::string::npos ? text_.size() : end;
+}
+
+std::size_t TextReader::SkipLineBreaks(std::size_t from) const {
+    while (from < text_.size() && IsLineBreak(text_[from])) ++from;
+    return from;
+}
+
+int TextReader::FindSection(std::string_view keyword) {
+    std::size_t found = text_.find(keyword);
+    if (found == std::string::npos) {
+        error_ = 1;
+        return 1;
+    }
+    std::size_t lineEnd = LineEnd(found);
+    if (lineEnd - found > kMaxLineLength) {
+        error_ = 1;
+        return kTooLong;
+    }
+    position_ = SkipLineBreaks(lineEnd);
+    return 0;
+}
+
+std::optional<TextReader::Block> TextReader::FindBlock(std::string_view keyword) {
+    std::size_t found = text_.find(keyword);
+    if (found == std::string::npos) {
+        error_ = 3;
+        return std::nullopt;
+    }
+    std::size_t lineEnd = LineEnd(found);
+    if (lineEnd - found > kMaxLineLength) {
+        error_ = 3;
+        return std::nullopt;
+    }
+    Block block;
+    block.begin = SkipLineBreaks(lineEnd);
+    std::size_t end = text_.find("#END", block.begin);
+    if (end == std::string::npos) {
+        error_ = 5;
+        return std::nullopt;
+    }
+    block.end = end;
+    return block;
+}
+
+int TextReader::ReadLine(std::string& line) {
+    if (!position_) return kTooLong;
+    for (;;) {
+        std::size_t at = *position_;
+        if (at >= text_.size()) {
+            line.clear();
+            return kEnd;
+        }
+        std::size_t lineEnd = LineEnd(at);
+        if (lineEnd - at > kMaxLineLength) return kTooLong;
+        std::string_view current(text_.data() + at, lineEnd - at);
+        if (current.starts_with("#END")) {
+            line.clear();
+            return kEnd;
+        }
+        position_ = SkipLineBreaks(lineEnd);
+        if (current.empty()) continue;
+        if (current.front() == '#') {
+            line.assign(current.substr(1));
+            return kHeader;
+        }
+        line.assign(current);
+        return kText;
+    }
+}
+
+std::string TextReader::ValueAfter(std::string_view key) {
+    std::size_t found = text_.find(key);
+    if (found == std::string::npos) {
+        error_ = 1;
+        return {};
+    }
+    std::size_t lineEnd = LineEnd(found);
+    if (lineEnd - found > kMaxLineLength) {
+        error_ = kTooLong;
+        return {};
+    }
+    std::size_t next = SkipLineBreaks(lineEnd);
+    std::size_t nextEnd = LineEnd(next);
+    if (nextEnd - next > kMaxLineLength) {
+        error_ = kTooLong;
+        return {};
+    }
+    return text_.substr(next, nextEnd - next);
+}
+
+std::size_t SkipBlanks(std::string_view rest) {
+    std::size_t i = 0;
+    for (;;) {
+        while (i < rest.size() && (rest[i] == ' ' || rest[i] == '\t')) ++i;
+        if (i >= rest.size()) return i;
+        if (IsLineBreak(rest[i])) {
+            ++i;
+        } else if (rest[i] == '%') {
+            while (i < rest.size() && !IsLineBreak(rest[i])) ++i;
+            if (i < rest.size()) ++i;
+        } else {
+            return i;
+        }
+    }
+}
+
+std::size_t SkipSeparator(std::string_view rest) {
+    std::size_t i = SkipBlanks(rest);
+    if (i < rest.size() && rest[i] == ',') ++i;
+    return i + SkipBlanks(rest.substr(i));
+}
+
+std::size_t ReadIdentifier(std::string_view rest, std::string& out) {
+    out.clear();
+    if (rest.empty() || !IsIdentifierStart(rest[0])) return 0;
+    std::size_t i = 1;
+    while (i < rest.size() && IsIdentifierChar(rest[i])) ++i;
+    if (i + 3 < rest.size() && rest[i] == '(' && IsLetter(rest[i + 1]) && IsLetter(rest[i + 2]) &&
+        rest[i + 3] == ')')
+        i += 4;
+    out.assign(rest.substr(0, i));
+    return i;
+}
+
+std::size_t ReadIntegerToken(std::string_view rest, std::string& out) {
+    out.clear();
+    std::size_t i = 0;
+    if (i < rest.size() && rest[i] == '-') ++i;
+    if (i >= rest.size() || !IsDigit(rest[i])) return 0;
+    while (i < rest.size() && IsDigit(rest[i])) ++i;
+    out.assign(rest.substr(0, i));
+    return i;
+}
+
+std::optional<std::int32_t> ScanInteger(std::string_view text) {
+    std::size_t i = 0;
+    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (i < text.size() && isSpace(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::size_t digits = i;
+    while (digits < text.size() && IsDigit(text[digits])) ++digits;
+    if (digits == i) return std::nullopt;
+    long long value = 0;
+    auto [end, ec] = std::from_chars(text.data() + i, text.data() + digits, value);
+    (void)end;
+    constexpr long long kMax = std::numeric_limits<std::int32_t>::max();
+    if (ec == std::errc::result_out_of_range || value > kMax + 1) value = kMax + 1;
+    if (negative) value = -value;
+    if (value > kMax) value = kMax;
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t ParseInteger(std::string_view text) { return ScanInteger(text).value_or(0); }
+
+std::size_t ReadArgText(std::string_view rest, std::string& out) {
+    bool open = false;
+    std::size_t i = 0;
+    while (i < rest.size() && i < kMaxLineLength) {
+        char c = rest[i];
+        if (c == ',') break;
+        if (c == ')') {
+            if (!open) break;
+            open = false;
+        } else if (c == '(') {
+            open = true;
+        }
+        ++i;
+    }
+    std::size_t kept = i;
+    while (kept > 0 && rest[kept - 1] == ' ') --kept;
+    out.assign(rest.substr(0, kept));
+    return i;
+}
+
+std::size_t ReadWord(std::string_view rest, std::string& out) {
+    int depth = 0;
+    std::size_t i = 0;
+    while (i < rest.size()) {
+        char c = rest[i];
+        if (c == ' ' || c == ',') break;
+        if (c == ')') {
+            if (depth == 0) break;
+            --depth;
+        } else if (c == '(') {
+            ++depth;
+        }
+        ++i;
+        Check(i < kStringBufferSize, "String buffer overflow");
+    }
+    out.assign(rest.substr(0, i));
+    return i;
+}
+
+std::string NextWord(std::string_view& cursor) {
+    std::size_t i = 0;
+    while (i < cursor.size() && cursor[i] == ' ') ++i;
+    std::size_t start = i;
+    while (i < cursor.size() && cursor[i] != ' ' && cursor[i] != '\t' && !IsLineBreak(cursor[i])) ++i;
+    std::string word(cursor.substr(start, std::min(i - start, kMaxWordLength)));
+    while (i < cursor.size() && cursor[i] == ' ') ++i;
+    cursor.remove_prefix(i);
+    return word;
+}
+
+std::string NextLineText(std::string_view& cursor) {
+    std::size_t i = 0;
+    while (i < cursor.size() && cursor[i] == ' ') ++i;
+    std::size_t start = i;
+    while (i < cursor.size() && !IsLineBreak(cursor[i])) ++i;
+    std::string line(cursor.substr(start, std::min(i - start, kMaxWordLength)));
+    while (i < cursor.size() && IsLineBreak(cursor[i])) ++i;
+    cursor.remove_prefix(i);
+    return line;
+}
+
+std::string StripQuotes(std::string_view text) {
+    if (!text.empty() && text.front() == '"') text.remove_prefix(1);
+    if (!text.empty() && text.back() == '"') text.remove_suffix(1);
+    return std::string(text);
+}
+
+char ToUpperChar(char c) {
+    auto u = static_cast<unsigned char>(c);
+    if ((c >= 'a' && c <= 'z') || u >= 0xE0) return static_cast<char>(u - 32);
+    return c;
+}
+
+}  // namespace sced
+
+namespace sced {
+
+std::string MissingSectionText(std::string_view file, std::string_view section) {
+    return std::string(file) + ": cannot find the " + std::string(section) + " section.";
+}
+
+std::string LongLineText(std::string_view file, std::string_view section) {
+    return std::string(file) + ": a line of the " + std::string(section) +
+           " section is longer than 1024 characters.";
+}
+
+}  // namespace sced

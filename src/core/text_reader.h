@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sced {
+
+// Line and section lengths beyond which a line-based format refuses a line.
+inline constexpr std::size_t kMaxLineLength = 1024;
+
+// A whole text file held in memory with a reading position. The text ends at
+// its first zero byte, as the game's own readers see it.
+class TextReader {
+public:
+    // Result codes of ReadLine.
+    enum LineResult : int { kEnd = 0, kHeader = 1, kText = 2, kTooLong = 4 };
+
+    // Reads the whole file; error() is 1 when it cannot be opened.
+    void Open(const std::filesystem::path& path);
+    // Takes a copy of text that is already in memory.
+    void OpenText(std::string_view bytes);
+    void Close();
+
+    // Moves the position to the line after the first occurrence of the
+    // keyword anywhere in the text; nonzero (and error 1) when it does not
+    // occur, or when the keyword's line is too long.
+    int FindSection(std::string_view keyword);
+
+    // The half-open range from the line after the keyword to the first
+    // "#END" after it, as offsets into text(). The position is not moved.
+    // Nothing (error 3 or 5) when the keyword or the "#END" is missing.
+    struct Block {
+        std::size_t begin = 0;
+        std::size_t end = 0;
+    };
+    std::optional<Block> FindBlock(std::string_view keyword);
+
+    // Returns the next line of the section; see LineResult. A line that
+    // begins with "#END" ends the section and is never consumed.
+    int ReadLine(std::string& line);
+
+    // The line after the first line that contains the key; "" (error 1)
+    // when the key does not occur.
+    std::string ValueAfter(std::string_view key);
+
+    std::string_view text() const { return text_; }
+    int error() const { return error_; }
+    bool hasPosition() const { return position_.has_value(); }
+    std::optional<std::size_t> position() const { return position_; }
+
+private:
+    std::size_t LineEnd(std::size_t from) const;
+    std::size_t SkipLineBreaks(std::size_t from) const;
+
+    std::string text_;
+    int error_ = 0;
+    std::optional<std::size_t> position_;
+};
+
+// Token functions shared by the format readers. Each takes the rest of the
+// text from the reading position; the end of the view stands for the text's
+// terminating zero.
+
+// Spaces, tabs, one line break at a time and "%" comments to the end of
+// their line; returns how many characters to skip.
+std::size_t SkipBlanks(std::string_view rest);
+// Blanks, one optional ",", blanks again; returns how many characters to skip.
+std::size_t SkipSeparator(std::string_view rest);
+// A letter, "_" or code page 1251 letter, then those or digits; a directly
+// following "(", two letters and ")" belong to it. Returns the length.
+std::size_t ReadIdentifier(std::string_view rest, std::string& out);
+// An optional "-" that a digit must follow, then digits. Returns the length.
+std::size_t ReadIntegerToken(std::string_view rest, std::string& out);
+// The decimal number at the start of the text as "%d" reads it (blanks
+// skipped, optional sign), or nothing when there is none. Saturates.
+std::optional<std::int32_t> ScanInteger(std::string_view text);
+// ScanInteger, 0 when no number can be read.
+std::int32_t ParseInteger(std::string_view text);
+// Up to the first ",", a ")" with no open "(" before it, or the end, at most
+// 1024 characters; trailing spaces cut. Returns the characters consumed.
+std::size_t ReadArgText(std::string_view rest, std::string& out);
+// Up to a space, ",", the end or a ")" that closes no "(" of the word.
+// Raises "String buffer overflow" at 262144 characters.
+std::size_t ReadWord(std::string_view rest, std::string& out);
+// The next blank-separated word of a line (at most 255 characters); the
+// cursor moves past it and the spaces after it.
+std::string NextWord(std::string_view& cursor);
+// The rest of the line after leading spaces (at most 255 characters); the
+// cursor moves past it and its line break characters.
+std::string NextLineText(std::string_view& cursor);
+// Removes one leading and then one trailing double quote.
+std::string StripQuotes(std::string_view text);
+// Upper case for Latin and code page 1251 Cyrillic letters.
+char ToUpperChar(char c);
+
+}  // namespace sced
+
+namespace sced {
+
+// Error texts of the line-based readers, naming the file and the section:
+// "Data\FuncStruct: cannot find the #CONDITION section."
+std::string MissingSectionText(std::string_view file, std::string_view section);
+// "Data\str: a line of the #STRINGS section is longer than 1024 characters."
+std::string LongLineText(std::string_view file, std::string_view section);
+
+}  // namespace sced

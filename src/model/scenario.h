@@ -1,0 +1,51 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "declarations/function_template.h"
+#include "declarations/unit_lists.h"
+#include "model/object_groups.h"
+
+namespace sced {
+
+// All state of the editor: the mission being edited, everything the game's
+// data files declare, and the editing state of the main window. There is
+// one at a time; the string table must be loaded before it is made.
+class Scenario {
+public:
+    // Reads the declarations and lists under the game folder (absolute);
+    // raises the start-up error of the first file that is missing or
+    // malformed.
+    explicit Scenario(std::filesystem::path gameFolder);
+    ~Scenario();
+    Scenario(const Scenario&) = delete;
+    Scenario& operator=(const Scenario&) = delete;
+
+    std::filesystem::path gameFolder;
+    std::string mapFolder;
+    std::string missionName;
+
+    std::string missionTitle;
+    std::string missionDescription;
+
+    bool modified = false;
+    bool parsing = false;
+
+    ObjectGroups objectGroups;
+    UnitLists lists;
+    std::vector<Template> functions;
+
+    // The mission script as last read from or written to the mission file.
+    std::optional<std::string> scriptText;
+
+    int currentTrigger = -1;
+};
+
+// The scenario that command texts are built against; null before the first
+// scenario is made and after it is destroyed.
+Scenario* CurrentScenario();
+
+}  // namespace sced

@@ -1,0 +1,59 @@
+#include "support/game_folder.h"
+
+#include <atomic>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+namespace sced::test {
+
+namespace fs = std::filesystem;
+
+fs::path DemoGame() { return fs::path(SCED_DEMO_GAME); }
+
+namespace {
+fs::path NativeRelative(std::string_view relative) {
+    std::string native(relative);
+    for (char& c : native)
+        if (c == '\\') c = '/';
+    return fs::path(native);
+}
+}  // namespace
+
+TempGameFolder::TempGameFolder(Contents contents) {
+    static std::atomic<int> counter{0};
+    std::random_device random;
+    path_ = fs::temp_directory_path() /
+            ("sced-test-" + std::to_string(random()) + "-" + std::to_string(counter++));
+    fs::create_directories(path_);
+    if (contents == kDemoCopy) fs::copy(DemoGame(), path_, fs::copy_options::recursive);
+}
+
+TempGameFolder::~TempGameFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+}
+
+fs::path TempGameFolder::File(std::string_view relative) const { return path_ / NativeRelative(relative); }
+
+void TempGameFolder::Write(std::string_view relative, std::string_view bytes) const {
+    fs::path file = File(relative);
+    fs::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+std::string TempGameFolder::Read(std::string_view relative) const {
+    std::ifstream in(File(relative), std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void TempGameFolder::Remove(std::string_view relative) const { fs::remove(File(relative)); }
+
+WarningRecorder::WarningRecorder()
+    : previous_(SetWarningSink([this](const std::string& text) { texts.push_back(text); })) {}
+
+WarningRecorder::~WarningRecorder() { SetWarningSink(std::move(previous_)); }
+
+}  // namespace sced::test
