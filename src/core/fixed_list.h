@@ -17,9 +17,9 @@ public:
 
     FixedList(const FixedList&) = default;
     FixedList(FixedList&&) noexcept = default;
-    FixedList& operator=(FixedList&&) noexcept = default;
 
-    // Keeps this list's capacity: an oversized source raises part way.
+    // Keeps this list's capacity (also for a moved source): an oversized
+    // source raises part way.
     FixedList& operator=(const FixedList& other) {
         if (this != &other) Assign(other);
         return *this;

@@ -15,23 +15,33 @@ constexpr std::string_view kUpgradesFile = "Data\\upglist.dat";
 constexpr std::size_t kMaxListLine = 255;
 
 // The lines of a list file as the game's line reader sees them: split at
-// line feeds, each cut at its first CR or LF.
-std::vector<std::string_view> ListLines(std::string_view bytes, std::string_view file) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t stop = bytes.find('\n', start);
-        if (stop == std::string_view::npos) stop = bytes.size();
-        std::string_view line = bytes.substr(start, stop - start);
-        line = line.substr(0, line.find('\r'));
-        Check(line.size() <= kMaxListLine,
-              std::string(file) + ": line " + std::to_string(lines.size() + 1) +
-                  " is longer than 255 characters.");
-        lines.push_back(line);
-        start = stop + 1;
+// line feeds, each cut at its first CR. A line is refused when it is read,
+// so that text the game never reads (after "#EXIT") may be anything.
+class ListLines {
+public:
+    ListLines(std::string_view bytes, std::string_view file) : file_(file) {
+        for (std::size_t start = 0; start < bytes.size();) {
+            std::size_t stop = bytes.find('\n', start);
+            if (stop == std::string_view::npos) stop = bytes.size();
+            std::string_view line = bytes.substr(start, stop - start);
+            lines_.push_back(line.substr(0, line.find('\r')));
+            start = stop + 1;
+        }
     }
-    return lines;
-}
+
+    std::size_t size() const { return lines_.size(); }
+
+    std::string_view operator[](std::size_t index) const {
+        Check(lines_[index].size() <= kMaxListLine,
+              std::string(file_) + ": line " + std::to_string(index + 1) +
+                  " is longer than 255 characters.");
+        return lines_[index];
+    }
+
+private:
+    std::string_view file_;
+    std::vector<std::string_view> lines_;
+};
 
 // The first word (leading spaces skipped; it ends at a space or tab) and
 // the cursor moved past the spaces after it.
@@ -66,7 +76,7 @@ void CheckEntryCount(std::size_t count, std::string_view file, const std::string
 
 std::vector<Formation> ParseOrders(std::string_view bytes) {
     std::vector<Formation> formations;
-    std::vector<std::string_view> lines = ListLines(bytes, kOrdersFile);
+    ListLines lines(bytes, kOrdersFile);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string_view line = lines[i];
         if (!line.starts_with('#')) continue;
@@ -97,14 +107,15 @@ std::vector<Formation> ParseOrders(std::string_view bytes) {
                     CellCode(grid[static_cast<std::size_t>(r)][c]);
         formations.push_back(std::move(formation));
     }
-    CheckEntryCount(formations.size(), kOrdersFile, "formations");
     return formations;
 }
 
 std::vector<UnitCategory> ParseUnits(std::string_view bytes) {
     std::vector<UnitCategory> categories;
     bool unitExpected = false;
-    for (std::string_view line : ListLines(bytes, kUnitsFile)) {
+    ListLines lines(bytes, kUnitsFile);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string_view line = lines[i];
         if (IsBlank(line)) continue;
         std::string_view rest = line;
         std::string_view word = FirstWord(rest);
@@ -131,7 +142,9 @@ std::vector<UnitCategory> ParseUnits(std::string_view bytes) {
 }
 
 void ParseUpgrades(std::string_view bytes, std::vector<UnitCategory>& categories) {
-    for (std::string_view line : ListLines(bytes, kUpgradesFile)) {
+    ListLines lines(bytes, kUpgradesFile);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string_view line = lines[i];
         std::string_view rest = line;
         std::string_view categoryWord = FirstWord(rest);
         std::string_view unitWord = FirstWord(rest);

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "core/scenario_error.h"
+#include "core/warning.h"
+#include "support/game_folder.h"
+
+namespace sced {
+namespace {
+
+std::string Raised(const std::function<void()>& check) {
+    try {
+        check();
+    } catch (const ScenarioError& e) {
+        return e.text();
+    }
+    return "(nothing raised)";
+}
+
+TEST(ErrorChecks, RaiseTheirTextsOnlyWhenTheConditionFails) {
+    EXPECT_NO_THROW(Check(true, "x"));
+    EXPECT_EQ(Raised([] { Check(false, "plain text"); }), "plain text");
+    EXPECT_EQ(Raised([] { CheckJoined(false, "There is no translation for group name ", "Units"); }),
+              "There is no translation for group name Units");
+    EXPECT_EQ(Raised([] { Fail(std::string("temporary")); }), "temporary");
+}
+
+TEST(ErrorChecks, RangeIsHalfOpenAndNamesValueAndBounds) {
+    EXPECT_NO_THROW(CheckRange(4, 0, 5, "Wrong Formation Index."));
+    EXPECT_NO_THROW(CheckRange(0, 0, 5, "Wrong Formation Index."));
+    EXPECT_EQ(Raised([] { CheckRange(5, 0, 5, "Wrong Formation Index."); }),
+              "Wrong Formation Index. Value 5 is not in bounds [0, 5).");
+    EXPECT_EQ(Raised([] { CheckRange(-1, 0, 5, "X."); }), "X. Value -1 is not in bounds [0, 5).");
+}
+
+TEST(ErrorChecks, ExcerptShowsAtMostSixtyFourCharacters) {
+    std::string rest(100, 'a');
+    rest.replace(64, 1, "b");
+    EXPECT_EQ(Raised([&] { CheckExcerpt(false, "Incorrect function identifier: ", rest); }),
+              "Incorrect function identifier: \"" + std::string(64, 'a') + "...\"");
+    EXPECT_EQ(Raised([] { CheckExcerpt(false, "T: ", "short"); }), "T: \"short...\"");
+}
+
+TEST(Warnings, GoToTheInstalledSinkAndReturnTheCondition) {
+    test::WarningRecorder recorder;
+    EXPECT_TRUE(Warn(true, "not shown"));
+    EXPECT_FALSE(Warn(false, "shown"));
+    EXPECT_EQ(recorder.texts, std::vector<std::string>{"shown"});
+}
+
+TEST(Warnings, ASinkThatThrowsDoesNotEndTheProgram) {
+    WarningSink previous = SetWarningSink([](const std::string&) { throw std::runtime_error("x"); });
+    EXPECT_FALSE(Warn(false, "text"));
+    SetWarningSink(std::move(previous));
+}
+
+}  // namespace
+}  // namespace sced

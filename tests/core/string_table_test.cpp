@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "core/scenario_error.h"
+#include "core/string_table.h"
+#include "support/game_folder.h"
+
+namespace sced {
+namespace {
+
+TEST(StringTable, EntriesAreKeyBlanksAndTheRestOfTheLine) {
+    StringTable table;
+    table.LoadText(
+        "txtBefore not loaded\n"
+        "#STRINGS\n"
+        "txtOK OK\n"
+        "txtSpaced\t   inner  and trailing  \n"
+        "txtAlone\n"
+        "txtOK second wins not\n"
+        "#hashed text\n"
+        "txtQuoted \"kept\"\n"
+        "#END\n"
+        "txtAfter not loaded\n");
+    EXPECT_EQ(table.Lookup("txtOK"), "OK");
+    EXPECT_EQ(table.Lookup("txtSpaced"), "inner  and trailing  ");
+    EXPECT_EQ(table.Lookup("txtAlone"), "");
+    EXPECT_EQ(table.Lookup("hashed"), "text");
+    EXPECT_EQ(table.Lookup("txtQuoted"), "\"kept\"");
+    EXPECT_EQ(table.Lookup("txtBefore"), "");
+    EXPECT_EQ(table.Lookup("txtAfter"), "");
+    EXPECT_EQ(table.Lookup("txtok"), "");
+    EXPECT_EQ(table.Lookup("txtMissing"), "");
+    EXPECT_EQ(table.size(), 5u);
+}
+
+TEST(StringTable, BracketedUsesTheBraceTextsOfTheLoadedFile) {
+    StringTable table;
+    table.LoadText("#STRINGS\ntxtOpenBrace {\ntxtCloseBrace }\n");
+    EXPECT_EQ(table.Bracketed("North gate"), "{North gate}");
+    table.LoadText("#STRINGS\ntxtOpenBrace <<\ntxtCloseBrace >>\n");
+    EXPECT_EQ(table.Bracketed("x"), "<<x>>");
+}
+
+TEST(StringTable, AFileWithoutTheSectionIsAnEmptyTable) {
+    StringTable table;
+    table.LoadText("txtOK OK\n");
+    EXPECT_EQ(table.size(), 0u);
+}
+
+TEST(StringTable, ALongLineEndsLoadingWithAnErrorNamingTheFile) {
+    StringTable table;
+    try {
+        table.LoadText("#STRINGS\ntxtA a\ntxtLong " + std::string(1100, 'x') + "\ntxtB b\n");
+        FAIL() << "no error";
+    } catch (const ScenarioError& e) {
+        EXPECT_EQ(e.text(), "Data\\str: a line of the #STRINGS section is longer than 1024 characters.");
+    }
+}
+
+TEST(StringTable, LoadsDataStrOfTheGameFolder) {
+    test::TempGameFolder folder;
+    StringTable table;
+    table.Load(folder.path());
+    EXPECT_FALSE(table.Lookup("txtOK").empty());
+    folder.Remove("Data\\str");
+    try {
+        table.Load(folder.path());
+        FAIL() << "no error";
+    } catch (const ScenarioError& e) {
+        EXPECT_EQ(e.text(), "Error opening strings file");
+    }
+}
+
+TEST(StringTable, TheDemoFileHasEveryKeyTheEditorLooksUp) {
+    StringTable table;
+    table.Load(test::DemoGame());
+    const char* keys[] = {
+        "EnterTriggName", "txtACTION", "txtALWAYS", "txtAddAction", "txtAddCondition",
+        "txtAllFriends", "txtAlliances", "txtAnd", "txtBetween", "txtByDefault", "txtCONDITION",
+        "txtCancel", "txtCloseBrace", "txtCopyright", "txtDel", "txtDelScenario", "txtDistribute",
+        "txtDown", "txtDuplicate", "txtDynGroup", "txtELSE", "txtEdMessage", "txtEnterInt",
+        "txtEnterString", "txtEnterTriggName", "txtFormation", "txtGreater", "txtIF", "txtIfSmall",
+        "txtIncorrectInteger", "txtLoadPic", "txtMapCorrupt", "txtMissDescr", "txtMissPic",
+        "txtMissProp", "txtMissTitle", "txtMissionScript", "txtModCommand", "txtModify",
+        "txtNewTrigg", "txtNoMapFile", "txtNoPicFile", "txtNoStartDat", "txtOK", "txtObjective",
+        "txtOpenBrace", "txtOverwriteMap", "txtPlayer", "txtPleaseInt", "txtRename",
+        "txtSaveScenario", "txtSaved", "txtScedTitle", "txtScenarioSaved", "txtSelMission",
+        "txtSelUpgrade", "txtSelect", "txtSelectDirection", "txtSwitch", "txtTHEN", "txtTimer",
+        "txtTotalWar", "txtTrigger", "txtUnitType", "txtUp", "txtUserMission", "txtVerCaption"};
+    EXPECT_EQ(std::size(keys), 67u);
+    for (const char* key : keys) EXPECT_FALSE(table.Lookup(key).empty()) << key;
+}
+
+}  // namespace
+}  // namespace sced

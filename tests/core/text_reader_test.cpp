@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include "core/scenario_error.h"
+#include "core/text_reader.h"
+#include "support/game_folder.h"
+
+namespace sced {
+namespace {
+
+struct Line {
+    int result;
+    std::string text;
+    bool operator==(const Line&) const = default;
+};
+
+std::vector<Line> AllLines(TextReader& reader, int limit = 20) {
+    std::vector<Line> lines;
+    std::string line;
+    for (int i = 0; i < limit; ++i) {
+        int result = reader.ReadLine(line);
+        lines.push_back({result, line});
+        if (result == TextReader::kEnd || result == TextReader::kTooLong) break;
+    }
+    return lines;
+}
+
+TEST(TextReader, SectionLinesSkipBlankLinesAndEndAtEnd) {
+    TextReader reader;
+    reader.OpenText("junk\n#STRINGS\r\n\r\n\nfirst\r\n\r\n\n#header\n   #END not an end\nlast");
+    ASSERT_EQ(reader.FindSection("#STRINGS"), 0);
+    std::vector<Line> expected = {{TextReader::kText, "first"},
+                                  {TextReader::kHeader, "header"},
+                                  {TextReader::kText, "   #END not an end"},
+                                  {TextReader::kText, "last"},
+                                  {TextReader::kEnd, ""}};
+    EXPECT_EQ(AllLines(reader), expected);
+    std::string line = "x";
+    EXPECT_EQ(reader.ReadLine(line), TextReader::kEnd);
+    EXPECT_EQ(line, "");
+}
+
+TEST(TextReader, EndLineIsNeverConsumed) {
+    TextReader reader;
+    reader.OpenText("#A\none\n#ENDING\ntwo\n");
+    ASSERT_EQ(reader.FindSection("#A"), 0);
+    std::string line;
+    EXPECT_EQ(reader.ReadLine(line), TextReader::kText);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(reader.ReadLine(line), TextReader::kEnd);
+}
+
+TEST(TextReader, LongLinesAreReportedWithoutMoving) {
+    TextReader reader;
+    reader.OpenText("#S\n" + std::string(1025, 'x') + "\nnext\n");
+    ASSERT_EQ(reader.FindSection("#S"), 0);
+    std::string line;
+    EXPECT_EQ(reader.ReadLine(line), TextReader::kTooLong);
+    EXPECT_EQ(reader.ReadLine(line), TextReader::kTooLong);
+
+    TextReader exact;
+    exact.OpenText("#S\n" + std::string(1024, 'x'));
+    ASSERT_EQ(exact.FindSection("#S"), 0);
+    EXPECT_EQ(exact.ReadLine(line), TextReader::kText);
+    EXPECT_EQ(line.size(), 1024u);
+}
+
+TEST(TextReader, WithoutAPositionReadLineReportsTooLong) {
+    TextReader reader;
+    reader.OpenText("nothing here");
+    EXPECT_NE(reader.FindSection("#MISSING"), 0);
+    EXPECT_EQ(reader.error(), 1);
+    std::string line;
+    EXPECT_EQ(reader.ReadLine(line), TextReader::kTooLong);
+}
+
+TEST(TextReader, SectionKeywordIsAPlainSubstringSearch) {
+    TextReader reader;
+    reader.OpenText("% see #ACTIONS below\nfirst\n#ACTION\nsecond\n");
+    ASSERT_EQ(reader.FindSection("#ACTION"), 0);
+    std::string line;
+    reader.ReadLine(line);
+    EXPECT_EQ(line, "first");
+}
+
+TEST(TextReader, BlockRunsToTheFirstEnd) {
+    TextReader reader;
+    reader.OpenText("#FUNCTIONS\nA() \"a\" \"b\"\n#END\n");
+    auto block = reader.FindBlock("#FUNCTIONS");
+    ASSERT_TRUE(block);
+    EXPECT_EQ(reader.text().substr(block->begin, block->end - block->begin), "A() \"a\" \"b\"\n");
+    EXPECT_FALSE(reader.hasPosition());
+
+    TextReader noEnd;
+    noEnd.OpenText("#FUNCTIONS\nA()");
+    EXPECT_FALSE(noEnd.FindBlock("#FUNCTIONS"));
+    EXPECT_EQ(noEnd.error(), 5);
+    EXPECT_FALSE(noEnd.FindBlock("#OTHER"));
+    EXPECT_EQ(noEnd.error(), 3);
+}
+
+TEST(TextReader, ValueAfterIsTheNextLine) {
+    TextReader reader;
+    reader.OpenText("#TITLE\r\n\r\nMy mission\r\n#END");
+    EXPECT_EQ(reader.ValueAfter("#TITLE"), "My mission");
+    EXPECT_EQ(reader.ValueAfter("#NONE"), "");
+    EXPECT_EQ(reader.error(), 1);
+}
+
+TEST(TextReader, TextEndsAtTheFirstZeroByte) {
+    TextReader reader;
+    reader.OpenText(std::string("#S\na\0b\n", 7));
+    EXPECT_EQ(reader.text(), "#S\na");
+}
+
+TEST(TextReader, OpenReportsAMissingFile) {
+    test::TempGameFolder folder(test::TempGameFolder::kEmpty);
+    TextReader reader;
+    reader.Open(folder.File("nothing"));
+    EXPECT_EQ(reader.error(), 1);
+    folder.Write("some", "#S\nline\n");
+    reader.Open(folder.File("some"));
+    EXPECT_EQ(reader.error(), 0);
+    EXPECT_EQ(reader.FindSection("#S"), 0);
+}
+
+TEST(TokenFunctions, BlanksIncludeCommentsAndOneBreakAtATime) {
+    EXPECT_EQ(SkipBlanks("  % comment\r\n\tx"), std::string_view("  % comment\r\n\t").size());
+    EXPECT_EQ(SkipBlanks(""), 0u);
+    EXPECT_EQ(SkipBlanks("% only a comment"), 16u);
+    EXPECT_EQ(SkipSeparator(" , x"), 3u);
+    EXPECT_EQ(SkipSeparator(" ,, x"), 2u);
+}
+
+TEST(TokenFunctions, Identifiers) {
+    std::string out;
+    EXPECT_EQ(ReadIdentifier("Rifleman(IN) rest", out), 12u);
+    EXPECT_EQ(out, "Rifleman(IN)");
+    EXPECT_EQ(ReadIdentifier("Rifleman(I) rest", out), 8u);
+    EXPECT_EQ(out, "Rifleman");
+    EXPECT_EQ(ReadIdentifier("9lives", out), 0u);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(ReadIdentifier("_a1\xC0\xFF(", out), 5u);
+    EXPECT_EQ(ReadIdentifier("ab(CD", out), 2u);
+}
+
+TEST(TokenFunctions, Integers) {
+    std::string out;
+    EXPECT_EQ(ReadIntegerToken("-12a", out), 3u);
+    EXPECT_EQ(out, "-12");
+    EXPECT_EQ(ReadIntegerToken("-a", out), 0u);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(ReadIntegerToken("+1", out), 0u);
+    EXPECT_EQ(ParseInteger(""), 0);
+    EXPECT_EQ(ParseInteger(" 42abc"), 42);
+    EXPECT_EQ(ParseInteger("-7"), -7);
+    EXPECT_EQ(ParseInteger("99999999999"), 2147483647);
+    EXPECT_EQ(ParseInteger("-99999999999"), -2147483647 - 1);
+    EXPECT_FALSE(ScanInteger("abc"));
+    EXPECT_FALSE(ScanInteger("-"));
+}
+
+TEST(TokenFunctions, ArgumentTextsAndWords) {
+    std::string out;
+    EXPECT_EQ(ReadArgText("North gate  ,next", out), 12u);
+    EXPECT_EQ(out, "North gate");
+    EXPECT_EQ(ReadArgText("a(b)c )", out), 6u);
+    EXPECT_EQ(out, "a(b)c");
+    EXPECT_EQ(ReadArgText("a(b,c)", out), 3u);
+    EXPECT_EQ(ReadArgText(std::string(2000, 'x'), out), 1024u);
+
+    EXPECT_EQ(ReadWord("f(a(b))) x", out), 7u);
+    EXPECT_EQ(out, "f(a(b))");
+    EXPECT_EQ(ReadWord("word,x", out), 4u);
+    EXPECT_THROW(ReadWord(std::string(0x40000, 'x'), out), ScenarioError);
+}
+
+TEST(TokenFunctions, LineCursorWords) {
+    std::string_view cursor = "  Infantry\tRifleman  squad of ten\r\nnext";
+    EXPECT_EQ(NextWord(cursor), "Infantry");
+    EXPECT_EQ(cursor, "\tRifleman  squad of ten\r\nnext");
+    std::string_view line = "  rest of it\r\n\r\nnext";
+    EXPECT_EQ(NextLineText(line), "rest of it");
+    EXPECT_EQ(line, "next");
+    std::string storage(300, 'w');
+    std::string_view big = storage;
+    EXPECT_EQ(NextWord(big).size(), 255u);
+    EXPECT_TRUE(big.empty());
+}
+
+TEST(TokenFunctions, QuotesAndUpperCase) {
+    EXPECT_EQ(StripQuotes("\"Timers\""), "Timers");
+    EXPECT_EQ(StripQuotes("Timers\""), "Timers");
+    EXPECT_EQ(StripQuotes("\""), "");
+    EXPECT_EQ(StripQuotes(""), "");
+    EXPECT_EQ(ToUpperChar('a'), 'A');
+    EXPECT_EQ(ToUpperChar('\xE0'), '\xC0');
+    EXPECT_EQ(ToUpperChar('\xFF'), '\xDF');
+    EXPECT_EQ(ToUpperChar('\xB8'), '\xB8');
+    EXPECT_EQ(ToUpperChar('1'), '1');
+}
+
+}  // namespace
+}  // namespace sced

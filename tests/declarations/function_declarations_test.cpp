@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "core/scenario_error.h"
+#include "declarations/function_declarations.h"
+
+namespace sced {
+namespace {
+
+std::vector<Template> Declare(std::string_view block) {
+    TextReader reader;
+    reader.OpenText("#FUNCTIONS\n" + std::string(block) + "\n#END\n");
+    return ReadFunctionDeclarations(reader);
+}
+
+std::string Refusal(std::string_view block) {
+    try {
+        Declare(block);
+    } catch (const ScenarioError& e) {
+        return e.text();
+    }
+    return "(accepted)";
+}
+
+TEST(FunctionDeclarations, FormsAndArgumentKinds) {
+    auto functions = Declare(
+        "% a comment before the first declaration\n"
+        "RunTimer([timers], [1..max]) \"Start <1 timer> for <2 seconds> seconds\" \"Timer\"\n"
+        "!UnitsInZone([groups],[ zones]) \"No unit of <1 group> is in <2 zone>\"\n"
+        "   \"Zone\"\n"
+        "TimerValue([timers])[0..3][0..max] \"Time of <1 timer> <2 op> <3 value>\" \"Timer\"\n"
+        "[variables]=CountUnits([players]) \"Store in <1 var> <2 player>\" \"Var\"\n"
+        "Build([_unittypes] [_upgrades],[5..10] [..10] 7 -8 --9) \"<1 u>\" \"B\"\n");
+    ASSERT_EQ(functions.size(), 5u);
+
+    const Template& run = functions[0];
+    EXPECT_EQ(run.name, "RunTimer");
+    EXPECT_EQ(run.form, FormCall);
+    EXPECT_EQ(run.argCount, 2);
+    EXPECT_EQ(run.argKind[0], KindGroup);
+    EXPECT_EQ(run.argGroup[0], "timers");
+    EXPECT_EQ(run.argKind[1], KindChInt);
+    EXPECT_EQ(run.argLow[1], 1);
+    EXPECT_EQ(run.argHigh[1], -1);
+    EXPECT_EQ(run.argDefText[0], "timer");
+    EXPECT_EQ(run.argDefText[1], "seconds");
+    EXPECT_EQ(run.text, "Start <1 timer> for <2 seconds> seconds");
+    EXPECT_EQ(run.listText, "Timer");
+    EXPECT_EQ(run.placeholderCount, 2);
+    EXPECT_TRUE(run.AllFilled());
+    EXPECT_EQ(run.menuGroup, "");
+    EXPECT_FALSE(run.isCondition);
+
+    EXPECT_EQ(functions[1].form, FormNot);
+    EXPECT_EQ(functions[1].argGroup[1], "zones");
+    EXPECT_EQ(functions[1].listText, "Zone");
+
+    const Template& compare = functions[2];
+    EXPECT_EQ(compare.form, FormCompare);
+    EXPECT_EQ(compare.argCount, 3);
+    EXPECT_EQ(compare.argHigh[1], 3);
+    EXPECT_EQ(compare.argHigh[2], -1);
+
+    const Template& assign = functions[3];
+    EXPECT_EQ(assign.form, FormAssign);
+    EXPECT_EQ(assign.argCount, 2);
+    EXPECT_EQ(assign.argGroup[0], "variables");
+    EXPECT_EQ(assign.argGroup[1], "players");
+
+    const Template& build = functions[4];
+    ASSERT_EQ(build.argCount, 7);
+    EXPECT_EQ(build.argKind[0], KindGroupNumber);
+    EXPECT_EQ(build.argGroup[0], "unittypes");
+    EXPECT_EQ(build.argKind[1], KindGroupNumber);
+    EXPECT_EQ(build.argGroup[1], "upgrades");
+    EXPECT_EQ(build.argLow[2], 5);
+    EXPECT_EQ(build.argHigh[2], 10);
+    EXPECT_EQ(build.argLow[3], 0);
+    EXPECT_EQ(build.argHigh[3], 10);
+    EXPECT_EQ(build.argConst[4], 7);
+    EXPECT_EQ(build.argConst[5], 8) << "one minus sign is skipped";
+    EXPECT_EQ(build.argConst[6], -9) << "two minus signs make a negative constant";
+}
+
+TEST(FunctionDeclarations, LayoutIsFree) {
+    auto functions = Declare(
+        "SwitchOn([switches]) \"On <1 s>\" \"S\" SwitchOff([switches]) \"Off <1 s>\" \"S\"\n"
+        "Split([timers]\n"
+        "  [zones]\n"
+        ")\n"
+        "   \"<1 t> in <2 z>\"   % the display text\n"
+        "   % the listing text follows\n"
+        "   \"Split\"\n"
+        "Twice() \"a\" \"b\"\n"
+        "Twice() \"c\" \"d\"\n"
+        "% a comment after the last declaration\n");
+    ASSERT_EQ(functions.size(), 5u);
+    EXPECT_EQ(functions[0].name, "SwitchOn");
+    EXPECT_EQ(functions[1].name, "SwitchOff");
+    EXPECT_EQ(functions[2].name, "Split");
+    EXPECT_EQ(functions[2].argCount, 2);
+    EXPECT_EQ(functions[2].listText, "Split");
+    EXPECT_EQ(functions[3].text, "a");
+    EXPECT_EQ(functions[4].text, "c");
+    EXPECT_TRUE(Declare("").empty());
+}
+
+TEST(FunctionDeclarations, MalformedDeclarationsAreRefusedWithTheirTexts) {
+    EXPECT_EQ(Refusal("(x) \"a\" \"b\""),
+              "Incorrect function identifier: \"(x) \"a\" \"b\"\n#END\n...\"");
+    EXPECT_EQ(Refusal("% only a comment"), "Incorrect function identifier: \"#END\n...\"");
+    EXPECT_EQ(Refusal("Name ([timers]) \"a\" \"b\""), "Name : Incorrect function declaration.");
+    EXPECT_EQ(Refusal("F([1.5]) \"a\" \"b\""), "[int..int]: Error in func decl file.");
+    EXPECT_EQ(Refusal("F(x) \"a\" \"b\""), "F arg: Error in func decl file.");
+    EXPECT_EQ(Refusal("F(1,2,3,4,5,6,7,8) \"a\" \"b\""), "Template::AddIntConst - cannot add the argument.");
+    EXPECT_EQ(Refusal("F(1,2,3,4,5,6,7)[timers] \"a\" \"b\""),
+              "Template::AddArgGroup - cannot add the argument.");
+    EXPECT_EQ(Refusal("F([timers]) \"<0 t>\" \"b\""),
+              "Template::SetArgDefText - argument index is out of range.");
+    EXPECT_EQ(Refusal("F([timers]) \"<2 t>\" \"b\""),
+              "Template::SetArgDefText - argument index is out of range.");
+    EXPECT_EQ(Refusal("F([timers]) \"<1 t\" \"b\""), "Error in template string - no enclosing >.");
+    EXPECT_EQ(Refusal("F() \"never closed"), "Incorrect string value.");
+    EXPECT_EQ(Refusal("F() 'a' \"b\""), "Incorrect string value.");
+    EXPECT_EQ(Refusal("F() \"" + std::string(0x40000, 'x') + "\" \"b\""), "String buffer overflow");
+    EXPECT_EQ(Refusal("F([" + std::string(128, 'g') + "]) \"a\" \"b\""),
+              "A group name in the declaration of F is longer than 127 characters.");
+    EXPECT_EQ(Refusal("F(1) \"<1 a><1 b><1 c><1 d><1 e><1 f><1 g><1 h><1 i>\" \"b\""),
+              "Template::ParsePlaceholders - the display text of F has more than 8 placeholders.");
+    EXPECT_EQ(Refusal("F([timers]"), "F arg: Error in func decl file.");
+}
+
+TEST(FunctionDeclarations, BlockMustExistAndEnd) {
+    TextReader reader;
+    reader.OpenText("#FUNCTIONS\nF() \"a\" \"b\"\n");
+    EXPECT_THROW(ReadFunctionDeclarations(reader), ScenarioError);
+    reader.OpenText("F() \"a\" \"b\"\n#END\n");
+    try {
+        ReadFunctionDeclarations(reader);
+        FAIL();
+    } catch (const ScenarioError& e) {
+        EXPECT_EQ(e.text(), "Cannot locate #FUNCTIONS block in FuncDecl.* file.");
+    }
+}
+
+}  // namespace
+}  // namespace sced
