@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/raised.h"
+
 #include "core/scenario_error.h"
 #include "core/warning.h"
 #include "support/game_folder.h"
@@ -7,14 +9,7 @@
 namespace sced {
 namespace {
 
-std::string Raised(const std::function<void()>& check) {
-    try {
-        check();
-    } catch (const ScenarioError& e) {
-        return e.text();
-    }
-    return "(nothing raised)";
-}
+using test::Raised;
 
 TEST(ErrorChecks, RaiseTheirTextsOnlyWhenTheConditionFails) {
     EXPECT_NO_THROW(Check(true, "x"));

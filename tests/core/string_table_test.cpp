@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/raised.h"
+
 #include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "support/game_folder.h"
@@ -48,12 +50,10 @@ TEST(StringTable, AFileWithoutTheSectionIsAnEmptyTable) {
 
 TEST(StringTable, ALongLineEndsLoadingWithAnErrorNamingTheFile) {
     StringTable table;
-    try {
-        table.LoadText("#STRINGS\ntxtA a\ntxtLong " + std::string(1100, 'x') + "\ntxtB b\n");
-        FAIL() << "no error";
-    } catch (const ScenarioError& e) {
-        EXPECT_EQ(e.text(), "Data\\str: a line of the #STRINGS section is longer than 1024 characters.");
-    }
+    EXPECT_EQ(test::Raised([&] {
+                  table.LoadText("#STRINGS\ntxtA a\ntxtLong " + std::string(1100, 'x') + "\ntxtB b\n");
+              }),
+              "Data\\str: a line of the #STRINGS section is longer than 1024 characters.");
 }
 
 TEST(StringTable, LoadsDataStrOfTheGameFolder) {
@@ -62,12 +62,8 @@ TEST(StringTable, LoadsDataStrOfTheGameFolder) {
     table.Load(folder.path());
     EXPECT_FALSE(table.Lookup("txtOK").empty());
     folder.Remove("Data\\str");
-    try {
-        table.Load(folder.path());
-        FAIL() << "no error";
-    } catch (const ScenarioError& e) {
-        EXPECT_EQ(e.text(), "Error opening strings file");
-    }
+    EXPECT_EQ(test::Raised([&] { table.Load(folder.path()); }),
+              "Error opening strings file");
 }
 
 TEST(StringTable, TheDemoFileHasEveryKeyTheEditorLooksUp) {

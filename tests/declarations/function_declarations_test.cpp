@@ -2,6 +2,7 @@
 
 #include "core/scenario_error.h"
 #include "declarations/function_declarations.h"
+#include "support/raised.h"
 
 namespace sced {
 namespace {
@@ -13,12 +14,7 @@ std::vector<Template> Declare(std::string_view block) {
 }
 
 std::string Refusal(std::string_view block) {
-    try {
-        Declare(block);
-    } catch (const ScenarioError& e) {
-        return e.text();
-    }
-    return "(accepted)";
+    return test::Raised([&] { Declare(block); });
 }
 
 TEST(FunctionDeclarations, FormsAndArgumentKinds) {
@@ -134,12 +130,8 @@ TEST(FunctionDeclarations, BlockMustExistAndEnd) {
     reader.OpenText("#FUNCTIONS\nF() \"a\" \"b\"\n");
     EXPECT_THROW(ReadFunctionDeclarations(reader), ScenarioError);
     reader.OpenText("F() \"a\" \"b\"\n#END\n");
-    try {
-        ReadFunctionDeclarations(reader);
-        FAIL();
-    } catch (const ScenarioError& e) {
-        EXPECT_EQ(e.text(), "Cannot locate #FUNCTIONS block in FuncDecl.* file.");
-    }
+    EXPECT_EQ(test::Raised([&] { ReadFunctionDeclarations(reader); }),
+              "Cannot locate #FUNCTIONS block in FuncDecl.* file.");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "core/scenario_error.h"
 #include "declarations/declaration_files.h"
 #include "support/game_folder.h"
+#include "support/raised.h"
 
 namespace sced {
 namespace {
@@ -25,12 +26,7 @@ const std::string kGroupNames =
     "#END\n";
 
 std::string Refusal(std::string_view funcDecl, std::string_view funcStruct) {
-    try {
-        ReadDeclarationTexts(funcDecl, funcStruct);
-    } catch (const ScenarioError& e) {
-        return e.text();
-    }
-    return "(accepted)";
+    return test::Raised([&] { ReadDeclarationTexts(funcDecl, funcStruct); });
 }
 
 TEST(FunctionGroups, OnlyListedFunctionsRemainInMenuOrder) {
@@ -142,19 +138,10 @@ TEST(FunctionGroups, FilesAreFoundInTheGameFolder) {
     EXPECT_NO_THROW(ReadDeclarationFiles(folder.path()));
     folder.Remove("Data\\FuncStruct");
     EXPECT_EQ(Refusal(folder.Read("Data\\FuncDecl"), ""), "Data\\FuncStruct: cannot find the #CONDITION section.");
-    try {
-        ReadDeclarationFiles(folder.path());
-        FAIL();
-    } catch (const ScenarioError& e) {
-        EXPECT_EQ(e.text(), "No groups structure file.");
-    }
+    EXPECT_EQ(test::Raised([&] { ReadDeclarationFiles(folder.path()); }), "No groups structure file.");
     folder.Remove("Data\\FuncDecl");
-    try {
-        ReadDeclarationFiles(folder.path());
-        FAIL();
-    } catch (const ScenarioError& e) {
-        EXPECT_EQ(e.text(), "No functions decl file.");
-    }
+    EXPECT_EQ(test::Raised([&] { ReadDeclarationFiles(folder.path()); }),
+              "No functions decl file.");
 }
 
 }  // namespace

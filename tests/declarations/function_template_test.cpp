@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/raised.h"
+
 #include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "declarations/function_template.h"
@@ -7,14 +9,7 @@
 namespace sced {
 namespace {
 
-std::string Raised(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ScenarioError& e) {
-        return e.text();
-    }
-    return "(nothing raised)";
-}
+using test::Raised;
 
 TEST(FunctionTemplate, SevenArgumentsFitAndTheEighthIsRefusedByItsKind) {
     Template t;

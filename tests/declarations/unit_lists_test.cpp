@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/raised.h"
+
 #include <functional>
 
 #include "core/scenario_error.h"
@@ -11,14 +13,7 @@ namespace {
 
 using test::TempGameFolder;
 
-std::string Raised(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ScenarioError& e) {
-        return e.text();
-    }
-    return "(nothing raised)";
-}
+using test::Raised;
 
 // One line per category: name, code, then each unit as id/title and its upgrades.
 std::string Describe(const std::vector<UnitCategory>& categories) {

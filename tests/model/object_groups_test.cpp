@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/raised.h"
+
 #include <functional>
 
 #include "core/fixed_list.h"
@@ -11,14 +13,7 @@
 namespace sced {
 namespace {
 
-std::string Raised(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ScenarioError& e) {
-        return e.text();
-    }
-    return "(nothing raised)";
-}
+using test::Raised;
 
 ObjectGroup Declared(std::string name, std::vector<std::string> items, bool renamable = false) {
     ObjectGroup group;

@@ -4,18 +4,16 @@
 #include "core/string_table.h"
 #include "model/scenario.h"
 #include "support/game_folder.h"
+#include "support/raised.h"
 
 namespace sced {
 namespace {
 
 std::string StartUpError(const test::TempGameFolder& folder) {
-    try {
+    return test::Raised([&] {
         StringTable::Instance().Load(folder.path());
         Scenario scenario(folder.path());
-    } catch (const ScenarioError& e) {
-        return e.text();
-    }
-    return "(started)";
+    });
 }
 
 TEST(StartUp, TheDemoGameStartsWithEverythingItDeclares) {
@@ -114,12 +112,8 @@ TEST(StartUp, AGameFolderWithoutNationsStillStarts) {
     Scenario scenario(folder.path());
     EXPECT_EQ(scenario.objectGroups.FindGroup("nations"), -1);
     EXPECT_EQ(scenario.objectGroups[0].name, "players");
-    try {
-        scenario.objectGroups.ResetGroups();
-        FAIL();
-    } catch (const ScenarioError& e) {
-        EXPECT_EQ(e.text(), "Constant group [nations] not found.");
-    }
+    EXPECT_EQ(test::Raised([&] { scenario.objectGroups.ResetGroups(); }),
+              "Constant group [nations] not found.");
 }
 
 }  // namespace
