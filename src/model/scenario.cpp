@@ -10,7 +10,7 @@ Scenario* current = nullptr;
 }  // namespace
 
 Scenario::Scenario(std::filesystem::path folder)
-    : missionTitle(Lookup("txtUserMission")), missionDescription(Lookup("txtMissDescr")) {
+    : title(Lookup("txtUserMission")), description(Lookup("txtMissDescr")) {
     Declarations declarations = ReadDeclarationFiles(folder);
     functions = std::move(declarations.functions);
     objectGroups.Build(declarations.groups);
@@ -28,5 +28,15 @@ Scenario::~Scenario() {
 }
 
 Scenario* CurrentScenario() { return current; }
+
+void Scenario::ResetGroups() {
+    objectGroups.ResetGroups();
+    triggers.Clear();
+}
+
+void Scenario::CheckMapReferences() {
+    PurgeLostReferences(*this, triggers);
+    objectGroups.RecordMapCounts();
+}
 
 }  // namespace sced

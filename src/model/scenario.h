@@ -7,6 +7,7 @@
 
 #include "declarations/function_template.h"
 #include "declarations/unit_lists.h"
+#include "model/command_tree.h"
 #include "model/object_groups.h"
 
 namespace sced {
@@ -24,12 +25,24 @@ public:
     Scenario(const Scenario&) = delete;
     Scenario& operator=(const Scenario&) = delete;
 
+    // Regenerates the built-in groups for a fresh mission and deletes every
+    // trigger (the triggers stay when "nations" is missing).
+    void ResetGroups();
+    // After the map was read again: removes the commands whose zone or map
+    // group is gone, moves references to dynamic groups past the new map
+    // groups, then records the new counts.
+    void CheckMapReferences();
+
+    // The triggers; the first member, so that it is destroyed last.
+    CommandSeq triggers;
+
     std::filesystem::path gameFolder;
     std::string mapFolder;
     std::string missionName;
 
-    std::string missionTitle;
-    std::string missionDescription;
+    std::string title;
+    std::string description;
+    std::string picturePath;
 
     bool modified = false;
     bool parsing = false;

@@ -23,8 +23,8 @@ TEST(StartUp, TheDemoGameStartsWithEverythingItDeclares) {
         Scenario scenario(folder.path());
         EXPECT_EQ(CurrentScenario(), &scenario);
         EXPECT_EQ(scenario.gameFolder, folder.path());
-        EXPECT_EQ(scenario.missionTitle, Lookup("txtUserMission"));
-        EXPECT_EQ(scenario.missionDescription, Lookup("txtMissDescr"));
+        EXPECT_EQ(scenario.title, Lookup("txtUserMission"));
+        EXPECT_EQ(scenario.description, Lookup("txtMissDescr"));
         EXPECT_EQ(scenario.currentTrigger, -1);
         EXPECT_FALSE(scenario.modified);
         EXPECT_FALSE(scenario.objectGroups.mapLoaded);

@@ -1,0 +1,60 @@
+#include "core/file_write.h"
+
+#include <fstream>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace sced {
+
+namespace fs = std::filesystem;
+
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+namespace {
+
+bool ReplaceFile(const fs::path& from, const fs::path& to) {
+#ifdef _WIN32
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    return !ec;
+#endif
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) return false;
+    fs::path temporary = target;
+    temporary += ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            fs::remove(temporary, ec);
+            return false;
+        }
+    }
+    if (!ReplaceFile(temporary, target)) {
+        fs::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sced

@@ -1,0 +1,68 @@
+#include "editing/scenario_tree.h"
+
+#include "core/string_table.h"
+#include "declarations/function_template.h"
+#include "model/command_tree.h"
+#include "model/scenario.h"
+
+namespace sced {
+
+namespace {
+
+TreeNode Node(std::string text) { return TreeNode{std::move(text), {}}; }
+
+TreeNode ConditionsNode(const std::string& label, const ConditionList& conditions) {
+    TreeNode node = Node("&w" + label);
+    for (const auto& condition : conditions.list) node.children.push_back(Node("&y" + condition->text));
+    if (conditions.list.empty()) node.children.push_back(Node("&y" + Lookup("txtALWAYS")));
+    return node;
+}
+
+TreeNode CommandsNode(const std::string& label, const CommandSeq& commands) {
+    TreeNode node = Node("&w" + label);
+    for (const auto& command : commands) node.children.push_back(Node(command->text));
+    return node;
+}
+
+}  // namespace
+
+Tree BuildScenarioTree(Scenario& scenario) {
+    Tree tree;
+    for (const auto& entry : scenario.triggers) {
+        auto* trigger = dynamic_cast<CommandBlock*>(entry.get());
+        if (!trigger) continue;
+        TreeNode node = Node("&b" + trigger->text);
+        node.children.push_back(ConditionsNode(Lookup("txtCONDITION"), trigger->conditions));
+        TreeNode actions = Node("&w" + Lookup("txtACTION"));
+        for (const auto& action : trigger->actions) {
+            auto* ifBlock = dynamic_cast<IfBlock*>(action.get());
+            if (!ifBlock) {
+                actions.children.push_back(Node(action->text));
+                continue;
+            }
+            ifBlock->UpdateText(scenario);
+            TreeNode ifNode = Node(ifBlock->text);
+            ifNode.children.push_back(ConditionsNode(Lookup("txtIF"), ifBlock->conditions));
+            ifNode.children.push_back(CommandsNode(Lookup("txtTHEN"), ifBlock->thenCommands));
+            ifNode.children.push_back(CommandsNode(Lookup("txtELSE"), ifBlock->elseCommands));
+            actions.children.push_back(std::move(ifNode));
+        }
+        node.children.push_back(std::move(actions));
+        tree.push_back(std::move(node));
+    }
+    return tree;
+}
+
+Tree BuildChooserTree(const std::vector<Template>& functions, bool conditions, bool insideIfBlock) {
+    Tree tree;
+    for (const Template& function : functions) {
+        if (function.isCondition != conditions) continue;
+        if (conditions && function.name == "AskQuestionEx" && !insideIfBlock) continue;
+        if (!conditions && function.name == "IfBlock" && insideIfBlock) continue;
+        if (tree.empty() || tree.back().text != function.menuGroup) tree.push_back(Node(function.menuGroup));
+        tree.back().children.push_back(Node(function.listText));
+    }
+    return tree;
+}
+
+}  // namespace sced
