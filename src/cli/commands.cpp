@@ -1,6 +1,13 @@
 #include "cli/commands.h"
 
+#include <filesystem>
 #include <string>
+
+#include "core/game_path.h"
+#include "core/scenario_error.h"
+#include "editing/scenario_tree.h"
+#include "files/map_reader.h"
+#include "files/mission_package.h"
 
 namespace sced::cli {
 
@@ -66,6 +73,51 @@ void PrintLists(const Scenario& scenario, Output& out) {
             for (const Upgrade& upgrade : unit.upgrades)
                 out.Line("upgrade " + category.name + ' ' + unit.id + ' ' + upgrade.id + ' ' +
                          upgrade.title);
+}
+
+bool PrintMap(Scenario& scenario, const std::string& mapPath, Output& out) {
+    if (!ReadMap(scenario, mapPath)) return false;
+    for (const std::string& zone : scenario.objectGroups.GetGroup("zones")) out.Line("zone " + zone);
+    for (const std::string& group : scenario.objectGroups.GetGroup("groups")) out.Line("group " + group);
+    return true;
+}
+
+void PrintMissions(const Scenario& scenario, Output& out) {
+    for (const MissionEntry& mission : ListMissions(scenario)) out.Line(mission.title + '\t' + mission.mapPath);
+}
+
+namespace {
+void PrintNodes(const Tree& tree, int depth, Output& out) {
+    for (const TreeNode& node : tree) {
+        out.Line(std::string(static_cast<std::size_t>(depth) * 2, ' ') + node.text);
+        PrintNodes(node.children, depth + 1, out);
+    }
+}
+}  // namespace
+
+void PrintTree(Scenario& scenario, Output& out) { PrintNodes(BuildScenarioTree(scenario), 0, out); }
+
+int PrintLeftOut(const Scenario& scenario, Output& out) {
+    for (const LeftOutCommand& command : scenario.leftOut)
+        out.Line(command.trigger + '\t' + command.function + '\t' + command.name);
+    return scenario.leftOut.empty() ? 0 : kExitLeftOut;
+}
+
+void OpenNamedMission(Scenario& scenario, const std::string& mission) {
+    namespace fs = std::filesystem;
+    fs::path descriptor(mission);
+    if (descriptor.extension() != ".add" || !fs::exists(descriptor))
+        descriptor = ResolveGamePath(scenario.gameFolder, "UserMissions\\" + mission + ".add");
+    auto bytes = ReadWholeFile(descriptor);
+    Check(bytes.has_value(), "There is no mission " + mission + ".");
+    std::string_view text = *bytes;
+    std::size_t second = text.find_first_of("\r\n");
+    if (second != std::string_view::npos && text[second] == '\r') ++second;
+    if (second != std::string_view::npos && second < text.size() && text[second] == '\n') ++second;
+    std::string_view mapLine = second == std::string_view::npos ? std::string_view() : text.substr(second);
+    mapLine = mapLine.substr(0, mapLine.find_first_of("\r\n"));
+    Check(OpenMission(scenario, NativePath(mapLine), false),
+          "The map of the mission " + mission + " cannot be read.");
 }
 
 }  // namespace sced::cli

@@ -33,28 +33,56 @@ bool ReplaceFile(const fs::path& from, const fs::path& to) {
 #endif
 }
 
-}  // namespace
-
-bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
-    std::error_code ec;
-    if (fs::is_directory(target, ec)) return false;
+fs::path TemporaryOf(const fs::path& target) {
     fs::path temporary = target;
     temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, ec);
-            return false;
-        }
-    }
-    if (!ReplaceFile(temporary, target)) {
+    return temporary;
+}
+
+bool WriteTemporary(const fs::path& target, std::string_view bytes) {
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) return false;
+    fs::path temporary = TemporaryOf(target);
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
         fs::remove(temporary, ec);
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+    StagedFiles files;
+    return files.Stage(target, bytes) && files.Commit();
+}
+
+StagedFiles::~StagedFiles() { Discard(); }
+
+bool StagedFiles::Stage(const fs::path& target, std::string_view bytes) {
+    if (!WriteTemporary(target, bytes)) return false;
+    targets_.push_back(target);
+    return true;
+}
+
+bool StagedFiles::Commit() {
+    bool ok = true;
+    while (!targets_.empty() && ok) {
+        ok = ReplaceFile(TemporaryOf(targets_.front()), targets_.front());
+        if (ok) targets_.erase(targets_.begin());
+    }
+    Discard();
+    return ok;
+}
+
+void StagedFiles::Discard() {
+    std::error_code ec;
+    for (const fs::path& target : targets_) fs::remove(TemporaryOf(target), ec);
+    targets_.clear();
 }
 
 }  // namespace sced

@@ -75,6 +75,58 @@ int TextReader::FindSection(std::string_view keyword) {
     return 0;
 }
 
+int TextReader::FindSectionLine(std::string_view keyword, std::size_t from) {
+    std::size_t found = FindWholeLine(text_, keyword, from);
+    if (found == std::string::npos) {
+        error_ = 1;
+        return 1;
+    }
+    position_ = SkipLineBreaks(LineEnd(found));
+    return 0;
+}
+
+std::size_t FindAtLineStart(std::string_view text, std::string_view keyword, std::size_t from, std::size_t to) {
+    to = std::min(to, text.size());
+    for (std::size_t at = text.find(keyword, from); at != std::string_view::npos && at + keyword.size() <= to;
+         at = text.find(keyword, at + 1)) {
+        if (at == 0 || IsLineBreak(text[at - 1])) return at;
+    }
+    return std::string_view::npos;
+}
+
+std::size_t FindWholeLine(std::string_view text, std::string_view keyword, std::size_t from, std::size_t to) {
+    to = std::min(to, text.size());
+    for (std::size_t at = FindAtLineStart(text, keyword, from, to); at != std::string_view::npos;
+         at = FindAtLineStart(text, keyword, at + 1, to)) {
+        std::size_t i = at + keyword.size();
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+        if (i >= text.size() || IsLineBreak(text[i])) return at;
+    }
+    return std::string_view::npos;
+}
+
+std::vector<std::string> SectionLines(std::string_view text, std::string_view keyword, std::size_t from,
+                                      std::size_t to) {
+    std::vector<std::string> lines;
+    std::size_t at = FindWholeLine(text, keyword, from, to);
+    if (at == std::string_view::npos) return lines;
+    TextReader reader;
+    reader.OpenText(text.substr(at));
+    reader.FindSection(keyword);
+    std::string line;
+    for (int result; (result = reader.ReadLine(line)) == TextReader::kText || result == TextReader::kHeader;)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string CrLfToLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+    return out;
+}
+
 std::optional<TextReader::Block> TextReader::FindBlock(std::string_view keyword) {
     std::size_t found = text_.find(keyword);
     if (found == std::string::npos) {

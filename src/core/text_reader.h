@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sced {
 
@@ -28,6 +29,10 @@ public:
     // keyword anywhere in the text; nonzero (and error 1) when it does not
     // occur, or when the keyword's line is too long.
     int FindSection(std::string_view keyword);
+
+    // Like FindSection, but the keyword must be a whole line of its own
+    // (trailing blanks aside), at or after the offset from.
+    int FindSectionLine(std::string_view keyword, std::size_t from = 0);
 
     // The half-open range from the line after the keyword to the first
     // "#END" after it, as offsets into text(). The position is not moved.
@@ -59,6 +64,25 @@ private:
     int error_ = 0;
     std::optional<std::size_t> position_;
 };
+
+// The offset of the first line at or after from (and before to) that is the
+// keyword alone, trailing blanks aside; npos when there is none.
+std::size_t FindWholeLine(std::string_view text, std::string_view keyword, std::size_t from = 0,
+                          std::size_t to = std::string_view::npos);
+// The offset of the first occurrence of the keyword at the start of a line
+// at or after from and before to; npos when there is none.
+std::size_t FindAtLineStart(std::string_view text, std::string_view keyword, std::size_t from = 0,
+                            std::size_t to = std::string_view::npos);
+
+// The lines of the section whose header is the first whole line equal to the
+// keyword between from and to, as ReadLine gives them: blank lines skipped,
+// a leading "#" dropped, up to a line that begins with "#END" or a line too
+// long. A missing section has no lines.
+std::vector<std::string> SectionLines(std::string_view text, std::string_view keyword, std::size_t from = 0,
+                                      std::size_t to = std::string_view::npos);
+
+// Every CR LF pair as a single LF.
+std::string CrLfToLf(std::string_view text);
 
 // Token functions shared by the format readers. Each takes the rest of the
 // text from the reading position; the end of the view stands for the text's

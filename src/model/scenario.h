@@ -12,6 +12,14 @@
 
 namespace sced {
 
+// A command that opening the mission had to leave out, because a name in it
+// names nothing the scenario knows.
+struct LeftOutCommand {
+    std::string trigger;   // the trigger's label
+    std::string function;  // the function as written in the script
+    std::string name;      // the name that could not be resolved
+};
+
 // All state of the editor: the mission being edited, everything the game's
 // data files declare, and the editing state of the main window. There is
 // one at a time; the string table must be loaded before it is made.
@@ -53,6 +61,10 @@ public:
 
     // The mission script as last read from or written to the mission file.
     std::optional<std::string> scriptText;
+    // What the last opening of a mission left out.
+    std::vector<LeftOutCommand> leftOut;
+    // The picture the designer loaded (bitmap file bytes), written on save.
+    std::optional<std::string> heldPicture;
 
     int currentTrigger = -1;
 };

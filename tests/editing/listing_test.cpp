@@ -32,8 +32,8 @@ TEST(Listing, PrintsEveryTriggerWithItsIndentsAndCaptions) {
     test::TempGameFolder folder(test::TempGameFolder::kEmpty);
     ASSERT_TRUE(WriteListing(*demo, folder.File("listing.txt")));
     EXPECT_EQ(folder.Read("listing.txt"),
-              "Untitled mission: Siege\r\n"
-              "No description: Hold the hill.\r\n"
+              "Mission title: Siege\r\n"
+              "Mission description: Hold the hill.\r\n"
               "\r\n"
               "Trigger: Start\r\n"
               "CONDITION:\r\n"

@@ -1,0 +1,228 @@
+#include "files/mission_package.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "core/game_path.h"
+#include "core/scenario_error.h"
+#include "core/text_reader.h"
+#include "files/map_reader.h"
+#include "files/scramble.h"
+#include "files/script_parser.h"
+#include "model/scenario.h"
+
+namespace sced {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+
+std::string_view FirstLine(std::string_view text) { return text.substr(0, text.find_first_of("\r\n")); }
+
+// The base name of a path or name: no folder, no extension.
+std::string BaseName(std::string_view nameOrPath) {
+    std::size_t slash = nameOrPath.find_last_of("\\/");
+    std::string_view name = slash == std::string_view::npos ? nameOrPath : nameOrPath.substr(slash + 1);
+    return std::string(name.substr(0, name.rfind('.')));
+}
+
+std::string WithoutBreaks(std::string_view body) {
+    std::string out;
+    for (char c : body)
+        if (c != '\n' && c != '\r' && c != '\t') out += c;
+    return out;
+}
+
+void ReadObjectiveNames(Scenario& scenario, std::string_view text) {
+    StringList& objectives = scenario.objectGroups.GetGroup("objectives");
+    std::size_t pagesStart = std::min(FindAtLineStart(text, "#PAGE"), text.size());
+    for (std::size_t entry = text.find("{A}"); entry != std::string_view::npos && entry < pagesStart;) {
+        std::size_t lineEnd = std::min(text.find_first_of("\r\n", entry), text.size());
+        if (entry + 3 <= lineEnd && text[entry] == '{' && text[entry + 2] == '}') {
+            // Each objective has two letters, so a skipped "~" entry shifts nothing.
+            int letter = static_cast<unsigned char>(text[entry + 1]) - 'A';
+            int objective = letter >= 0 ? letter / 2 : -1;
+            std::string_view name = text.substr(entry + 3, lineEnd - entry - 3);
+            if (!name.starts_with('~') && objectives.Contains(objective))
+                objectives[objective] = name;
+        }
+        entry = text.find('{', lineEnd);
+    }
+}
+
+void ReadPages(std::string_view text) {
+    for (std::size_t at = FindAtLineStart(text, "#PAGE"); at != std::string_view::npos;) {
+        std::size_t next = FindAtLineStart(text, "#", at + 1);
+        std::size_t end = next == std::string_view::npos ? text.size() : next;
+        std::string_view page = text.substr(at + 5, end - at - 5);
+        std::size_t i = 0;
+        while (i < page.size() && page[i] >= '0' && page[i] <= '9') ++i;  // the index, not used
+        if (i < page.size()) ++i;                                         // the blank
+        std::size_t pathEnd = page.find_first_of(" \r\n", i);
+        if (pathEnd == std::string_view::npos) pathEnd = page.size();
+        std::string_view path = page.substr(i, pathEnd - i);
+        std::size_t lineEnd = page.find_first_of("\r\n", pathEnd);
+        if (lineEnd == std::string_view::npos) lineEnd = page.size();
+        PageRecord record;
+        record.number = ParseInteger(page.substr(pathEnd, lineEnd - pathEnd));
+        // One line break ends the header line; the body may begin with digits.
+        std::size_t body = lineEnd;
+        if (body < page.size() && page[body] == '\r') ++body;
+        if (body < page.size() && page[body] == '\n') ++body;
+        record.picture = BaseName(path) + ".gp";
+        record.body = WithoutBreaks(page.substr(body));
+        Pages().Append(record);
+        at = next == std::string_view::npos ? next : FindAtLineStart(text, "#PAGE", next);
+    }
+}
+
+}  // namespace
+
+std::string NativePath(std::string_view gamePath) {
+    std::string native(gamePath);
+#ifndef _WIN32
+    std::replace(native.begin(), native.end(), '\\', '/');
+#endif
+    return native;
+}
+
+std::string GamePathOf(const Scenario& scenario, const std::string& nativePath) {
+    std::string game = scenario.gameFolder.string();
+    std::string path = nativePath;
+    if (!game.empty() && path.size() > game.size() && path.compare(0, game.size(), game) == 0 &&
+        (path[game.size()] == '/' || path[game.size()] == '\\'))
+        path = path.substr(game.size() + 1);
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+MissionPaths PathsOf(const Scenario& scenario) {
+    MissionPaths paths;
+    const std::string& name = scenario.missionName;
+    paths.userMissions = ResolveGamePath(scenario.gameFolder, "UserMissions");
+    paths.descriptor = paths.userMissions / (name + ".add");
+    paths.folder = paths.userMissions / name;
+    paths.script = paths.folder / (name + ".cms");
+    paths.pages = paths.folder / (name + ".txt");
+    paths.description = paths.folder / (name + ".dsc");
+    paths.strings = paths.folder / (name + ".str");
+    paths.picture = paths.folder / (name + ".bmp");
+    return paths;
+}
+
+std::string ScriptReference(const Scenario& scenario) {
+    return "UserMissions\\" + scenario.missionName + "\\" + scenario.missionName + ".cms";
+}
+
+std::string DescriptorText(const Scenario& scenario) {
+    return scenario.title + "\n" + GamePathOf(scenario, MapPathOf(scenario)) + "\n" + ScriptReference(scenario) +
+           "\n";
+}
+
+std::string PagesText(const Scenario& scenario) {
+    std::string text = "#BRIEFING faces 0\n";
+    const StringList& objectives = scenario.objectGroups.GetGroup("objectives");
+    char letter = 'A';
+    for (const std::string& objective : objectives) {
+        text += std::string("{") + letter++ + "}" + objective + "\n";
+        text += std::string("{") + letter++ + "}~" + objective + "~\n";
+    }
+    for (int i = 0; i < Pages().size(); ++i) {
+        const PageRecord& page = Pages().At(i);
+        text += "#PAGE" + std::to_string(i) + " Missions\\Pictures\\" + page.picture.substr(0, page.picture.find('.')) +
+                " " + std::to_string(page.number) + "\n" + WithoutBreaks(page.body) + "\n";
+    }
+    return text;
+}
+
+void ParsePagesFile(Scenario& scenario, std::string_view text) {
+    ReadObjectiveNames(scenario, text);
+    ReadPages(text);
+}
+
+void ReadMissionFiles(Scenario& scenario) {
+    MissionPaths paths = PathsOf(scenario);
+    scenario.picturePath = paths.picture.string();
+    scenario.scriptText = ReadWholeFile(paths.script);
+    if (scenario.scriptText) Scramble(*scenario.scriptText);
+    auto descriptor = ReadWholeFile(paths.descriptor);
+    if (!descriptor) {
+        scenario.scriptText.reset();
+        return;
+    }
+    scenario.title = FirstLine(*descriptor);
+    if (auto description = ReadWholeFile(paths.description)) {
+        std::string_view text = *description;
+        scenario.description = CrLfToLf(text.substr(0, text.find('\0')));
+    }
+    Pages().Clear();
+    if (auto pages = ReadWholeFile(paths.pages)) ParsePagesFile(scenario, *pages);
+    ParseScript(scenario);
+    scenario.objectGroups.UniquifyDynGroups();
+    // Labels, renamed groups and unique names: every text must show them.
+    scenario.triggers.UpdateText(scenario);
+}
+
+bool OpenMission(Scenario& scenario, std::string_view mapPath, bool mapOnly) {
+    scenario.ResetGroups();
+    scenario.leftOut.clear();
+    scenario.heldPicture.reset();
+    bool read = ReadMap(scenario, mapPath);
+    if (read) {
+        scenario.objectGroups.RecordMapCounts();
+        if (!mapOnly) ReadMissionFiles(scenario);
+    }
+    scenario.objectGroups.mapLoaded = read;
+    scenario.modified = false;
+    return read;
+}
+
+bool NewMission(Scenario& scenario, std::string_view mapPath) {
+    if (!OpenMission(scenario, mapPath, true)) return false;
+    scenario.title = scenario.missionName;
+    scenario.ResetGroups();
+    scenario.objectGroups.RecordMapCounts();
+    scenario.picturePath = PathsOf(scenario).picture.string();
+    return true;
+}
+
+std::vector<MissionEntry> ListMissions(const Scenario& scenario) {
+    std::vector<MissionEntry> missions;
+    fs::path folder = ResolveGamePath(scenario.gameFolder, "UserMissions");
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path& file = it->path();
+        std::string extension = file.extension().string();
+        std::transform(extension.begin(), extension.end(), extension.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (extension != ".add" || !it->is_regular_file(ec)) continue;
+        auto bytes = ReadWholeFile(file);
+        if (!bytes) continue;
+        std::string_view text = *bytes;
+        MissionEntry entry;
+        entry.title = FirstLine(text);
+        std::size_t second = entry.title.size();
+        if (second < text.size() && text[second] == '\r') ++second;
+        if (second < text.size() && text[second] == '\n') ++second;
+        if (second > entry.title.size()) entry.mapPath = NativePath(FirstLine(text.substr(second)));
+        entry.descriptor = file;
+        missions.push_back(std::move(entry));
+    }
+    std::sort(missions.begin(), missions.end(),
+              [](const MissionEntry& a, const MissionEntry& b) { return a.descriptor < b.descriptor; });
+    return missions;
+}
+
+void DeleteMission(const Scenario& scenario, std::string_view nameOrPath) {
+    if (nameOrPath.empty()) return;
+    std::error_code ec;
+    fs::remove(ResolveGamePath(scenario.gameFolder, "UserMissions") / (BaseName(nameOrPath) + ".add"), ec);
+}
+
+bool MissionFolderExists(const Scenario& scenario, std::string_view nameOrPath) {
+    std::error_code ec;
+    return fs::is_directory(ResolveGamePath(scenario.gameFolder, "UserMissions") / BaseName(nameOrPath), ec);
+}
+
+}  // namespace sced

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sced {
+
+class Scenario;
+
+// Where the files of the scenario's mission lie.
+struct MissionPaths {
+    std::filesystem::path userMissions;  // the game folder's "UserMissions"
+    std::filesystem::path descriptor;    // UserMissions/NAME.add
+    std::filesystem::path folder;        // UserMissions/NAME/
+    std::filesystem::path script;        // .cms
+    std::filesystem::path pages;         // .txt
+    std::filesystem::path description;   // .dsc
+    std::filesystem::path strings;       // .str, named but never written
+    std::filesystem::path picture;       // .bmp
+};
+MissionPaths PathsOf(const Scenario& scenario);
+// The game's path of the mission script: "UserMissions\NAME\NAME.cms".
+std::string ScriptReference(const Scenario& scenario);
+
+// The texts of the three package files, as saved ("\n" line ends; the
+// writer turns them into CR LF).
+std::string DescriptorText(const Scenario& scenario);
+std::string PagesText(const Scenario& scenario);
+
+// Reads a pages file into the objective names and the page table.
+void ParsePagesFile(Scenario& scenario, std::string_view text);
+
+// Reads the descriptor, description, pages file and script of the mission
+// named by missionName; a missing descriptor reads nothing.
+void ReadMissionFiles(Scenario& scenario);
+
+// Resets the groups, reads the map (the open mission's when the path is
+// empty) and, unless mapOnly, the mission's files. Returns whether a
+// mission is open afterwards.
+bool OpenMission(Scenario& scenario, std::string_view mapPath, bool mapOnly);
+
+// A fresh mission on the map: the mission is named after the map, the
+// default groups come back and every trigger goes. False when the map
+// cannot be read.
+bool NewMission(Scenario& scenario, std::string_view mapPath);
+
+struct MissionEntry {
+    std::string title;
+    std::string mapPath;  // line 2 of the descriptor, with native separators
+    std::filesystem::path descriptor;
+};
+// Every descriptor of the user-missions folder, in name order.
+std::vector<MissionEntry> ListMissions(const Scenario& scenario);
+
+// Deletes the descriptor of the mission with the base name of the argument;
+// the mission folder stays.
+void DeleteMission(const Scenario& scenario, std::string_view nameOrPath);
+bool MissionFolderExists(const Scenario& scenario, std::string_view nameOrPath);
+
+// A path read from a game file ("\" separators) with native separators.
+std::string NativePath(std::string_view gamePath);
+// A path for a game file: "\" separators, relative to the game folder when
+// it lies inside it.
+std::string GamePathOf(const Scenario& scenario, const std::string& nativePath);
+
+}  // namespace sced

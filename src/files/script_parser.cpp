@@ -1,0 +1,587 @@
+#include "files/script_parser.h"
+
+#include <algorithm>
+
+#include "core/scenario_error.h"
+#include "core/text_reader.h"
+#include "core/warning.h"
+#include "declarations/function_template.h"
+#include "model/argument_text.h"
+#include "model/command_tree.h"
+#include "model/scenario.h"
+
+namespace sced {
+
+namespace {
+
+constexpr std::size_t kStringBufferSize = 0x40000;
+constexpr std::size_t npos = std::string_view::npos;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsIdentifierChar(char c) {
+    auto u = static_cast<unsigned char>(c);
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || u >= 0xC0;
+}
+
+bool IsDecimal(std::string_view text) {
+    std::size_t digits = text.starts_with('-') ? 1 : 0;
+    return text.size() > digits &&
+           std::all_of(text.begin() + static_cast<std::ptrdiff_t>(digits), text.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// One argument as written: a number, or a name still to be resolved
+// against the group of the declared argument.
+struct RawArg {
+    enum Kind { kNumber, kName, kQuoted } kind = kNumber;
+    std::int32_t value = 0;
+    std::string name;
+};
+
+struct RawCall {
+    std::string name;
+    std::uint8_t form = FormCall;
+    std::vector<RawArg> args;
+    std::string unresolved;  // set by the special calls when a name names nothing
+    bool isUnresolved = false;
+};
+
+class ScriptParser {
+public:
+    explicit ScriptParser(Scenario& scenario)
+        : scenario_(scenario),
+          text_(*scenario.scriptText),
+          zones_(scenario.objectGroups.GetGroup("zones")),
+          mapGroups_(scenario.objectGroups.GetGroup("groups")),
+          dynGroups_(scenario.objectGroups.GetGroup("dyngroups")) {
+        text_ = text_.substr(0, text_.find('\0'));
+    }
+
+    void Parse() {
+        std::size_t scriptLine = FindWholeLine(text_, "#SCRIPT");
+        std::size_t begin = scriptLine == npos ? npos : AfterLine(scriptLine);
+        std::size_t end = begin == npos ? npos : FindWholeLine(text_, "#END", begin);
+        if (end == npos) {
+            Warn(false, "The mission script has no #SCRIPT block; the mission opens without triggers.");
+            return;
+        }
+        ObjectGroups& groups = scenario_.objectGroups;
+        for (const char* name : {"switches", "timers", "players"}) groups.GetGroup(name);
+        Rename("#DYNGROUPS", 0, scriptLine, dynGroups_);
+        Rename("#SWITCHES", end, npos, groups.GetGroup("switches"));
+        Rename("#TIMERS", end, npos, groups.GetGroup("timers"));
+        Rename("#PLAYERS", end, npos, groups.GetGroup("players"));
+        ParseTriggers(begin, end);
+        ReadLabels(end);
+        for (std::size_t i = 0; i < scenario_.leftOut.size(); ++i)
+            scenario_.leftOut[i].trigger = scenario_.triggers.At(leftOutTriggers_[i]).text;
+        if (!scenario_.leftOut.empty())
+            Warn(false, std::to_string(scenario_.leftOut.size()) +
+                            " commands of the mission script name things that no longer exist and were left "
+                            "out; saving the mission now would lose them.");
+    }
+
+private:
+    // ---- name sections ----
+
+    std::size_t AfterLine(std::size_t at) const {
+        std::size_t end = text_.find_first_of("\r\n", at);
+        if (end == npos) return text_.size();
+        while (end < text_.size() && (text_[end] == '\r' || text_[end] == '\n')) ++end;
+        return end;
+    }
+
+    void Rename(std::string_view keyword, std::size_t from, std::size_t to, StringList& items) {
+        std::vector<std::string> lines = SectionLines(text_, keyword, from, to);
+        for (int k = 0; k < items.count() && k < static_cast<int>(lines.size()); ++k) items[k] = lines[k];
+    }
+
+    void ReadLabels(std::size_t from) {
+        std::vector<std::string> lines = SectionLines(text_, "#TRIGGERS", from, npos);
+        for (int k = 0; k < scenario_.triggers.count() && k < static_cast<int>(lines.size()); ++k)
+            scenario_.triggers.At(k).text = lines[k];
+    }
+
+    // ---- triggers ----
+
+    // "ACTION" as the writer ends the conditions: blanks and a line break after it.
+    std::size_t FindActionKeyword(std::size_t from, std::size_t to) const {
+        for (std::size_t at = text_.find("ACTION", from); at != npos && at < to; at = text_.find("ACTION", at + 1)) {
+            std::size_t i = at + 6;
+            while (i < text_.size() && (text_[i] == ' ' || text_[i] == '\t')) ++i;
+            if (i >= text_.size() || text_[i] == '\r' || text_[i] == '\n') return at;
+        }
+        return npos;
+    }
+
+    void ParseTriggers(std::size_t begin, std::size_t end) {
+        std::size_t p = begin;
+        while (p < end) {
+            std::size_t c = FindAtLineStart(text_, "CONDITION", p, end);
+            if (c == npos) break;
+            p = c + 9;
+            std::size_t next = FindAtLineStart(text_, "CONDITION", p, end);
+            if (next == npos) next = end;
+            std::size_t action = FindActionKeyword(p, next);
+            Check(action != npos, "Script parsing error - action block not found.");
+            std::size_t times = FindAtLineStart(text_, "TIMES", p, action);
+            std::size_t label = FindAtLineStart(text_, "BLOCKLABEL", p, action);
+            auto trigger = std::make_unique<CommandBlock>();
+            trigger_ = scenario_.triggers.count();
+            ParseConditions(trigger->conditions, p, std::min({times, label, action}), " \t");
+            trigger->times = -1;
+            if (times != npos) {
+                std::size_t q = times + 5;
+                q += SkipBlanks(Region(q, action));
+                std::string token;
+                ReadIntegerToken(Region(q, action), token);
+                trigger->times = ParseInteger(token);
+            }
+            std::size_t q = action + 6;
+            q += SkipBlanks(Region(q, next));
+            if (q < next) ParseActions(trigger->actions, q, next);
+            trigger->UpdateText(scenario_);
+            scenario_.triggers.Append(std::move(trigger));
+            p = next;
+        }
+    }
+
+    std::string_view Region(std::size_t from, std::size_t to) const {
+        to = std::min(to, text_.size());
+        return from < to ? text_.substr(from, to - from) : std::string_view();
+    }
+    bool StartsWith(std::size_t at, std::size_t end, std::string_view word) const {
+        return Region(at, end).starts_with(word);
+    }
+    // The keyword, not followed by a letter or digit of a longer word.
+    bool StartsWithWord(std::size_t at, std::size_t end, std::string_view word) const {
+        std::string_view rest = Region(at, end);
+        return rest.starts_with(word) && (rest.size() == word.size() || !IsIdentifierChar(rest[word.size()]));
+    }
+    std::size_t Skip(std::size_t at, std::size_t end) const { return at + SkipBlanks(Region(at, end)); }
+    char At(std::size_t at, std::size_t end) const { return at < std::min(end, text_.size()) ? text_[at] : '\0'; }
+
+    // ---- conditions ----
+
+    // After the writer's separator, " ALWAYS" is the empty list; "ALWAYS"
+    // without the blank is a call of "Always".
+    bool IsEmptyList(std::size_t p, std::size_t end, std::string_view separator) const {
+        if (StartsWith(p, end, separator)) return StartsWithWord(p + separator.size(), end, " ALWAYS");
+        std::size_t q = Skip(p, end);
+        return q >= end || StartsWithWord(q, end, "ALWAYS");
+    }
+
+    void ParseConditions(ConditionList& conditions, std::size_t p, std::size_t end, std::string_view separator) {
+        if (IsEmptyList(p, end, separator) || Skip(p, end) >= end) return;
+        while (true) {
+            p = Skip(p, end);
+            if (p >= end) break;
+            if (StartsWithWord(p, end, "AND")) p = Skip(p + 3, end);
+            while (At(p, end) == '(' || At(p, end) == ')') p = Skip(p + 1, end);
+            if (p >= end) break;
+            RawCall call;
+            if (At(p, end) == '!') {
+                call.form = FormNot;
+                ++p;
+            }
+            std::string identifier;
+            std::size_t length = ReadIdentifier(Region(p, end), identifier);
+            Check(length > 0, "Scenario::ParseStatement - incorrect funcID.");
+            bool variable = identifier.size() > 3 && identifier.starts_with("Var") && identifier[3] >= '0' &&
+                            identifier[3] <= '9';
+            if (variable) {
+                call.name = "VarValue";
+                p += 3;
+                p = ParseFunArg(call, p, end);
+            } else {
+                call.name = identifier == "ALWAYS" ? "Always" : identifier;
+                p += length;
+            }
+            p = Skip(p, end);
+            if (At(p, end) == '(') p = ParseArguments(call, p + 1, end);
+            p = Skip(p, end);
+            if (IsOperatorStart(p, end)) {
+                p = ParseFunArg(call, p, end);
+                p = ParseFunArg(call, p, end);
+            }
+            // A question is written as a page call; inside conditions it stays a question.
+            if (call.name == "ShowPageEx" && HasFunction("AskQuestionEx")) call.name = "AskQuestionEx";
+            if (auto command = Resolve(call, true)) conditions.list.Append(std::move(command));
+        }
+    }
+
+    bool IsOperatorStart(std::size_t p, std::size_t end) const {
+        char c = At(p, end);
+        return c == '=' || c == '<' || c == '>' || StartsWith(p, end, "!=");
+    }
+
+    // Arguments up to the closing ")", which is passed.
+    std::size_t ParseArguments(RawCall& call, std::size_t p, std::size_t end) {
+        p = Skip(p, end);
+        while (At(p, end) != ')') p = ParseFunArg(call, p, end);
+        return p + 1;
+    }
+
+    std::size_t ParseFunArg(RawCall& call, std::size_t p, std::size_t end) {
+        p = Skip(p, end);
+        std::string_view rest = Region(p, end);
+        RawArg arg;
+        std::string token;
+        if (!rest.empty() && rest[0] == '"') {
+            std::size_t close = rest.find('"', 1);
+            std::size_t length = (close == npos ? rest.size() : close) - 1;
+            Check(length < kStringBufferSize, "String buffer overflow");
+            Check(close != npos, "Incorrect string value.");
+            arg.kind = RawArg::kQuoted;
+            arg.name = rest.substr(1, length);
+            p = Skip(p + close + 1, end);
+        } else if (std::size_t length = ReadIntegerToken(rest, token); length > 0) {
+            arg.value = ParseInteger(token);
+            p = Skip(p + length, end);
+        } else if (IsOperatorStart(p, end)) {
+            std::size_t length = rest.find_first_not_of("!=<>");
+            std::string_view op = rest.substr(0, length);
+            arg.value = op == "!=" ? 1 : op.starts_with('>') ? 2 : op.starts_with('<') ? 3 : 0;
+            call.form = FormCompare;
+            p = Skip(p + op.size(), end);
+        } else if (!rest.empty() && rest[0] == '\'') {
+            Check(rest.size() >= 3, "Scenario::ParseFunArg  - Incorrect argument representation in " +
+                                        std::string(rest.substr(0, 40)));
+            int letter = static_cast<unsigned char>(rest[1]) - 'A';
+            // Each objective has two letters: objective k is written as "A" + 2k.
+            bool objective = call.name == "EnableMission" || call.name == "DisableMission";
+            arg.value = objective ? (letter >= 0 ? letter / 2 : -1) : letter;
+            p = Skip(p + 3, end);
+        } else {
+            std::size_t length = ReadArgText(rest, arg.name);
+            Check(!arg.name.empty(), "Scenario::ParseFunArg  - Incorrect argument representation in " +
+                                         std::string(rest.substr(0, 40)));
+            arg.kind = RawArg::kName;
+            p = Skip(p + length, end);
+        }
+        call.args.push_back(std::move(arg));
+        Check(call.args.size() <= kMaxArgValues, "TermCommand::AddArg - Can't add extra argument to command.");
+        if (At(p, end) == ',') ++p;
+        return p;
+    }
+
+    // ---- actions ----
+
+    // A bracket line of an IF: a tab and "[" or "]" at the start of a line.
+    static bool IsOpenLine(std::string_view line) { return line == "\t["; }
+    static bool IsCloseLine(std::string_view line) {
+        if (!line.starts_with("\t]")) return false;
+        line.remove_prefix(2);
+        return line.find_first_not_of(", ") == npos;
+    }
+    std::string_view LineAt(std::size_t start, std::size_t end) const {
+        std::string_view line = Region(start, end);
+        line = line.substr(0, line.find_first_of("\r\n"));
+        while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
+        return line;
+    }
+    std::size_t NextLineStart(std::size_t at, std::size_t end) const {
+        std::size_t lineEnd = text_.find('\n', at);
+        return lineEnd == npos || lineEnd + 1 >= end ? npos : lineEnd + 1;
+    }
+
+    // The "[" that opens a THEN part: on a line of its own as the writer puts
+    // it, else the first "[".
+    std::size_t FindOpen(std::size_t from, std::size_t end) const {
+        for (std::size_t line = NextLineStart(from, end); line != npos; line = NextLineStart(line, end))
+            if (IsOpenLine(LineAt(line, end))) return line + 1;
+        std::size_t bracket = text_.find('[', from);
+        return bracket < end ? bracket : npos;
+    }
+
+    // The "]" that closes the part opened just before from: bracket lines nest;
+    // brackets inside names do not count.
+    std::size_t FindClose(std::size_t from, std::size_t end) const {
+        int depth = 1;
+        for (std::size_t line = NextLineStart(from, end); line != npos; line = NextLineStart(line, end)) {
+            std::string_view content = LineAt(line, end);
+            if (IsOpenLine(content)) ++depth;
+            if (IsCloseLine(content) && --depth == 0) return line + 1;
+        }
+        std::size_t bracket = text_.find(']', from);
+        return bracket < end ? bracket : npos;
+    }
+
+    void ParseActions(CommandSeq& actions, std::size_t p, std::size_t end) {
+        while (p < end) {
+            p = Skip(p, end);
+            if (p >= end) break;
+            if (StartsWith(p, end, "IF") && IsBlank(At(p + 2, end))) {
+                p = ParseIf(actions, p + 2, end);
+                continue;
+            }
+            p = ParseCall(actions, p, end);
+        }
+    }
+
+    std::size_t ParseIf(CommandSeq& actions, std::size_t p, std::size_t end) {
+        auto ifBlock = std::make_unique<IfBlock>();
+        std::size_t open = FindOpen(p, end);
+        Check(open != npos, "Script parsing error - incorrect IF, no open bracket.");
+        ParseConditions(ifBlock->conditions, p, open, " ");
+        std::size_t close = FindClose(open + 1, end);
+        Check(close != npos, "Script parsing error - incorrect IF, no enclosing bracket.");
+        ParseActions(ifBlock->thenCommands, open + 1, close);
+        p = Skip(close + 1, end);
+        if (StartsWith(p, end, "ELSE")) {
+            p = Skip(p + 4, end);
+            Check(At(p, end) == '[', "Script parsing error - ELSE: no [.");
+            std::size_t elseClose = FindClose(p + 1, end);
+            Check(elseClose != npos, "Script parsing error - ELSE: no ].");
+            ParseActions(ifBlock->elseCommands, p + 1, elseClose);
+            p = elseClose + 1;
+        }
+        p = Skip(p, end);
+        if (At(p, end) == ',') ++p;
+        ifBlock->UpdateText(scenario_);
+        actions.Append(std::move(ifBlock));
+        return p;
+    }
+
+    std::size_t ParseCall(CommandSeq& actions, std::size_t p, std::size_t end) {
+        RawCall call;
+        std::string identifier;
+        std::size_t length = ReadIdentifier(Region(p, end), identifier);
+        Check(length > 0, "Script parsing error - no expected function ID.");
+        p = Skip(p + length, end);
+        if (At(p, end) == '=') {
+            call.form = FormAssign;
+            call.args.push_back(RawArg{RawArg::kNumber, ParseInteger(std::string_view(identifier).substr(3)), {}});
+            p = Skip(p + 1, end);
+            length = ReadIdentifier(Region(p, end), identifier);
+            Check(length > 0, "Script parsing error - no expected function ID.");
+            p += length;
+        }
+        call.name = identifier;
+        CheckJoined(At(p, end) == '(', call.name, " : script command is not recognized.");
+        ++p;
+        if (call.name == "InitialUpgradeEx" || call.name == "DisableUpgrade")
+            p = ParseUpgradeCommand(call, p, end);
+        else if (call.name == "CreateObject0")
+            p = ParseCreateObject(call, p, end);
+        else if (call.name == "EnableUnit")
+            p = ParseUnitCommand(call, p, end);
+        else
+            p = ParseArguments(call, p, end);
+        p = Skip(p, end);
+        if (auto command = Resolve(call, false)) actions.Append(std::move(command));
+        if (At(p, end) == ',') ++p;
+        return p;
+    }
+
+    std::size_t SkipSeparatorAt(std::size_t p, std::size_t end) const { return p + SkipSeparator(Region(p, end)); }
+
+    std::size_t ExpectClose(std::size_t p, std::size_t end, const char* operation) const {
+        p = Skip(p, end);
+        Check(At(p, end) == ')', std::string("Scenario::") + operation + " - Incorrect arguments number");
+        return p + 1;
+    }
+
+    std::size_t ParseCreateObject(RawCall& call, std::size_t p, std::size_t end) {
+        p = Skip(p, end);
+        std::string dynGroup;
+        p += ReadArgText(Region(p, end), dynGroup);
+        int dynamic = dynGroups_.IndexOf(dynGroup);
+        Check(dynamic >= 0, "Undeclared dynamic group object in CreateObject.");
+        p = SkipSeparatorAt(p, end);
+        std::string word;
+        p += ReadWord(Region(p, end), word);
+        int formation = FormationIndex(word.empty() ? std::string() : word.substr(1));
+        Check(formation >= 0, "Scenario::ParseCreateObject - Formation type not found.");
+        p = SkipSeparatorAt(p, end);
+        p += ReadWord(Region(p, end), word);
+        std::int32_t unit = UnitValue(word);
+        Check(unit >= 0, "Scenario::ParseCreateObject - Unknown unit type");
+        p = SkipSeparatorAt(p, end);
+        std::string token;
+        std::size_t length = ReadIntegerToken(Region(p, end), token);
+        Check(length > 0, "Scenario::ParseCreateObject - Incorrect player index.");
+        std::int32_t player = ParseInteger(token);
+        p = SkipSeparatorAt(p + length, end);
+        std::string zoneName;
+        p += ReadArgText(Region(p, end), zoneName);
+        Check(!zoneName.empty(), "Scenario::ParseCreateObject - Incorrect zone identifier.");
+        int zone = zones_.IndexOf(zoneName);
+        if (zone < 0) MarkUnresolved(call, zoneName);
+        p = SkipSeparatorAt(p, end);
+        length = ReadIntegerToken(Region(p, end), token);
+        Check(length > 0, "Scenario::ParseCreateObject - Incorrect direction value.");
+        std::int32_t direction = ParseInteger(token);
+        for (std::int32_t value : {dynamic, player, zone, direction, formation, unit})
+            call.args.push_back(RawArg{RawArg::kNumber, value, {}});
+        return ExpectClose(p + length, end, "ParseCreateObject");
+    }
+
+    std::size_t ParseUnitCommand(RawCall& call, std::size_t p, std::size_t end) {
+        p = ParseFunArg(call, p, end);
+        p = Skip(p, end);
+        std::string word;
+        p += ReadWord(Region(p, end), word);
+        Check(!word.empty(), "Scenario::ParseUnitCommand - Incorrect upgrade ID.");
+        std::int32_t unit = UnitValue(word);
+        Check(unit >= 0, "Scenario::ParseUnitCommand - Unknown unit type");
+        call.args.push_back(RawArg{RawArg::kNumber, unit, {}});
+        p = ParseFunArg(call, SkipSeparatorAt(p, end), end);
+        return ExpectClose(p, end, "ParseUnitCommand");
+    }
+
+    std::size_t ParseUpgradeCommand(RawCall& call, std::size_t p, std::size_t end) {
+        p = ParseFunArg(call, p, end);
+        p = Skip(p, end);
+        std::string word;
+        p += ReadWord(Region(p, end), word);
+        Check(!word.empty(), "Scenario::ParseUpgradeCommand - Incorrect upgrade ID.");
+        std::string id = StripQuotes(word);
+        std::string packed = scenario_.lists.FindUpgrade(id);
+        if (packed.empty()) MarkUnresolved(call, id);
+        call.args.push_back(RawArg{RawArg::kNumber, packed.empty() ? -1 : ParseInteger(packed), {}});
+        return ExpectClose(p, end, "ParseUpgradeCommand");
+    }
+
+    static void MarkUnresolved(RawCall& call, const std::string& name) {
+        if (!call.isUnresolved) call.unresolved = name;
+        call.isUnresolved = true;
+    }
+
+    // ---- names and functions ----
+
+    int FormationIndex(const std::string& name) const {
+        const auto& formations = scenario_.lists.formations;
+        for (std::size_t i = 0; i < formations.size(); ++i)
+            if (formations[i].name == name) return static_cast<int>(i);
+        return -1;
+    }
+
+    // The packed value of the unit whose script name is the text, -1 when none.
+    std::int32_t UnitValue(std::string_view text) const {
+        const auto& categories = scenario_.lists.unitCategories;
+        for (std::size_t c = 0; c < categories.size() && c < 256; ++c)
+            for (std::size_t u = 0; u < categories[c].units.size() && u < 256; ++u)
+                if (categories[c].units[u].id + "(" + categories[c].code + ")" == text)
+                    return static_cast<std::int32_t>(c | u << 8);
+        return -1;
+    }
+
+    // Any object the scenario knows by that name, first match wins.
+    std::int32_t LookupObjectName(const std::string& name) const {
+        if (int zone = zones_.IndexOf(name); zone >= 0) return zone;
+        if (int dynamic = dynGroups_.IndexOf(name); dynamic >= 0) return mapGroups_.count() + dynamic;
+        if (int group = mapGroups_.IndexOf(name); group >= 0) return group;
+        return UnitValue(name);
+    }
+
+    // The name looked up in the declared argument's own group.
+    std::int32_t ResolveName(const Template& function, std::size_t slot, const RawArg& arg) const {
+        const std::string& group = function.argGroup[slot];
+        std::int32_t value = -1;
+        if (function.argKind[slot] == KindGroup && group == "zones") {
+            value = zones_.IndexOf(arg.name);
+        } else if (function.argKind[slot] == KindGroup && group == "groups") {
+            value = mapGroups_.IndexOf(arg.name);
+            if (value < 0) {
+                int dynamic = dynGroups_.IndexOf(arg.name);
+                if (dynamic >= 0) value = mapGroups_.count() + dynamic;
+            }
+        } else if (function.argKind[slot] == KindGroup && group == "dyngroups") {
+            value = dynGroups_.IndexOf(arg.name);
+        } else if (function.argKind[slot] != KindGroup && group == "unittypes") {
+            value = UnitValue(arg.name);
+        } else {
+            value = LookupObjectName(arg.name);
+        }
+        // A quoted number that names nothing is the number.
+        if (value < 0 && arg.kind == RawArg::kQuoted && IsDecimal(arg.name)) value = ParseInteger(arg.name);
+        return value;
+    }
+
+    bool HasFunction(std::string_view name) const {
+        return std::any_of(scenario_.functions.begin(), scenario_.functions.end(),
+                           [&](const Template& t) { return t.name == name; });
+    }
+
+    void LeaveOut(const RawCall& call, const std::string& name) {
+        scenario_.leftOut.push_back(LeftOutCommand{{}, call.name, name});
+        leftOutTriggers_.push_back(trigger_);
+    }
+
+    // The command bound to the first declaration that fits the call, or
+    // nothing when it is left out. An action that fits no declaration stops
+    // the reading.
+    std::unique_ptr<TermCommand> Resolve(const RawCall& call, bool condition) {
+        if (call.isUnresolved) {
+            LeaveOut(call, call.unresolved);
+            return nullptr;
+        }
+        std::string failedName;
+        bool declared = false;
+        for (const Template& function : scenario_.functions) {
+            if (function.name != call.name || function.form != call.form ||
+                function.argCount != static_cast<std::int32_t>(call.args.size()))
+                continue;
+            declared = true;
+            std::vector<std::int32_t> values;
+            bool resolved = true;
+            for (std::size_t i = 0; i < call.args.size() && resolved; ++i) {
+                const RawArg& arg = call.args[i];
+                std::int32_t value = arg.kind == RawArg::kNumber ? arg.value : ResolveName(function, i, arg);
+                if (value < 0 && arg.kind != RawArg::kNumber) {
+                    if (failedName.empty()) failedName = arg.name;
+                    resolved = false;
+                }
+                if (function.argKind[i] == KindConst && function.argConst[i] != value) resolved = false;
+                values.push_back(value);
+            }
+            if (!resolved) continue;
+            return Bind(function, call, values);
+        }
+        if (!failedName.empty() || condition) {
+            LeaveOut(call, declared ? failedName : std::string());
+            return nullptr;
+        }
+        Fail(call.name + " : script command is not recognized.");
+    }
+
+    std::unique_ptr<TermCommand> Bind(const Template& function, const RawCall& call,
+                                      const std::vector<std::int32_t>& values) {
+        auto command = std::make_unique<TermCommand>();
+        command->function = &function;
+        command->form = call.form;
+        command->argCount = static_cast<std::int32_t>(values.size());
+        for (std::size_t i = 0; i < values.size(); ++i)
+            command->SetArg(scenario_, static_cast<int>(i), values[i]);
+        if (function.name == "ShowPageEx" || function.name == "AskQuestionEx") {
+            command->page = std::make_unique<PageRecord>();
+            if (!values.empty() && values[0] >= 0 && values[0] < Pages().size())
+                *command->page = Pages().At(values[0]);
+        }
+        command->UpdateText(scenario_);
+        return command;
+    }
+
+    Scenario& scenario_;
+    std::string_view text_;
+    StringList& zones_;
+    StringList& mapGroups_;
+    StringList& dynGroups_;
+    int trigger_ = 0;
+    std::vector<int> leftOutTriggers_;  // the trigger of each left-out command
+};
+
+}  // namespace
+
+void ParseScript(Scenario& scenario) {
+    if (!scenario.scriptText) {
+        Warn(false, "The mission script cannot be read; the mission opens without triggers.");
+        return;
+    }
+    scenario.triggers.Clear();
+    scenario.leftOut.clear();
+    ScriptParser(scenario).Parse();
+}
+
+}  // namespace sced
