@@ -86,9 +86,11 @@ int TextReader::FindSectionLine(std::string_view keyword, std::size_t from) {
 }
 
 std::size_t FindAtLineStart(std::string_view text, std::string_view keyword, std::size_t from, std::size_t to) {
-    to = std::min(to, text.size());
-    for (std::size_t at = text.find(keyword, from); at != std::string_view::npos && at + keyword.size() <= to;
-         at = text.find(keyword, at + 1)) {
+    // Searched only up to the bound, so that a keyword that is missing costs
+    // no scan of the rest of the text.
+    std::string_view bounded = text.substr(0, std::min(to, text.size()));
+    for (std::size_t at = bounded.find(keyword, from); at != std::string_view::npos;
+         at = bounded.find(keyword, at + 1)) {
         if (at == 0 || IsLineBreak(text[at - 1])) return at;
     }
     return std::string_view::npos;

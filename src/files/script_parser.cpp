@@ -106,7 +106,8 @@ private:
 
     // "ACTION" as the writer ends the conditions: blanks and a line break after it.
     std::size_t FindActionKeyword(std::size_t from, std::size_t to) const {
-        for (std::size_t at = text_.find("ACTION", from); at != npos && at < to; at = text_.find("ACTION", at + 1)) {
+        std::string_view bounded = text_.substr(0, std::min(to, text_.size()));
+        for (std::size_t at = bounded.find("ACTION", from); at != npos; at = bounded.find("ACTION", at + 1)) {
             std::size_t i = at + 6;
             while (i < text_.size() && (text_[i] == ' ' || text_[i] == '\t')) ++i;
             if (i >= text_.size() || text_[i] == '\r' || text_[i] == '\n') return at;
