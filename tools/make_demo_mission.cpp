@@ -122,6 +122,7 @@ void Build(Scenario& s) {
     counts.conditions.list.Append(b.Call("CountUnitType", {0, Unit(0, 4), 3, 10}));
     counts.conditions.list.Append(b.Call("DynGroupSize", {1, 0, 0}));
     counts.conditions.list.Append(b.Call("TimerIsRunning", {0}));
+    counts.conditions.list.Append(b.Call("GroupInZone", {0, 3}, FormNot));
     counts.actions.Append(b.Call("CountUnits", {1, 0, 2}));
     counts.actions.Append(b.Call("GetTimer", {2, 0}));
     counts.actions.Append(b.Call("EnableTrigger", {4}));

@@ -12,6 +12,7 @@
 #include "files/map_reader.h"
 #include "model/scenario.h"
 #include "support/game_folder.h"
+#include "support/map_bytes.h"
 #include "support/raised.h"
 
 namespace sced {
@@ -20,28 +21,12 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-std::string U32(std::uint32_t value) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFFu);
-    return bytes;
-}
-
-std::string Header(std::string_view signature = "5DMP") { return std::string(signature) + "hdrbytes"; }
-
-std::string Chunk(std::string_view tag, std::string_view data) {
-    return std::string(tag) + U32(static_cast<std::uint32_t>(data.size() + 4)) + std::string(data);
-}
-
-std::string ZoneRecord(std::string_view name) {
-    return std::string(17, 'z') + static_cast<char>(name.size()) + std::string(name);
-}
-
-std::string GroupRecord(std::string_view name, std::uint32_t members) {
-    return std::string(8, 'g') + U32(members) + std::string(37, 'h') + static_cast<char>(name.size()) +
-           std::string(name) + std::string(std::size_t{members} * 8, 'm');
-}
-
-std::string Counts(std::uint32_t zones, std::uint32_t groups) { return U32(zones) + U32(groups); }
+using test::Chunk;
+using test::Counts;
+using test::GroupRecord;
+using test::Header;
+using test::U32;
+using test::ZoneRecord;
 
 const std::string kEnd = Chunk("ENDM", "");
 

@@ -1,0 +1,348 @@
+// mission_bench [--runs N] [--sizes 1000,10000] [--phases] [--game DIR]
+//
+// Times opening (OpenMission: unscramble, parse, bind) and saving
+// (SaveMission) of synthetic missions with the given trigger counts, against
+// reading and writing the same number of bytes raw, and prints the medians,
+// the ratios and the growth from the smallest to the largest mission.
+// Works on a copy of the game folder in the temporary folder.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <iomanip>
+#include <iostream>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/file_write.h"
+#include "core/game_path.h"
+#include "core/scenario_error.h"
+#include "core/string_table.h"
+#include "core/warning.h"
+#include "declarations/function_template.h"
+#include "files/mission_package.h"
+#include "files/scramble.h"
+#include "files/script_parser.h"
+#include "files/script_writer.h"
+#include "model/command_tree.h"
+#include "model/page_table.h"
+#include "model/scenario.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace sced;
+using Clock = std::chrono::steady_clock;
+
+constexpr std::string_view kMap = "Maps\\Valley.m3d";
+
+// Opening may take this many times the raw read of the script's bytes, and
+// saving this many times the raw write.
+constexpr double kRatioGoal = 20.0;
+// Ten times the triggers may cost at most this many times as much.
+constexpr double kGrowthSlack = 1.2;
+
+// A copy of the game folder, removed at the end.
+class GameCopy {
+public:
+    explicit GameCopy(const fs::path& source) {
+        std::random_device random;
+        path_ = fs::temp_directory_path() / ("sced-bench-" + std::to_string(random()));
+        fs::create_directories(path_);
+        fs::copy(source, path_, fs::copy_options::recursive);
+    }
+    ~GameCopy() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    GameCopy(const GameCopy&) = delete;
+    GameCopy& operator=(const GameCopy&) = delete;
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The median time of the runs, in ms; setup runs untimed before each run.
+double Time(int runs, const std::function<void()>& body, const std::function<void()>& setup = {}) {
+    std::vector<double> times;
+    for (int r = 0; r < runs; ++r) {
+        if (setup) setup();
+        auto start = Clock::now();
+        body();
+        times.push_back(Milliseconds(Clock::now() - start));
+    }
+    return Median(std::move(times));
+}
+
+std::string RawRead(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    Check(static_cast<bool>(in), "cannot read " + file.string());
+    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+void RawWrite(const fs::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    Check(static_cast<bool>(out), "cannot write " + file.string());
+}
+
+// Builds calls of the declared functions, found once by name and form.
+class Calls {
+public:
+    explicit Calls(Scenario& scenario) : scenario_(scenario) {}
+
+    std::unique_ptr<TermCommand> Make(std::string_view name, int form, std::initializer_list<std::int32_t> values) {
+        const Template& function = Find(name, form);
+        auto command = std::make_unique<TermCommand>();
+        command->Bind(function);
+        int i = 0;
+        for (std::int32_t value : values) command->SetArg(scenario_, i++, value);
+        return command;
+    }
+
+private:
+    const Template& Find(std::string_view name, int form) {
+        for (const auto& [key, function] : found_)
+            if (key.first == name && key.second == form) return *function;
+        for (const Template& function : scenario_.functions)
+            if (function.name == name && function.form == form) {
+                found_.push_back({{std::string(name), form}, &function});
+                return function;
+            }
+        Fail("no function " + std::string(name));
+    }
+
+    Scenario& scenario_;
+    std::vector<std::pair<std::pair<std::string, int>, const Template*>> found_;
+};
+
+// Triggers of 2-3 conditions, a TIMES line, four actions and an IF with an
+// ELSE, their values varied over the demo's switches, timers, groups and zones.
+void BuildTriggers(Scenario& s, int count) {
+    Calls c(s);
+    const int groups = s.objectGroups.GetGroup("groups").count();
+    const int zones = s.objectGroups.GetGroup("zones").count();
+    const int switches = s.objectGroups.GetGroup("switches").count();
+    const int timers = s.objectGroups.GetGroup("timers").count();
+    for (int i = 0; i < count; ++i) {
+        auto trigger = std::make_unique<CommandBlock>();
+        trigger->text = "Trigger " + std::to_string(i);
+        trigger->times = 1 + i % 5;
+        ConditionList& when = trigger->conditions;
+        when.list.Append(c.Make("TimerValue", FormCompare, {i % timers, i % 4, 10 + i % 300}));
+        when.list.Append(c.Make("SwitchIsOn", i % 2 ? FormNot : FormCall, {i % switches}));
+        if (i % 2 == 0) when.list.Append(c.Make("GroupInZone", FormCall, {i % groups, (i + 1) % zones}));
+
+        CommandSeq& actions = trigger->actions;
+        actions.Append(c.Make("RunTimer", FormCall, {i % timers, 60 + i % 500}));
+        actions.Append(c.Make("MoveGroup", FormCall, {(i + 1) % groups, i % zones}));
+        auto choice = std::make_unique<IfBlock>();
+        choice->conditions.list.Append(c.Make("SwitchIsOn", FormCall, {(i + 7) % switches}));
+        choice->thenCommands.Append(c.Make("SwitchOn", FormCall, {(i + 3) % switches}));
+        choice->thenCommands.Append(c.Make("EnableTrigger", FormCall, {(i + 1) % count}));
+        choice->elseCommands.Append(c.Make("MoveGroup", FormCall, {i % groups, (i + 2) % zones}));
+        choice->elseCommands.Append(c.Make("RunTimer", FormCall, {(i + 1) % timers, 30}));
+        actions.Append(std::move(choice));
+        actions.Append(c.Make("SwitchOn", FormCall, {i % switches}));
+        actions.Append(c.Make("EnableTrigger", FormCall, {(i + count - 1) % count}));
+        s.triggers.Append(std::move(trigger));
+    }
+    s.triggers.UpdateText(s);
+}
+
+struct Figures {
+    int triggers = 0;
+    std::size_t bytes = 0;
+    double open = 0, save = 0, rawRead = 0, rawWrite = 0;
+    // Phases, when asked for.
+    double openMap = 0, openRead = 0, openParse = 0, openText = 0;
+    double saveBuild = 0, saveScramble = 0;
+};
+
+Figures Measure(const fs::path& game, int count, int runs, bool phases) {
+    Figures f;
+    f.triggers = count;
+    Scenario scenario(game);
+    Check(NewMission(scenario, kMap), "The demo map cannot be read.");
+    BuildTriggers(scenario, count);
+    const fs::path script = PathsOf(scenario).script;
+
+    SaveMission(scenario);  // the folders exist and the caches are warm from here on
+    f.save = Time(runs, [&] { SaveMission(scenario); });
+    const std::string written = *scenario.scriptText;
+
+    f.bytes = fs::file_size(script);
+    const fs::path raw = game / "raw.bin";
+    const std::string bytes = RawRead(script);
+    f.rawWrite = Time(runs, [&] { RawWrite(raw, bytes); });
+    f.rawRead = Time(runs, [&] { Check(RawRead(script).size() == f.bytes, "short read"); });
+    fs::remove(raw);
+
+    f.open = Time(runs, [&] { OpenMission(scenario, kMap, false); });
+    Check(scenario.triggers.count() == count && scenario.leftOut.empty(),
+          "The opened mission lost triggers or commands.");
+    Check(WithCrLf(BuildScript(scenario)) == written, "The opened mission does not write back the same script.");
+
+    if (phases) {
+        f.openMap = Time(runs, [&] { OpenMission(scenario, kMap, true); });
+        f.openRead = Time(runs, [&] {
+            scenario.scriptText = ReadWholeFile(script);
+            Scramble(*scenario.scriptText);
+        });
+        f.openParse = Time(
+            runs,
+            [&] { ParseScript(scenario); },
+            [&] {
+                OpenMission(scenario, kMap, true);
+                scenario.scriptText = ReadWholeFile(script);
+                Scramble(*scenario.scriptText);
+                Pages().Clear();
+            });
+        f.openText = Time(runs, [&] {
+            scenario.objectGroups.UniquifyDynGroups();
+            scenario.triggers.UpdateText(scenario);
+        });
+        std::string built;
+        f.saveBuild = Time(runs, [&] { built = BuildScript(scenario); });
+        f.saveScramble = Time(runs, [&] {
+            std::string scrambled = WithCrLf(built);
+            Scramble(scrambled);
+        });
+    }
+    return f;
+}
+
+std::string Fixed(double value, int decimals) {
+    std::ostringstream out;
+    out << std::fixed << std::setprecision(decimals) << value;
+    return out.str();
+}
+
+std::vector<int> ParseSizes(std::string_view text) {
+    std::vector<int> sizes;
+    for (std::size_t start = 0; start <= text.size();) {
+        std::size_t stop = std::min(text.find(',', start), text.size());
+        sizes.push_back(std::stoi(std::string(text.substr(start, stop - start))));
+        start = stop + 1;
+    }
+    return sizes;
+}
+
+int Usage() {
+    std::cerr << "usage: mission_bench [--runs N] [--sizes 1000,10000] [--phases] [--game DIR]\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int runs = 7;
+    std::vector<int> sizes = {1000, 10000};
+    bool phases = false;
+    fs::path source = SCED_DEMO_GAME;
+    try {
+        for (int i = 1; i < argc; ++i) {
+            std::string_view arg = argv[i];
+            if (arg == "--phases") {
+                phases = true;
+            } else if (i + 1 < argc && arg == "--runs") {
+                runs = std::stoi(argv[++i]);
+            } else if (i + 1 < argc && arg == "--sizes") {
+                sizes = ParseSizes(argv[++i]);
+            } else if (i + 1 < argc && arg == "--game") {
+                source = argv[++i];
+            } else {
+                return Usage();
+            }
+        }
+    } catch (const std::exception&) {
+        return Usage();
+    }
+    if (runs < 1 || sizes.empty() || std::any_of(sizes.begin(), sizes.end(), [](int n) { return n < 1; }))
+        return Usage();
+    std::sort(sizes.begin(), sizes.end());
+
+    int warnings = 0;
+    SetWarningSink([&](const std::string&) { ++warnings; });
+    std::vector<Figures> results;
+    try {
+        GameCopy copy(source);
+        fs::path game = MakeGameFolder(copy.path());
+        StringTable::Instance().Load(game);
+        for (int n : sizes) results.push_back(Measure(game, n, runs, phases));
+    } catch (const ScenarioError& e) {
+        std::cerr << "mission_bench: " << e.text() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "mission_bench: " << e.what() << '\n';
+        return 1;
+    }
+
+    std::cout << "median of " << runs << " runs, ms; ratios to the raw read/write of the .cms bytes\n\n";
+    std::cout << std::left << std::setw(9) << "triggers" << std::right << std::setw(11) << "cms bytes"
+              << std::setw(10) << "open" << std::setw(10) << "raw read" << std::setw(9) << "ratio" << std::setw(10)
+              << "save" << std::setw(10) << "raw write" << std::setw(9) << "ratio" << '\n';
+    for (const Figures& f : results)
+        std::cout << std::left << std::setw(9) << f.triggers << std::right << std::setw(11) << f.bytes
+                  << std::setw(10) << Fixed(f.open, 2) << std::setw(10) << Fixed(f.rawRead, 3) << std::setw(9)
+                  << Fixed(f.open / f.rawRead, 1) << std::setw(10) << Fixed(f.save, 2) << std::setw(10)
+                  << Fixed(f.rawWrite, 3) << std::setw(9) << Fixed(f.save / f.rawWrite, 1) << '\n';
+
+    if (phases) {
+        std::cout << "\nphases, ms\n"
+                  << std::left << std::setw(9) << "triggers" << std::right << std::setw(10) << "map" << std::setw(10)
+                  << "read" << std::setw(10) << "parse" << std::setw(10) << "texts" << std::setw(12) << "build"
+                  << std::setw(12) << "crlf+xor" << '\n';
+        for (const Figures& f : results)
+            std::cout << std::left << std::setw(9) << f.triggers << std::right << std::setw(10)
+                      << Fixed(f.openMap, 2) << std::setw(10) << Fixed(f.openRead, 2) << std::setw(10)
+                      << Fixed(f.openParse, 2) << std::setw(10) << Fixed(f.openText, 2) << std::setw(12)
+                      << Fixed(f.saveBuild, 2) << std::setw(12) << Fixed(f.saveScramble, 2) << '\n';
+    }
+
+    const Figures& large = results.back();
+    bool met = true;
+    auto verdict = [&](bool ok) {
+        met = met && ok;
+        return ok ? "met" : "NOT met";
+    };
+    std::cout << "\ngoals\n";
+    std::cout << "  open " << large.triggers << " within " << kRatioGoal << "x raw read: "
+              << Fixed(large.open / large.rawRead, 1) << "x, " << verdict(large.open <= kRatioGoal * large.rawRead)
+              << '\n';
+    std::cout << "  save " << large.triggers << " within " << kRatioGoal << "x raw write: "
+              << Fixed(large.save / large.rawWrite, 1) << "x, "
+              << verdict(large.save <= kRatioGoal * large.rawWrite) << '\n';
+    if (results.size() > 1) {
+        const Figures& small = results.front();
+        double limit = kGrowthSlack * large.triggers / small.triggers;
+        std::cout << "  growth " << small.triggers << " -> " << large.triggers << " at most " << Fixed(limit, 1)
+                  << "x: open " << Fixed(large.open / small.open, 1) << "x, "
+                  << verdict(large.open <= limit * small.open) << "; save " << Fixed(large.save / small.save, 1)
+                  << "x, " << verdict(large.save <= limit * small.save) << '\n';
+    }
+    if (warnings > 0) std::cout << "\n" << warnings << " warnings were shown\n";
+    std::cout << (met ? "\nall goals met\n" : "\nsome goals NOT met\n");
+    return 0;
+}

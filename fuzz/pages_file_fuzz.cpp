@@ -1,0 +1,39 @@
+// A mission pages file: objective names and briefing pages, read into the
+// demo scenario, then written again.
+
+#include <cstdint>
+#include <string_view>
+
+#include "core/scenario_error.h"
+#include "core/string_table.h"
+#include "files/mission_package.h"
+#include "model/page_table.h"
+#include "model/scenario.h"
+
+namespace {
+
+sced::Scenario& FreshScenario() {
+    static sced::Scenario* scenario = [] {
+        sced::StringTable::Instance().Load(SCED_DEMO_GAME);
+        return new sced::Scenario(SCED_DEMO_GAME);
+    }();
+    scenario->ResetGroups();
+    sced::Pages().Clear();
+    return *scenario;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    sced::Scenario& scenario = FreshScenario();
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    try {
+        sced::ParsePagesFile(scenario, text);
+        std::string written = sced::PagesText(scenario);
+        // What the writer gives must read back without trouble.
+        sced::Pages().Clear();
+        sced::ParsePagesFile(scenario, written);
+    } catch (const sced::ScenarioError&) {
+    }
+    return 0;
+}
