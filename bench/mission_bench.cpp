@@ -257,7 +257,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = 7;
+    int runs = 9;
     std::vector<int> sizes = {1000, 10000};
     bool phases = false;
     fs::path source = SCED_DEMO_GAME;

@@ -1,5 +1,6 @@
 #include "core/file_write.h"
 
+#include <algorithm>
 #include <fstream>
 #include <system_error>
 
@@ -13,10 +14,16 @@ namespace fs = std::filesystem;
 
 std::string WithCrLf(std::string_view text) {
     std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
+    out.reserve(text.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t stop = text.find('\n', start);
+        if (stop == std::string_view::npos) {
+            out.append(text.substr(start));
+            break;
+        }
+        out.append(text.substr(start, stop - start));
+        out += "\r\n";
+        start = stop + 1;
     }
     return out;
 }

@@ -58,10 +58,14 @@ fs::path ResolveGamePath(const fs::path& gameFolder, std::string_view relative) 
 std::optional<std::string> ReadWholeFile(const fs::path& path) {
     std::error_code ec;
     if (fs::is_directory(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    std::streamoff size = in.tellg();
+    if (size < 0) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), size);
+    if (in.gcount() != size) return std::nullopt;
     return bytes;
 }
 

@@ -1,6 +1,7 @@
 #include "files/script_parser.h"
 
 #include <algorithm>
+#include <map>
 
 #include "core/scenario_error.h"
 #include "core/text_reader.h"
@@ -55,6 +56,7 @@ public:
           mapGroups_(scenario.objectGroups.GetGroup("groups")),
           dynGroups_(scenario.objectGroups.GetGroup("dyngroups")) {
         text_ = text_.substr(0, text_.find('\0'));
+        for (const Template& function : scenario.functions) declared_[function.name].push_back(&function);
     }
 
     void Parse() {
@@ -141,7 +143,6 @@ private:
             std::size_t q = action + 6;
             q += SkipBlanks(Region(q, next));
             if (q < next) ParseActions(trigger->actions, q, next);
-            trigger->UpdateText(scenario_);
             scenario_.triggers.Append(std::move(trigger));
             p = next;
         }
@@ -339,7 +340,6 @@ private:
         }
         p = Skip(p, end);
         if (At(p, end) == ',') ++p;
-        ifBlock->UpdateText(scenario_);
         actions.Append(std::move(ifBlock));
         return p;
     }
@@ -500,10 +500,7 @@ private:
         return value;
     }
 
-    bool HasFunction(std::string_view name) const {
-        return std::any_of(scenario_.functions.begin(), scenario_.functions.end(),
-                           [&](const Template& t) { return t.name == name; });
-    }
+    bool HasFunction(const std::string& name) const { return declared_.count(name) > 0; }
 
     void LeaveOut(const RawCall& call, const std::string& name) {
         scenario_.leftOut.push_back(LeftOutCommand{{}, call.name, name});
@@ -520,12 +517,15 @@ private:
         }
         std::string failedName;
         bool declared = false;
-        for (const Template& function : scenario_.functions) {
-            if (function.name != call.name || function.form != call.form ||
-                function.argCount != static_cast<std::int32_t>(call.args.size()))
+        auto candidates = declared_.find(call.name);
+        static const std::vector<const Template*> kNone;
+        for (const Template* candidate : candidates == declared_.end() ? kNone : candidates->second) {
+            const Template& function = *candidate;
+            if (function.form != call.form || function.argCount != static_cast<std::int32_t>(call.args.size()))
                 continue;
             declared = true;
-            std::vector<std::int32_t> values;
+            std::vector<std::int32_t>& values = values_;
+            values.clear();
             bool resolved = true;
             for (std::size_t i = 0; i < call.args.size() && resolved; ++i) {
                 const RawArg& arg = call.args[i];
@@ -560,7 +560,6 @@ private:
             if (!values.empty() && values[0] >= 0 && values[0] < Pages().size())
                 *command->page = Pages().At(values[0]);
         }
-        command->UpdateText(scenario_);
         return command;
     }
 
@@ -569,6 +568,8 @@ private:
     StringList& zones_;
     StringList& mapGroups_;
     StringList& dynGroups_;
+    std::map<std::string, std::vector<const Template*>, std::less<>> declared_;
+    std::vector<std::int32_t> values_;
     int trigger_ = 0;
     std::vector<int> leftOutTriggers_;  // the trigger of each left-out command
 };

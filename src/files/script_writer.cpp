@@ -89,12 +89,12 @@ void CheckValues(const Scenario& scenario, const CommandSeq& commands, const std
         }
         const auto* call = dynamic_cast<const TermCommand*>(command.get());
         if (!call) continue;
-        Check(call->function != nullptr, "A command of the trigger \"" + trigger + "\" has no function.");
+        if (!call->function) Fail("A command of the trigger \"" + trigger + "\" has no function.");
         const Template& function = *call->function;
         for (int i = 0; i < function.argCount && i < call->argCount; ++i)
-            Check(ValueFits(scenario, *call, function, i),
-                  "The value of argument " + std::to_string(i + 1) + " of " + function.name + " in the trigger \"" +
-                      trigger + "\" lies outside its list.");
+            if (!ValueFits(scenario, *call, function, i))
+                Fail("The value of argument " + std::to_string(i + 1) + " of " + function.name + " in the trigger \"" +
+                     trigger + "\" lies outside its list.");
     }
 }
 
@@ -171,8 +171,8 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     fs::create_directories(paths.folder, ec);
     Check(fs::is_directory(paths.folder, ec), "Couldn't create script temporary file.");
 
-    std::string script = BuildScript(scenario);
-    std::string scrambled = WithCrLf(script);
+    std::string script = WithCrLf(BuildScript(scenario));
+    std::string scrambled = script;
     Scramble(scrambled);
     StagedFiles files;
     Stage(files, paths.descriptor, WithCrLf(DescriptorText(scenario)), "Couldn't create .add file.");
@@ -195,7 +195,7 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
         out.close();
         Check(static_cast<bool>(out), Lookup("txtNoMapFile"));
     }
-    scenario.scriptText = WithCrLf(script);
+    scenario.scriptText = std::move(script);
     scenario.modified = false;
     std::vector<fs::path> saved = {paths.descriptor, paths.script, paths.pages, paths.description};
     if (fs::exists(paths.picture, ec)) saved.push_back(paths.picture);

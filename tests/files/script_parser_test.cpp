@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include "files/script_parser.h"
+#include "files/script_writer.h"
+#include "support/demo_scenario.h"
+#include "support/game_folder.h"
+#include "support/raised.h"
+
+namespace sced {
+namespace {
+
+// A script with the triggers given (each "CONDITION ..." through its
+// actions) and the name sections after the block.
+std::string Script(const std::string& triggers, const std::string& after = "") {
+    return "%----\r\n#DYNGROUPS\r\nRelief_Dyn\r\n#END\r\n\r\n#SCRIPT\r\n" + triggers + "#END\r\n\r\n" + after;
+}
+
+class ScriptParser : public ::testing::Test {
+protected:
+    CommandBlock& Parse(const std::string& text, int trigger = 0) {
+        demo->scriptText = text;
+        ParseScript(*demo);
+        demo->triggers.UpdateText(*demo);
+        return dynamic_cast<CommandBlock&>(demo->triggers.At(trigger));
+    }
+    TermCommand& Call(CommandSeq& list, int i) { return dynamic_cast<TermCommand&>(list.At(i)); }
+
+    test::DemoScenario demo;
+    test::WarningRecorder warnings;
+};
+
+TEST_F(ScriptParser, AlwaysWithABlankIsTheEmptyListAndWithoutItACall) {
+    CommandBlock& empty = Parse(Script("CONDITION \t ALWAYS\r\n\r\nTIMES\t\t2\r\nACTION \t\t\r\n\r\n"));
+    EXPECT_EQ(empty.conditions.list.count(), 0);
+    EXPECT_EQ(empty.times, 2);
+    CommandBlock& call = Parse(Script("CONDITION \tALWAYS AND SwitchIsOn( 3 )ACTION \t\t\r\n\r\n"));
+    ASSERT_EQ(call.conditions.list.count(), 2);
+    EXPECT_EQ(Call(call.conditions.list, 0).function, &demo.Function("Always"));
+    EXPECT_EQ(call.times, -1) << "no TIMES line";
+    EXPECT_TRUE(warnings.texts.empty());
+}
+
+TEST_F(ScriptParser, FormsAreReadBack) {
+    CommandBlock& trigger = Parse(Script(
+        "CONDITION \tVar3 == 5 AND !SwitchIsOn( 4 ) AND TimerValue( 1 ) = 9 AND UnitsInZone( 0,Hill ) > 2\r\n"
+        "TIMES\t\t1\r\nACTION \t\t\r\n\tVar2=CountUnits( 1,Harbour ), \r\n\tEnableMission( 'E' ) \r\n\r\n"));
+    CommandSeq& conditions = trigger.conditions.list;
+    ASSERT_EQ(conditions.count(), 4);
+    TermCommand& variable = Call(conditions, 0);
+    EXPECT_EQ(variable.function, &demo.Function("VarValue"));
+    EXPECT_EQ(variable.form, FormCompare);
+    EXPECT_EQ((std::vector<int>{variable.args[0], variable.args[1], variable.args[2]}), (std::vector<int>{3, 0, 5}));
+    EXPECT_EQ(Call(conditions, 1).form, FormNot);
+    EXPECT_EQ(Call(conditions, 2).args[1], 0) << "a lone = reads as ==";
+    EXPECT_EQ(Call(conditions, 3).args[2], 2);
+    TermCommand& assign = Call(trigger.actions, 0);
+    EXPECT_EQ(assign.form, FormAssign);
+    EXPECT_EQ((std::vector<int>{assign.args[0], assign.args[1], assign.args[2]}), (std::vector<int>{2, 1, 1}));
+    EXPECT_EQ(Call(trigger.actions, 1).args[0], 2) << "E is the third objective's letter";
+}
+
+TEST_F(ScriptParser, NestedIfsAndBracketsInNamesReadBackAsWritten) {
+    demo->objectGroups.GetGroup("zones")[2] = "Hill [203]";
+    demo->objectGroups.GetGroup("groups")[0] = "Guards ]";
+    CommandBlock& trigger = Parse(Script(
+        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n"
+        "\tIF GroupInZone( Guards ],Hill [203] )\r\n\t[\r\n"
+        "\t\tIF  ALWAYS\r\n\t[\r\n\t\tMoveGroup( Guards ],Hill [203] ) \r\n\t]\r\n, \r\n"
+        "\t\tSwitchOn( 1 ) \r\n\t]\r\n\tELSE\r\n\t[\r\n\t\tSwitchOff( 2 ) \r\n\t], \r\n"
+        "\tSwitchOn( 9 ) \r\n\r\n"));
+    ASSERT_EQ(trigger.actions.count(), 2);
+    auto& outer = dynamic_cast<IfBlock&>(trigger.actions.At(0));
+    EXPECT_EQ(outer.conditions.list.count(), 1);
+    ASSERT_EQ(outer.thenCommands.count(), 2);
+    auto& inner = dynamic_cast<IfBlock&>(outer.thenCommands.At(0));
+    EXPECT_EQ(inner.conditions.list.count(), 0);
+    EXPECT_EQ(Call(inner.thenCommands, 0).args[1], 2);
+    EXPECT_EQ(Call(outer.thenCommands, 1).args[0], 1);
+    ASSERT_EQ(outer.elseCommands.count(), 1);
+    EXPECT_EQ(Call(trigger.actions, 1).args[0], 9);
+}
+
+TEST_F(ScriptParser, KeywordsInsideNamesCutNothing) {
+    StringList& zones = demo->objectGroups.GetGroup("zones");
+    zones[0] = "CONDITION ACTION";
+    zones[1] = "SCRIPT #END TIMES";
+    CommandBlock& trigger = Parse(Script(
+        "CONDITION \tGroupInZone( Convoy,CONDITION ACTION )ACTION \t\t\r\n"
+        "\tMoveGroup( Patrol,SCRIPT #END TIMES ) \r\n\r\n"
+        "%----\r\n"
+        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\n"),
+        0);
+    EXPECT_EQ(demo->triggers.count(), 2);
+    EXPECT_EQ(Call(trigger.conditions.list, 0).args[1], 0);
+    EXPECT_EQ(Call(trigger.actions, 0).args[1], 1);
+    EXPECT_EQ(Call(trigger.actions, 0).argText[1], "SCRIPT #END TIMES");
+}
+
+TEST_F(ScriptParser, NamesAreLookedUpInTheArgumentsOwnGroup) {
+    demo->objectGroups.GetGroup("zones")[1] = "Convoy";  // a zone named like a group
+    CommandBlock& trigger = Parse(Script(
+        "CONDITION \tGroupIsDead( Convoy )ACTION \t\t\r\n"
+        "\tMoveGroup( Relief_Dyn,Convoy ), \r\n\tRemoveDynGroup( Relief_Dyn ) \r\n\r\n"));
+    EXPECT_EQ(Call(trigger.conditions.list, 0).args[0], 1);
+    EXPECT_EQ(Call(trigger.actions, 0).args[0], 3 + 0) << "a dynamic group after the map's groups";
+    EXPECT_EQ(Call(trigger.actions, 0).args[1], 1);
+    EXPECT_EQ(Call(trigger.actions, 1).args[0], 0) << "a dynamic group argument is a direct index";
+}
+
+TEST_F(ScriptParser, SpecialCallsReadBack) {
+    demo->objectGroups.GetGroup("dyngroups")[0] = "Relief_Dyn";
+    CommandBlock& trigger = Parse(Script(
+        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n"
+        "\tCreateObject0( Relief_Dyn,#Wedge,Bastion(AR),1,Hill,200 ), \r\n"
+        "\tInitialUpgradeEx( \"2\",\"Rifleman(A2)\" ), \r\n"
+        "\tDisableUpgrade( 3,\"Rifleman(A1)\" ), \r\n"
+        "\tEnableUnit( 0,Beacon(ST),1 ), \r\n"
+        "\tPreserveTrigger( 0 ) \r\n\r\n"));
+    ASSERT_EQ(trigger.actions.count(), 5);
+    TermCommand& create = Call(trigger.actions, 0);
+    EXPECT_EQ((std::vector<int>(create.args.begin(), create.args.begin() + 6)),
+              (std::vector<int>{0, 1, 2, 200, 2, 1 | 2 << 8}));
+    EXPECT_EQ(Call(trigger.actions, 1).args[0], 2) << "a quoted number is the number";
+    EXPECT_EQ(Call(trigger.actions, 1).args[1], 0 | 0 << 8 | 1 << 16);
+    EXPECT_EQ(Call(trigger.actions, 2).args[0], 3);
+    EXPECT_EQ(Call(trigger.actions, 3).args[1], 4 | 3 << 8) << "the last unit of the last category";
+}
+
+TEST_F(ScriptParser, QuestionsStayQuestionsAndGetTheirPages) {
+    Pages().Clear();
+    Pages().Append(PageRecord{0, "a.gp", "First page"});
+    Pages().Append(PageRecord{5, "b.gp", "Shall we?"});
+    CommandBlock& trigger = Parse(Script(
+        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n\tShowPageEx( 0 ), \r\n"
+        "\tIF ShowPageEx( 1 )\r\n\t[\r\n\t]\r\n \r\n\r\n"));
+    TermCommand& show = Call(trigger.actions, 0);
+    EXPECT_EQ(show.function, &demo.Function("ShowPageEx"));
+    ASSERT_TRUE(show.page);
+    EXPECT_EQ(show.page->body, "First page");
+    auto& ifBlock = dynamic_cast<IfBlock&>(trigger.actions.At(1));
+    TermCommand& question = Call(ifBlock.conditions.list, 0);
+    EXPECT_EQ(question.function, &demo.Function("AskQuestionEx"));
+    ASSERT_TRUE(question.page);
+    EXPECT_EQ(*question.page, (PageRecord{5, "b.gp", "Shall we?"}));
+}
+
+TEST_F(ScriptParser, UnresolvedCommandsAreLeftOutRecordedAndWarnedOnce) {
+    Parse(Script("CONDITION \tGroupIsDead( Ghosts ) AND NoSuchTest( 1 ) AND SwitchIsOn( 2 )\r\nACTION \t\t\r\n"
+                 "\tMoveGroup( Guards,Atlantis ), \r\n\tInitialUpgradeEx( \"0\",\"Nothing(Z9)\" ), \r\n"
+                 "\tSwitchOn( 1 ) \r\n\r\n",
+                 "\r\n#TRIGGERS\r\nAmbush\r\n#END\r\n"));
+    auto& trigger = dynamic_cast<CommandBlock&>(demo->triggers.At(0));
+    EXPECT_EQ(trigger.conditions.list.count(), 1);
+    EXPECT_EQ(trigger.actions.count(), 1);
+    ASSERT_EQ(demo->leftOut.size(), 4u);
+    EXPECT_EQ(demo->leftOut[0].trigger, "Ambush");
+    EXPECT_EQ(demo->leftOut[0].function, "GroupIsDead");
+    EXPECT_EQ(demo->leftOut[0].name, "Ghosts");
+    EXPECT_EQ(demo->leftOut[1].function, "NoSuchTest");
+    EXPECT_EQ(demo->leftOut[2].name, "Atlantis");
+    EXPECT_EQ(demo->leftOut[3].name, "Nothing(Z9)");
+    EXPECT_EQ(warnings.texts.size(), 1u);
+}
+
+TEST_F(ScriptParser, NameSectionsRenameWhatTheyList) {
+    std::string timers = "\r\n#TIMERS\r\n";
+    for (int i = 0; i < 40; ++i) timers += "Clock " + std::to_string(i) + "\r\n";
+    Parse(Script("CONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\n",
+                 "\r\n#TRIGGERS\r\nFirst\r\nExtra\r\n#END\r\n\r\n#SWITCHES\r\nBridge\r\n#END\r\n" + timers +
+                     "#END\r\n"));
+    const ObjectGroups& groups = demo->objectGroups;
+    EXPECT_EQ(groups.GetGroup("timers")[31], "Clock 31");
+    EXPECT_EQ(groups.GetGroup("timers").count(), 32);
+    EXPECT_EQ(groups.GetGroup("switches")[0], "Bridge");
+    EXPECT_EQ(groups.GetGroup("switches")[1], "Switch1");
+    EXPECT_EQ(groups.GetGroup("dyngroups")[0], "Relief_Dyn");
+    EXPECT_EQ(demo->triggers.At(0).text, "First");
+}
+
+TEST_F(ScriptParser, MissingScriptsReadNothingAndWarn) {
+    demo->triggers.Append(demo.Trigger("old", {}, {}));
+    demo->scriptText = "#SWITCHES\r\nRenamed\r\n#END\r\n";
+    ParseScript(*demo);
+    EXPECT_EQ(demo->triggers.count(), 0);
+    EXPECT_EQ(demo->objectGroups.GetGroup("switches")[0], "Switch0");
+    demo->scriptText.reset();
+    ParseScript(*demo);
+    EXPECT_EQ(warnings.texts.size(), 2u);
+}
+
+TEST_F(ScriptParser, MalformedScriptsStopWithTheirTexts) {
+    auto error = [&](const std::string& actions) {
+        return test::Raised([&] { Parse(Script("CONDITION \t ALWAYS\r\nACTION \t\t\r\n" + actions + "\r\n")); });
+    };
+    EXPECT_EQ(test::Raised([&] { Parse(Script("CONDITION \t ALWAYS\r\n")); }),
+              "Script parsing error - action block not found.");
+    EXPECT_EQ(error("\tIF  ALWAYS\r\n\tSwitchOn( 1 )"), "Script parsing error - incorrect IF, no open bracket.");
+    EXPECT_EQ(error("\tIF  ALWAYS\r\n\t[\r\n\tSwitchOn( 1 )"),
+              "Script parsing error - incorrect IF, no enclosing bracket.");
+    EXPECT_EQ(error("\tIF  ALWAYS\r\n\t[\r\n\t]\r\n\tELSE SwitchOn( 1 )"), "Script parsing error - ELSE: no [.");
+    EXPECT_EQ(error("\tIF  ALWAYS\r\n\t[\r\n\t]\r\n\tELSE\r\n\t[\r\n\tSwitchOn( 1 )"),
+              "Script parsing error - ELSE: no ].");
+    EXPECT_EQ(error("\t( 1 )"), "Script parsing error - no expected function ID.");
+    EXPECT_EQ(error("\tNoSuchAction( 1 )"), "NoSuchAction : script command is not recognized.");
+    EXPECT_EQ(error("\tSwitchOn( \"open )"), "Incorrect string value.");
+    EXPECT_EQ(error("\tSwitchOn( ,1 )").substr(0, 60), "Scenario::ParseFunArg  - Incorrect argument representation i");
+    EXPECT_EQ(error("\tRunTimer( 1,2,3,4,5,6,7,8,9 )"), "TermCommand::AddArg - Can't add extra argument to command.");
+    EXPECT_EQ(error("\tCreateObject0( Nobody_Dyn,#Wedge,Bastion(AR),1,Hill,2 )"),
+              "Undeclared dynamic group object in CreateObject.");
+    EXPECT_EQ(error("\tCreateObject0( DynGroup1_Dyn,#Blob,Bastion(AR),1,Hill,2 )"),
+              "Scenario::ParseCreateObject - Formation type not found.");
+    EXPECT_EQ(error("\tEnableUnit( 0,Unknown(XX),1 )"), "Scenario::ParseUnitCommand - Unknown unit type");
+    EXPECT_EQ(error("\tDisableUpgrade( 0,\"Rifleman(A1)\",3 )"),
+              "Scenario::ParseUpgradeCommand - Incorrect arguments number");
+    EXPECT_EQ(test::Raised([&] { Parse(Script("CONDITION \t3x\r\nACTION \t\t\r\n\r\n")); }),
+              "Scenario::ParseStatement - incorrect funcID.");
+}
+
+}  // namespace
+}  // namespace sced
