@@ -39,6 +39,7 @@ void FillNumbered(StringList& items, std::string_view base, int n) {
 
 void ObjectGroups::Build(const std::vector<ObjectGroup>& declared) {
     groups_.Clear();
+    index_.clear();
     for (std::size_t i = 0; i + 1 < declared.size(); ++i) Add(declared[i]);
 
     ObjectGroup group = MakeGroup("players", true);
@@ -64,9 +65,8 @@ void ObjectGroups::Build(const std::vector<ObjectGroup>& declared) {
 }
 
 int ObjectGroups::FindGroup(std::string_view name) const {
-    for (int i = 0; i < groups_.count(); ++i)
-        if (groups_[i].name == name) return i;
-    return -1;
+    auto found = index_.find(name);
+    return found == index_.end() ? -1 : found->second;
 }
 
 StringList& ObjectGroups::GetGroup(std::string_view name) {
@@ -84,6 +84,7 @@ const StringList& ObjectGroups::GetGroup(std::string_view name) const {
 void ObjectGroups::Add(const ObjectGroup& group) {
     Check(!groups_.full(), "List is overfilled.");
     groups_.Add(group);
+    index_.emplace(group.name, groups_.count() - 1);
 }
 
 void ObjectGroups::FillBuiltIns() {

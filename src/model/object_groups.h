@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,7 @@ public:
 
     int count() const { return groups_.count(); }
     const ObjectGroup& operator[](int index) const { return groups_[index]; }
+    // Items may change; a group keeps the name it was added with.
     ObjectGroup& operator[](int index) { return groups_[index]; }
     const ObjectGroup* begin() const { return groups_.begin(); }
     const ObjectGroup* end() const { return groups_.end(); }
@@ -55,6 +57,8 @@ private:
     void FillBuiltIns();
 
     FixedList<ObjectGroup> groups_;
+    // The first group of each name: look-ups run for every argument shown.
+    std::map<std::string, int, std::less<>> index_;
 };
 
 // Sets the items to base + 0 .. base + (n-1); with n = -1, renumbers the

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "support/game_folder.h"
+#include "support/map_bytes.h"
 
 namespace sced {
 namespace {
@@ -130,6 +131,73 @@ TEST(Cli, TheCurrentFolderIsTheDefaultGameFolder) {
     for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
     EXPECT_EQ(pclose(pipe), 0);
     EXPECT_EQ(out, here.out);
+}
+
+TEST(Cli, MissionCommandsOpenPrintAndSave) {
+    test::TempGameFolder folder;
+    std::string game = "-C " + Quoted(folder.path().string());
+    CliRun missions = RunCli(game + " missions", folder);
+    EXPECT_EQ(missions.out, "Valley of the Ford\tMaps/Valley.m3d\n");
+
+    CliRun map = RunCli(game + " map 'Maps\\Harbour.m3d'", folder);
+    EXPECT_EQ(map.out, "zone Quay\nzone Lighthouse\nzone Fish Market\n");
+
+    CliRun tree = RunCli(game + " tree Valley", folder);
+    ASSERT_EQ(tree.status, 0) << tree.err;
+    EXPECT_EQ(Lines(tree.out)[0], "&bStart");
+    EXPECT_EQ(Lines(tree.out)[1], "  &wCONDITION");
+
+    CliRun listing = RunCli(game + " listing Valley", folder);
+    EXPECT_EQ(listing.out.substr(0, 40), "Mission title: Valley of the Ford\r\nMissi");
+    EXPECT_EQ(RunCli(game + " listing Valley " + Quoted(folder.File("out.txt").string()), folder).status, 0);
+    EXPECT_EQ(folder.Read("out.txt"), listing.out);
+
+    CliRun check = RunCli(game + " check " + Quoted(folder.File("UserMissions\\Valley.add").string()), folder);
+    EXPECT_EQ(check.status, 0);
+    EXPECT_EQ(check.out, "");
+
+    const std::string script = folder.Read("UserMissions\\Valley\\Valley.cms");
+    CliRun resave = RunCli(game + " resave Valley", folder);
+    ASSERT_EQ(resave.status, 0) << resave.err;
+    EXPECT_EQ(Lines(resave.out).size(), 5u);
+    EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), script);
+
+    ASSERT_EQ(RunCli(game + " scramble " + Quoted(folder.File("UserMissions/Valley/Valley.cms").string()) + " " +
+                         Quoted(folder.File("plain.txt").string()),
+                     folder)
+                  .status,
+              0);
+    EXPECT_EQ(folder.Read("plain.txt").substr(0, 81), "%" + std::string(79, '-') + "\r");
+
+    const std::string names = Quoted(folder.File("names.dmp").string());
+    ASSERT_EQ(RunCli(game + " dump-export Valley " + names, folder).status, 0);
+    std::string dump = folder.Read("names.dmp");
+    dump.replace(dump.find("Hold the ford"), 13, "Tenir le gue");
+    folder.Write("names.dmp", dump);
+    ASSERT_EQ(RunCli(game + " dump-import Valley " + names, folder).status, 0);
+    EXPECT_NE(folder.Read("UserMissions\\Valley\\Valley.txt").find("{A}Tenir le gue"), std::string::npos);
+
+    CliRun created = RunCli(game + " new 'Maps\\Harbour.m3d'", folder);
+    ASSERT_EQ(created.status, 0) << created.err;
+    EXPECT_TRUE(HasLine(RunCli(game + " missions", folder).out, "Harbour\tMaps/Harbour.m3d"));
+    EXPECT_EQ(RunCli(game + " delete Harbour", folder).status, 0);
+    EXPECT_FALSE(HasLine(RunCli(game + " missions", folder).out, "Harbour\tMaps/Harbour.m3d"));
+}
+
+TEST(Cli, CheckListsWhatOpeningLeavesOut) {
+    test::TempGameFolder folder;
+    // The map editor took the old mill away.
+    folder.Write("Maps\\Valley.m3d", test::MapBytes({"North Ford", "Hill 203", "South Gate"},
+                                                      {"Blue Scouts", "Red Column", "Bridge Guard", "Supply Train"}));
+    std::string game = "-C " + Quoted(folder.path().string());
+    CliRun check = RunCli(game + " check Valley", folder);
+    EXPECT_EQ(check.status, 3);
+    EXPECT_TRUE(HasLine(check.out, "Relief force\tSendReinforcements\tOld Mill")) << check.out;
+    EXPECT_NE(check.err.find("ScenarioEditor: "), std::string::npos);
+
+    CliRun none = RunCli(game + " tree Nowhere", folder);
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, "Tarvossa Scenario Editor Error: There is no mission Nowhere.\n");
 }
 
 }  // namespace

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/file_write.h"
+#include "core/game_path.h"
+#include "core/string_table.h"
+#include "files/mission_package.h"
+#include "files/script_writer.h"
+#include "model/scenario.h"
+#include "support/game_folder.h"
+#include "support/raised.h"
+
+namespace sced {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MissionPackage : public ::testing::Test {
+protected:
+    MissionPackage() {
+        StringTable::Instance().Load(folder.path());
+        scenario = std::make_unique<Scenario>(folder.path());
+    }
+    test::TempGameFolder folder;
+    std::unique_ptr<Scenario> scenario;
+    test::WarningRecorder warnings;
+};
+
+TEST_F(MissionPackage, TheDescriptorNamesTitleMapAndScript) {
+    ASSERT_TRUE(NewMission(*scenario, "Maps\\Harbour.m3d"));
+    EXPECT_EQ(scenario->title, "Harbour");
+    EXPECT_EQ(DescriptorText(*scenario), "Harbour\nMaps\\Harbour.m3d\nUserMissions\\Harbour\\Harbour.cms\n");
+    // The game folder is removed from the front only when a separator follows it.
+    scenario->gameFolder = folder.path() / "Ma";
+    EXPECT_EQ(DescriptorText(*scenario).substr(0, 9), "Harbour\n\\");
+}
+
+TEST_F(MissionPackage, PagesFileCarriesObjectivesAndPages) {
+    StringList& objectives = scenario->objectGroups.GetGroup("objectives");
+    objectives[0] = "Hold the ford";
+    objectives[1] = "Save the train";
+    Pages().Clear();
+    Pages().Append(PageRecord{3, "valley.gp", "Welcome\r\n\tcommander"});
+    Pages().Append(PageRecord{-1, "night.gp", "123 tanks # left"});
+    std::string text = PagesText(*scenario);
+    EXPECT_EQ(text.substr(0, 65), "#BRIEFING faces 0\n{A}Hold the ford\n{B}~Hold the ford~\n{C}Save the");
+    EXPECT_NE(text.find("{Y}Objective 12\n{Z}~Objective 12~\n"), std::string::npos);
+    EXPECT_NE(text.find("#PAGE0 Missions\\Pictures\\valley 3\nWelcomecommander\n"
+                        "#PAGE1 Missions\\Pictures\\night -1\n123 tanks # left\n"),
+              std::string::npos);
+
+    objectives[0] = objectives[1] = "reset";
+    Pages().Clear();
+    ParsePagesFile(*scenario, WithCrLf(text));
+    EXPECT_EQ(objectives[0], "Hold the ford");
+    EXPECT_EQ(objectives[1], "Save the train");
+    ASSERT_EQ(Pages().size(), 2);
+    EXPECT_EQ(Pages().At(0), (PageRecord{3, "valley.gp", "Welcomecommander"}));
+    EXPECT_EQ(Pages().At(1), (PageRecord{-1, "night.gp", "123 tanks # left"}));
+}
+
+TEST_F(MissionPackage, PagesFilesOfOtherHandsAreReadAsFarAsTheyGo) {
+    StringList& objectives = scenario->objectGroups.GetGroup("objectives");
+    Pages().Clear();
+    ParsePagesFile(*scenario,
+                   "{A}First\n{B}~First~\n{D}~skipped~\n{E}Third\n"
+                   "#PAGE7 Missions\\Pictures\\sub\\Map.gp 12\nA body\nover lines\n"
+                   "#PAGE8 x.gp\n");
+    EXPECT_EQ(objectives[0], "First");
+    EXPECT_EQ(objectives[1], "Objective 1") << "a skipped entry shifts nothing";
+    EXPECT_EQ(objectives[2], "Third");
+    ASSERT_EQ(Pages().size(), 2);
+    EXPECT_EQ(Pages().At(0), (PageRecord{12, "Map.gp", "A bodyover lines"}));
+    EXPECT_EQ(Pages().At(1).picture, "x.gp");
+    EXPECT_EQ(Pages().At(1).body, "");
+}
+
+TEST_F(MissionPackage, OpeningReadsTheFilesThatExist) {
+    ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
+    EXPECT_TRUE(scenario->objectGroups.mapLoaded);
+    EXPECT_EQ(scenario->description, "The valley must be held until the relief force arrives.\n"
+                                     "Keep the supply train alive.")
+        << "the description file's CR LF is read back as LF";
+    EXPECT_EQ(scenario->objectGroups.GetGroup("objectives")[0], "Hold the ford");
+    EXPECT_GT(scenario->triggers.count(), 0);
+    EXPECT_EQ(scenario->picturePath, (folder.path() / "UserMissions" / "Valley" / "Valley.bmp").string());
+
+    // Without a descriptor nothing of the mission is read; the map stays open.
+    folder.Remove("UserMissions\\Valley.add");
+    ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
+    EXPECT_EQ(scenario->triggers.count(), 0);
+    EXPECT_FALSE(scenario->scriptText);
+    EXPECT_EQ(scenario->objectGroups.GetGroup("objectives")[0], "Objective 0");
+
+    // A map that cannot be read closes the mission.
+    EXPECT_FALSE(OpenMission(*scenario, "Maps\\Nowhere.m3d", false));
+    EXPECT_FALSE(scenario->objectGroups.mapLoaded);
+}
+
+TEST_F(MissionPackage, MissionsAreListedDeletedAndFound) {
+    std::string longTitle(300, 't');
+    folder.Write("UserMissions\\Zulu.add", longTitle + "\r\nMaps\\Harbour.m3d\r\nUserMissions\\Zulu\\Zulu.cms\r\n");
+    for (int i = 0; i < 300; ++i)
+        folder.Write("UserMissions\\m" + std::to_string(1000 + i) + ".add", "Title\nMaps\\Plain.m3d\n");
+    std::vector<MissionEntry> missions = ListMissions(*scenario);
+    ASSERT_EQ(missions.size(), 302u);
+    // In name order: capitals first.
+    EXPECT_EQ(missions[0].title, "Valley of the Ford");
+    EXPECT_EQ(missions[1].title, longTitle);
+    EXPECT_EQ(missions[1].mapPath, NativePath("Maps\\Harbour.m3d"));
+    EXPECT_EQ(missions[2].mapPath, NativePath("Maps\\Plain.m3d"));
+
+    EXPECT_TRUE(MissionFolderExists(*scenario, "Valley"));
+    EXPECT_FALSE(MissionFolderExists(*scenario, "Zulu"));
+    DeleteMission(*scenario, "C:\\games\\UserMissions\\Valley.add");
+    EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Valley.add")));
+    EXPECT_TRUE(fs::exists(folder.File("UserMissions\\Valley\\Valley.cms")));
+    EXPECT_EQ(ListMissions(*scenario).size(), 301u);
+    DeleteMission(*scenario, "");
+}
+
+TEST_F(MissionPackage, ASaveThatCannotWriteLeavesTheOldFiles) {
+    ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
+    const std::string oldScript = folder.Read("UserMissions\\Valley\\Valley.cms");
+    const std::string oldDescriptor = folder.Read("UserMissions\\Valley.add");
+    scenario->title = "Changed";
+    scenario->triggers.Clear();
+    fs::create_directory(folder.File("UserMissions\\Valley\\Valley.txt.tmp"));
+    EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't write mission pages file.");
+    EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), oldScript);
+    EXPECT_EQ(folder.Read("UserMissions\\Valley.add"), oldDescriptor);
+    EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Valley.add.tmp")));
+    EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Valley\\Valley.cms.tmp")));
+
+    fs::remove(folder.File("UserMissions\\Valley\\Valley.txt.tmp"));
+    fs::remove_all(folder.File("UserMissions"));
+    folder.Write("UserMissions", "a file where the folder should be");
+    EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't create .add file.");
+}
+
+TEST_F(MissionPackage, ASaveChecksTheMapAndTheValuesFirst) {
+    ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
+    const std::string oldScript = folder.Read("UserMissions\\Valley\\Valley.cms");
+    auto& trigger = dynamic_cast<CommandBlock&>(scenario->triggers.At(0));
+    auto& call = dynamic_cast<TermCommand&>(trigger.actions.At(3));  // RunTimer
+    call.args[0] = 99;
+    EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }),
+              "The value of argument 1 of RunTimer in the trigger \"Start\" lies outside its list.");
+    EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), oldScript);
+    call.args[0] = 0;
+
+    folder.Write("Maps\\Valley.m3d", "5DMPnothing");
+    EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), Lookup("txtMapCorrupt"));
+    folder.Remove("Maps\\Valley.m3d");
+    EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), Lookup("txtNoMapFile"));
+    EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), oldScript);
+}
+
+TEST_F(MissionPackage, APictureIsKeptOrTheDefaultIsCopied) {
+    ASSERT_TRUE(NewMission(*scenario, "Maps\\Harbour.m3d"));
+    SaveMission(*scenario);
+    const std::string defaultPicture = folder.Read("Data\\ScEd_default.bmp");
+    EXPECT_EQ(folder.Read("UserMissions\\Harbour\\Harbour.bmp"), defaultPicture);
+    folder.Write("UserMissions\\Harbour\\Harbour.bmp", "BM own picture");
+    SaveMission(*scenario);
+    EXPECT_EQ(folder.Read("UserMissions\\Harbour\\Harbour.bmp"), "BM own picture");
+    scenario->heldPicture = "BM loaded";
+    SaveMission(*scenario);
+    EXPECT_EQ(folder.Read("UserMissions\\Harbour\\Harbour.bmp"), "BM loaded");
+    ASSERT_TRUE(OpenMission(*scenario, "", false));
+    EXPECT_FALSE(scenario->heldPicture);
+    // The map records where the script is.
+    EXPECT_NE(folder.Read("Maps\\Harbour.m3d").find(std::string("UserMissions\\Harbour\\Harbour.cms\0", 33)),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace sced
