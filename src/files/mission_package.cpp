@@ -187,6 +187,15 @@ bool NewMission(Scenario& scenario, std::string_view mapPath) {
     return true;
 }
 
+void RefreshFromMap(Scenario& scenario, bool applicationBecameActive) {
+    if (scenario.objectGroups.mapLoaded) {
+        ReadMap(scenario, "");
+        if (applicationBecameActive) scenario.CheckMapReferences();
+    }
+    for (Template& function : scenario.functions) function.MarkAllFilled();
+    scenario.triggers.UpdateText(scenario);
+}
+
 std::vector<MissionEntry> ListMissions(const Scenario& scenario) {
     std::vector<MissionEntry> missions;
     fs::path folder = ResolveGamePath(scenario.gameFolder, "UserMissions");

@@ -46,6 +46,12 @@ bool OpenMission(Scenario& scenario, std::string_view mapPath, bool mapOnly);
 // cannot be read.
 bool NewMission(Scenario& scenario, std::string_view mapPath);
 
+// When the editor becomes active again: the open mission's map is read
+// again, and when the whole application became active, commands whose zone
+// or map group is gone are removed. Every function's placeholders count as
+// filled afterwards.
+void RefreshFromMap(Scenario& scenario, bool applicationBecameActive);
+
 struct MissionEntry {
     std::string title;
     std::string mapPath;  // line 2 of the descriptor, with native separators

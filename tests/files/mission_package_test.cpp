@@ -9,6 +9,7 @@
 #include "files/script_writer.h"
 #include "model/scenario.h"
 #include "support/game_folder.h"
+#include "support/map_bytes.h"
 #include "support/raised.h"
 
 namespace sced {
@@ -96,6 +97,27 @@ TEST_F(MissionPackage, OpeningReadsTheFilesThatExist) {
     // A map that cannot be read closes the mission.
     EXPECT_FALSE(OpenMission(*scenario, "Maps\\Nowhere.m3d", false));
     EXPECT_FALSE(scenario->objectGroups.mapLoaded);
+}
+
+TEST_F(MissionPackage, ARereadMapRemovesOnlyCommandsWhoseZoneIsGone) {
+    ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
+    auto& relief = dynamic_cast<CommandBlock&>(scenario->triggers.At(1));
+    const int actions = relief.actions.count();
+    // The map editor took the old mill away and added a group in front.
+    folder.Write("Maps\\Valley.m3d",
+                 test::MapBytes({"North Ford", "Hill 203", "South Gate"},
+                                {"Ferry", "Blue Scouts", "Red Column", "Bridge Guard", "Supply Train"}));
+    RefreshFromMap(*scenario, false);
+    EXPECT_EQ(relief.actions.count(), actions) << "only the window became active";
+    RefreshFromMap(*scenario, true);
+    ASSERT_EQ(relief.actions.count(), actions - 2) << "the two commands that send units to the mill";
+    auto& create = dynamic_cast<TermCommand&>(relief.actions.At(0));
+    EXPECT_EQ(create.args[2], 2) << "the south gate moved up";
+    auto& turn = dynamic_cast<TermCommand&>(relief.actions.At(2));
+    EXPECT_EQ(turn.args[0], 2) << "the red column moved down";
+    auto& formation = dynamic_cast<TermCommand&>(relief.actions.At(1));
+    EXPECT_EQ(formation.args[0], 5 + 0) << "still the first dynamic group";
+    EXPECT_NE(formation.text.find("Relief_force"), std::string::npos);
 }
 
 TEST_F(MissionPackage, MissionsAreListedDeletedAndFound) {
