@@ -16,6 +16,7 @@ namespace sced {
 namespace {
 
 constexpr std::size_t kStringBufferSize = 0x40000;
+constexpr int kMaxIfDepth = 64;
 constexpr std::size_t npos = std::string_view::npos;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -322,6 +323,13 @@ private:
     }
 
     std::size_t ParseIf(CommandSeq& actions, std::size_t p, std::size_t end) {
+        // No mission nests IF blocks this deep; a script that does is damaged.
+        Check(ifDepth_ < kMaxIfDepth, "Script parsing error - IF blocks are nested too deeply.");
+        struct Nesting {
+            int& depth;
+            explicit Nesting(int& d) : depth(++d) {}
+            ~Nesting() { --depth; }
+        } nesting(ifDepth_);
         auto ifBlock = std::make_unique<IfBlock>();
         std::size_t open = FindOpen(p, end);
         Check(open != npos, "Script parsing error - incorrect IF, no open bracket.");
@@ -571,6 +579,7 @@ private:
     std::map<std::string, std::vector<const Template*>, std::less<>> declared_;
     std::vector<std::int32_t> values_;
     int trigger_ = 0;
+    int ifDepth_ = 0;
     std::vector<int> leftOutTriggers_;  // the trigger of each left-out command
 };
 

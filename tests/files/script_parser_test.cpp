@@ -212,6 +212,9 @@ TEST_F(ScriptParser, MalformedScriptsStopWithTheirTexts) {
     EXPECT_EQ(error("\tEnableUnit( 0,Unknown(XX),1 )"), "Scenario::ParseUnitCommand - Unknown unit type");
     EXPECT_EQ(error("\tDisableUpgrade( 0,\"Rifleman(A1)\",3 )"),
               "Scenario::ParseUpgradeCommand - Incorrect arguments number");
+    std::string deep;
+    for (int i = 0; i < 100; ++i) deep += "\tIF  ALWAYS\r\n\t[\r\n";
+    EXPECT_EQ(error(deep), "Script parsing error - IF blocks are nested too deeply.");
     EXPECT_EQ(test::Raised([&] { Parse(Script("CONDITION \t3x\r\nACTION \t\t\r\n\r\n")); }),
               "Scenario::ParseStatement - incorrect funcID.");
 }
