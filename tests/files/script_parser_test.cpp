@@ -214,6 +214,7 @@ TEST_F(ScriptParser, MalformedScriptsStopWithTheirTexts) {
               "Scenario::ParseUpgradeCommand - Incorrect arguments number");
     std::string deep;
     for (int i = 0; i < 100; ++i) deep += "\tIF  ALWAYS\r\n\t[\r\n";
+    for (int i = 0; i < 100; ++i) deep += "\t]\r\n";
     EXPECT_EQ(error(deep), "Script parsing error - IF blocks are nested too deeply.");
     EXPECT_EQ(test::Raised([&] { Parse(Script("CONDITION \t3x\r\nACTION \t\t\r\n\r\n")); }),
               "Scenario::ParseStatement - incorrect funcID.");
