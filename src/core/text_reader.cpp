@@ -121,6 +121,13 @@ std::vector<std::string> SectionLines(std::string_view text, std::string_view ke
     return lines;
 }
 
+std::string NameLine(std::string_view name) {
+    std::string line = name.starts_with('#') ? "#" : "";
+    line += name;
+    line += '\n';
+    return line;
+}
+
 std::string CrLfToLf(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -81,6 +81,10 @@ std::size_t FindAtLineStart(std::string_view text, std::string_view keyword, std
 std::vector<std::string> SectionLines(std::string_view text, std::string_view keyword, std::size_t from = 0,
                                       std::size_t to = std::string_view::npos);
 
+// A name as a line of a name section, so that ReadLine gives it back: a
+// name that begins with "#" gets a second one, which ReadLine drops.
+std::string NameLine(std::string_view name);
+
 // Every CR LF pair as a single LF.
 std::string CrLfToLf(std::string_view text);
 

@@ -13,7 +13,7 @@ constexpr std::size_t npos = std::string_view::npos;
 
 void Section(std::string& out, std::string_view header, const StringList& items) {
     out += header;
-    for (const std::string& item : items) out += item + "\n";
+    for (const std::string& item : items) out += NameLine(item);
     out += "#END\n";
 }
 
@@ -37,7 +37,7 @@ std::string DumpText(const Scenario& scenario) {
     out += "\n#DESCRIPTION\n" + scenario.description + "\n#END\n";
     Section(out, "\n#OBJECTIVES\n", groups.GetGroup("objectives"));
     out += "\n#TRIGGERS\n";
-    for (const auto& trigger : scenario.triggers) out += trigger->text + "\n";
+    for (const auto& trigger : scenario.triggers) out += NameLine(trigger->text);
     out += "#END\n";
     Section(out, "\n#SWITCHES\n", groups.GetGroup("switches"));
     Section(out, "\n#TIMERS\n", groups.GetGroup("timers"));

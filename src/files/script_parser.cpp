@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/scenario_error.h"
+#include "core/string_table.h"
 #include "core/text_reader.h"
 #include "core/warning.h"
 #include "declarations/function_template.h"
@@ -101,8 +102,13 @@ private:
 
     void ReadLabels(std::size_t from) {
         std::vector<std::string> lines = SectionLines(text_, "#TRIGGERS", from, npos);
-        for (int k = 0; k < scenario_.triggers.count() && k < static_cast<int>(lines.size()); ++k)
-            scenario_.triggers.At(k).text = lines[k];
+        for (int k = 0; k < scenario_.triggers.count(); ++k) {
+            // A trigger the section does not name gets a name, so that the
+            // labels written next time stay in their places.
+            scenario_.triggers.At(k).text = k < static_cast<int>(lines.size())
+                                                ? lines[static_cast<std::size_t>(k)]
+                                                : Lookup("txtTrigger") + " " + std::to_string(k + 1);
+        }
     }
 
     // ---- triggers ----
@@ -360,7 +366,8 @@ private:
         p = Skip(p + length, end);
         if (At(p, end) == '=') {
             call.form = FormAssign;
-            call.args.push_back(RawArg{RawArg::kNumber, ParseInteger(std::string_view(identifier).substr(3)), {}});
+            std::string_view number = std::string_view(identifier).substr(std::min<std::size_t>(3, identifier.size()));
+            call.args.push_back(RawArg{RawArg::kNumber, ParseInteger(number), {}});
             p = Skip(p + 1, end);
             length = ReadIdentifier(Region(p, end), identifier);
             Check(length > 0, "Script parsing error - no expected function ID.");

@@ -10,6 +10,7 @@
 #include "core/game_path.h"
 #include "core/scenario_error.h"
 #include "core/string_table.h"
+#include "core/text_reader.h"
 #include "declarations/function_template.h"
 #include "files/map_reader.h"
 #include "files/mission_package.h"
@@ -53,7 +54,7 @@ const std::string kRule = "%" + std::string(79, '-');
 
 void Section(std::string& out, std::string_view header, const StringList& items, std::string_view after) {
     out += header;
-    for (const std::string& item : items) out += item + "\n";
+    for (const std::string& item : items) out += NameLine(item);
     out += after;
 }
 
@@ -141,7 +142,7 @@ std::string BuildScript(Scenario& scenario) {
     text += "#END\n\n";
     text += kRule + "\n% \t\t\t--AUXILIARY BLOCK:--\n" + kRule + "\n\n";
     text += "\n#TRIGGERS\n";
-    for (const auto& trigger : scenario.triggers) text += trigger->text + "\n";
+    for (const auto& trigger : scenario.triggers) text += NameLine(trigger->text);
     text += "#END\n";
     Section(text, "\n#SWITCHES\n", groups.GetGroup("switches"), "#END\n");
     Section(text, "\n#TIMERS\n", groups.GetGroup("timers"), "#END\n");

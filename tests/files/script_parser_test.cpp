@@ -37,6 +37,7 @@ TEST_F(ScriptParser, AlwaysWithABlankIsTheEmptyListAndWithoutItACall) {
     ASSERT_EQ(call.conditions.list.count(), 2);
     EXPECT_EQ(Call(call.conditions.list, 0).function, &demo.Function("Always"));
     EXPECT_EQ(call.times, -1) << "no TIMES line";
+    EXPECT_EQ(call.text, "Trigger 1") << "a trigger without a label gets one";
     EXPECT_TRUE(warnings.texts.empty());
 }
 
@@ -166,13 +167,17 @@ TEST_F(ScriptParser, NameSectionsRenameWhatTheyList) {
     std::string timers = "\r\n#TIMERS\r\n";
     for (int i = 0; i < 40; ++i) timers += "Clock " + std::to_string(i) + "\r\n";
     Parse(Script("CONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\n",
-                 "\r\n#TRIGGERS\r\nFirst\r\nExtra\r\n#END\r\n\r\n#SWITCHES\r\nBridge\r\n#END\r\n" + timers +
+                 "\r\n#TRIGGERS\r\nFirst\r\nExtra\r\n#END\r\n\r\n#SWITCHES\r\nBridge\r\n##END of it\r\n#END\r\n" +
+                     timers +
                      "#END\r\n"));
     const ObjectGroups& groups = demo->objectGroups;
     EXPECT_EQ(groups.GetGroup("timers")[31], "Clock 31");
     EXPECT_EQ(groups.GetGroup("timers").count(), 32);
     EXPECT_EQ(groups.GetGroup("switches")[0], "Bridge");
-    EXPECT_EQ(groups.GetGroup("switches")[1], "Switch1");
+    EXPECT_EQ(groups.GetGroup("switches")[1], "#END of it");
+    EXPECT_EQ(groups.GetGroup("switches")[2], "Switch2");
+    // Written back so that it reads back.
+    EXPECT_NE(BuildScript(*demo).find("\nBridge\n##END of it\nSwitch2\n"), std::string::npos);
     EXPECT_EQ(groups.GetGroup("dyngroups")[0], "Relief_Dyn");
     EXPECT_EQ(demo->triggers.At(0).text, "First");
 }
@@ -202,6 +207,7 @@ TEST_F(ScriptParser, MalformedScriptsStopWithTheirTexts) {
               "Script parsing error - ELSE: no ].");
     EXPECT_EQ(error("\t( 1 )"), "Script parsing error - no expected function ID.");
     EXPECT_EQ(error("\tNoSuchAction( 1 )"), "NoSuchAction : script command is not recognized.");
+    EXPECT_EQ(error("\tV=SwitchOn( 1 )"), "SwitchOn : script command is not recognized.");
     EXPECT_EQ(error("\tSwitchOn( \"open )"), "Incorrect string value.");
     EXPECT_EQ(error("\tSwitchOn( ,1 )").substr(0, 60), "Scenario::ParseFunArg  - Incorrect argument representation i");
     EXPECT_EQ(error("\tRunTimer( 1,2,3,4,5,6,7,8,9 )"), "TermCommand::AddArg - Can't add extra argument to command.");
