@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <system_error>
 
@@ -37,11 +38,11 @@ struct ScratchGame {
 
 struct Fixture {
     ScratchGame game;
-    sced::Scenario* scenario = nullptr;
+    std::unique_ptr<sced::Scenario> scenario;
 
     Fixture() {
         sced::StringTable::Instance().Load(game.folder);
-        scenario = new sced::Scenario(game.folder);
+        scenario = std::make_unique<sced::Scenario>(game.folder);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/scenario_error.h"
+#include "demo_scenario.h"
 #include "core/string_table.h"
 #include "files/dump_file.h"
 #include "model/command_tree.h"
@@ -15,19 +16,15 @@
 namespace {
 
 sced::Scenario& FreshScenario() {
-    static sced::Scenario* scenario = [] {
-        sced::StringTable::Instance().Load(SCED_DEMO_GAME);
-        return new sced::Scenario(SCED_DEMO_GAME);
-    }();
-    scenario->ResetGroups();
-    scenario->title = "Valley of the Ford";
-    scenario->description = "The valley must be held.";
+    sced::Scenario& scenario = sced::fuzz::FreshScenario();
+    scenario.title = "Valley of the Ford";
+    scenario.description = "The valley must be held.";
     for (const char* label : {"Start", "Relief force", "Ford watch"}) {
         auto trigger = std::make_unique<sced::CommandBlock>();
         trigger->text = label;
-        scenario->triggers.Append(std::move(trigger));
+        scenario.triggers.Append(std::move(trigger));
     }
-    return *scenario;
+    return scenario;
 }
 
 }  // namespace

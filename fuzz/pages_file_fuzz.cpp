@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/scenario_error.h"
+#include "demo_scenario.h"
 #include "core/string_table.h"
 #include "files/mission_package.h"
 #include "model/page_table.h"
@@ -13,13 +14,8 @@
 namespace {
 
 sced::Scenario& FreshScenario() {
-    static sced::Scenario* scenario = [] {
-        sced::StringTable::Instance().Load(SCED_DEMO_GAME);
-        return new sced::Scenario(SCED_DEMO_GAME);
-    }();
-    scenario->ResetGroups();
     sced::Pages().Clear();
-    return *scenario;
+    return sced::fuzz::FreshScenario();
 }
 
 }  // namespace
