@@ -108,14 +108,5 @@ TEST(FunctionTemplate, IntegerValidationMessages) {
     StringTable::Instance().Clear();
 }
 
-TEST(FunctionTemplate, ComparisonOperators) {
-    EXPECT_EQ(ComparisonOperator(0), "==");
-    EXPECT_EQ(ComparisonOperator(1), "!=");
-    EXPECT_EQ(ComparisonOperator(2), ">");
-    EXPECT_EQ(ComparisonOperator(3), "<");
-    EXPECT_EQ(ComparisonOperator(4), "");
-    EXPECT_EQ(ComparisonOperator(-1), "");
-}
-
 }  // namespace
 }  // namespace sced

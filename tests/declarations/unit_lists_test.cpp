@@ -184,30 +184,6 @@ TEST(UnitListsChoosers, UnitTreeDropsLastUnitsAndUpgradeTreeTheLastTwoCategories
     EXPECT_TRUE(lists.UpgradeChooserTree().empty());
 }
 
-TEST(UnitListsFiles, DemoFolderListsAreRead) {
-    TempGameFolder game;
-    UnitLists lists = ReadUnitLists(game.path());
-    EXPECT_EQ(lists.formations.size(), 6u);  // "#Ignored" lies after "#EXIT"
-    ASSERT_EQ(lists.unitCategories.size(), 5u);
-    EXPECT_EQ(lists.unitCategories[0].name, "Infantry");
-    EXPECT_EQ(lists.unitCategories[0].code, "IN");
-    ASSERT_EQ(lists.upgradeCategories.size(), 5u);
-    EXPECT_TRUE(lists.upgradeCategories[4].units.empty());
-    EXPECT_EQ(lists.FindUpgrade("Rifleman(A2)"), "65536");
-}
-
-TEST(UnitListsFiles, MissingFilesRaiseTheirOwnTexts) {
-    TempGameFolder noOrders;
-    noOrders.Remove("Data\\orders.lst");
-    EXPECT_EQ(Raised([&] { ReadUnitLists(noOrders.path()); }), "Cannot open order.lst file.");
-    TempGameFolder noUnits;
-    noUnits.Remove("Data\\unitslist.dat");
-    EXPECT_EQ(Raised([&] { ReadUnitLists(noUnits.path()); }), "Cannot Find file unitslist.dat");
-    TempGameFolder noUpgrades;
-    noUpgrades.Remove("Data\\upglist.dat");
-    EXPECT_EQ(Raised([&] { ReadUnitLists(noUpgrades.path()); }), "Cannot open upglist.dat");
-}
-
 TEST(UnitListsFiles, CrLfFilesReadLikeLfFiles) {
     TempGameFolder lf;
     TempGameFolder crlf;

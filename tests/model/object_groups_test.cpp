@@ -99,21 +99,6 @@ TEST_F(ObjectGroupsTest, SwitchesAndTheGroupListAreFull) {
     EXPECT_EQ(groups.FindGroup("one too many"), -1);
 }
 
-TEST_F(ObjectGroupsTest, GroupsAreFoundByExactName) {
-    ObjectGroups groups;
-    groups.Build({Declared("timers", {"Declared timer"}), Declared("nations", kNations)});
-    EXPECT_EQ(groups.FindGroup("timers"), 0);  // the first of two groups with that name
-    EXPECT_EQ(groups.FindGroup("Timers"), -1);
-    EXPECT_EQ(groups.FindGroup(""), -1);
-    EXPECT_EQ(Items(groups.GetGroup("timers")), (std::vector<std::string>{"Declared timer"}));
-    EXPECT_EQ(Raised([&] { groups.GetGroup("nation"); }), "Unidentified text group.");
-    const ObjectGroups& constant = groups;
-    EXPECT_EQ(Raised([&] { constant.GetGroup("NATIONS"); }), "Unidentified text group.");
-
-    groups.GetGroup("zones").Add("Ford");
-    EXPECT_EQ(constant.GetGroup("zones")[0], "Ford");
-}
-
 TEST_F(ObjectGroupsTest, ResetMakesPlayersACopyOfNations) {
     for (int size : {8, 3, 12, 0}) {
         std::vector<std::string> nations = Numbered("Realm", size);
@@ -148,18 +133,6 @@ TEST_F(ObjectGroupsTest, ResetWithoutNationsFailsAfterNamingThePlayers) {
     EXPECT_EQ(Items(groups.GetGroup("players")), Numbered("Player", 8));
     EXPECT_EQ(groups.GetGroup("objectives")[0], "Goal0");
     EXPECT_EQ(groups.mapGroupCount, 4);
-}
-
-TEST_F(ObjectGroupsTest, MapCountsAreRecordedFromZonesAndGroups) {
-    ObjectGroups groups = BuildWithNations(kNations);
-    for (const char* zone : {"Ford", "Hill", "Mill"}) groups.GetGroup("zones").Add(zone);
-    for (const char* group : {"Convoy", "Guards"}) groups.GetGroup("groups").Add(group);
-    groups.RecordMapCounts();
-    EXPECT_EQ(groups.mapZoneCount, 3);
-    EXPECT_EQ(groups.mapGroupCount, 2);
-
-    ObjectGroups empty;
-    EXPECT_EQ(Raised([&] { empty.RecordMapCounts(); }), "Unidentified text group.");
 }
 
 TEST_F(ObjectGroupsTest, DuplicateDynamicGroupNamesGetALeadingUnderscore) {
