@@ -152,6 +152,7 @@ std::string BuildScript(Scenario& scenario) {
 
 std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     namespace fs = std::filesystem;
+    Check(!scenario.missionName.empty() && !scenario.mapFolder.empty(), "There is no mission to save.");
     MissionPaths paths = PathsOf(scenario);
     scenario.picturePath = paths.picture.string();
 
