@@ -475,11 +475,17 @@ private:
 
     // The packed value of the unit whose script name is the text, -1 when none.
     std::int32_t UnitValue(std::string_view text) const {
+        // "id(code)": split once, then compare the parts without building names.
+        std::size_t open = text.find('(');
+        if (open == npos || !text.ends_with(')')) return -1;
+        std::string_view id = text.substr(0, open);
+        std::string_view code = text.substr(open + 1, text.size() - open - 2);
         const auto& categories = scenario_.lists.unitCategories;
-        for (std::size_t c = 0; c < categories.size() && c < 256; ++c)
+        for (std::size_t c = 0; c < categories.size() && c < 256; ++c) {
+            if (categories[c].code != code) continue;
             for (std::size_t u = 0; u < categories[c].units.size() && u < 256; ++u)
-                if (categories[c].units[u].id + "(" + categories[c].code + ")" == text)
-                    return static_cast<std::int32_t>(c | u << 8);
+                if (categories[c].units[u].id == id) return static_cast<std::int32_t>(c | u << 8);
+        }
         return -1;
     }
 
