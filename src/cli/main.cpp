@@ -78,12 +78,9 @@ int main(int argc, char** argv) {
     CLI::App* listing = add("listing", "the listing of a mission", [&](Scenario& s, cli::Output& out) {
         cli::OpenNamedMission(s, mission);
         if (path.empty()) {
-            std::filesystem::path temporary = s.gameFolder / ".sced-listing.txt";
-            bool written = WriteListing(s, temporary);
-            auto bytes = ReadWholeFile(temporary);
-            std::filesystem::remove(temporary);
-            Check(written && bytes.has_value(), "The listing cannot be written.");
-            std::cout << *bytes;
+            // The listing's own bytes, CR LF included.
+            std::string listing = WithCrLf(ListingText(s));
+            std::cout << (utf8 ? cli::Cp1251ToUtf8(listing) : listing);
             return 0;
         }
         Check(WriteListing(s, path), "The listing cannot be written to " + path + ".");

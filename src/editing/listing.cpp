@@ -81,8 +81,10 @@ private:
 
 }  // namespace
 
+std::string ListingText(const Scenario& scenario) { return ListingWriter(scenario).Write(); }
+
 bool WriteListing(const Scenario& scenario, const std::filesystem::path& path) {
-    return WriteFileAtomically(path, WithCrLf(ListingWriter(scenario).Write()));
+    return WriteFileAtomically(path, WithCrLf(ListingText(scenario)));
 }
 
 }  // namespace sced
