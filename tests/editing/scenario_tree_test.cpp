@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/outline.h"
+
 #include "core/string_table.h"
 #include "editing/scenario_tree.h"
 #include "support/demo_scenario.h"
@@ -7,15 +9,7 @@
 namespace sced {
 namespace {
 
-// The tree as indented lines, two spaces a level.
-std::string Outline(const Tree& tree, int depth = 0) {
-    std::string out;
-    for (const TreeNode& node : tree) {
-        out += std::string(static_cast<std::size_t>(depth * 2), ' ') + node.text + "\n";
-        out += Outline(node.children, depth + 1);
-    }
-    return out;
-}
+using test::Outline;
 
 TEST(ScenarioTree, TriggersShowSectionsConditionsAndIfBlocks) {
     test::DemoScenario demo;

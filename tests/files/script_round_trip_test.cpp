@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/outline.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -28,14 +30,7 @@ std::map<std::string, std::string> Snapshot(const fs::path& folder) {
     return files;
 }
 
-std::string Outline(const Tree& tree, int depth = 0) {
-    std::string out;
-    for (const TreeNode& node : tree) {
-        out += std::string(static_cast<std::size_t>(depth * 2), ' ') + node.text + "\n";
-        out += Outline(node.children, depth + 1);
-    }
-    return out;
-}
+using test::Outline;
 
 std::unique_ptr<Scenario> Start(const test::TempGameFolder& folder) {
     StringTable::Instance().Load(folder.path());
