@@ -123,7 +123,10 @@ private:
             case KindGroupNumber:
                 if (group == "unittypes") {
                     int c = Pick(random_, static_cast<int>(lists.unitCategories.size()));
-                    return c | Pick(random_, static_cast<int>(lists.unitCategories[static_cast<std::size_t>(c)].units.size())) << 8;
+                    int u = Pick(random_, static_cast<int>(lists.unitCategories[static_cast<std::size_t>(c)].units.size()));
+                    // The chooser marks the levels it does not have with 255.
+                    std::uint32_t absent = Chance(random_, 50) ? 0xFFFF0000u : 0;
+                    return static_cast<std::int32_t>(absent | static_cast<std::uint32_t>(c | u << 8));
                 }
                 if (group == "upgrades") {
                     for (;;) {
@@ -132,7 +135,8 @@ private:
                         if (units.empty()) continue;
                         int u = Pick(random_, static_cast<int>(units.size()));
                         int g = Pick(random_, static_cast<int>(units[static_cast<std::size_t>(u)].upgrades.size()));
-                        return c | u << 8 | g << 16;
+                        std::uint32_t absent = Chance(random_, 50) ? 0xFF000000u : 0;
+                        return static_cast<std::int32_t>(absent | static_cast<std::uint32_t>(c | u << 8 | g << 16));
                     }
                 }
                 if (group == "formations") return Pick(random_, static_cast<int>(lists.formations.size()));
