@@ -80,6 +80,25 @@ bool ValueFits(const Scenario& scenario, const TermCommand& command, const Templ
     return true;
 }
 
+// Whether the parser reads the name back as written when it stands as an
+// argument: the script does not quote names, so a comma, an unmatched ")",
+// outer blanks or a start that reads as a number, string or operator would
+// turn it into something else.
+bool NameReadsBack(std::string_view name) {
+    if (name.empty() || name.find_first_of("\r\n") != std::string_view::npos) return false;
+    char first = name.front();
+    if (std::string_view(" \t%\"'=<>").find(first) != std::string_view::npos || (first >= '0' && first <= '9'))
+        return false;
+    if (name.starts_with("!=") || (first == '-' && name.size() > 1 && name[1] >= '0' && name[1] <= '9'))
+        return false;
+    std::string probe = std::string(name) + " )";
+    std::string read;
+    ReadArgText(probe, read);
+    return read == name;
+}
+
+bool IsNamedGroup(const std::string& group) { return group == "zones" || group == "groups" || group == "dyngroups"; }
+
 void CheckValues(const Scenario& scenario, const CommandSeq& commands, const std::string& trigger) {
     for (const auto& command : commands) {
         if (const auto* ifBlock = dynamic_cast<const IfBlock*>(command.get())) {
@@ -92,10 +111,16 @@ void CheckValues(const Scenario& scenario, const CommandSeq& commands, const std
         if (!call) continue;
         if (!call->function) Fail("A command of the trigger \"" + trigger + "\" has no function.");
         const Template& function = *call->function;
-        for (int i = 0; i < function.argCount && i < call->argCount; ++i)
-            if (!ValueFits(scenario, *call, function, i))
-                Fail("The value of argument " + std::to_string(i + 1) + " of " + function.name + " in the trigger \"" +
-                     trigger + "\" lies outside its list.");
+        for (int i = 0; i < function.argCount && i < call->argCount; ++i) {
+            auto slot = static_cast<std::size_t>(i);
+            std::string where = "argument " + std::to_string(i + 1) + " of " + function.name + " in the trigger \"" +
+                                trigger + "\"";
+            if (!ValueFits(scenario, *call, function, i)) Fail("The value of " + where + " lies outside its list.");
+            if (function.argKind[slot] != KindGroup || !IsNamedGroup(function.argGroup[slot])) continue;
+            std::string name = GetObjectString(scenario, *call, i);
+            if (!NameReadsBack(name))
+                Fail("The name \"" + name + "\" of " + where + " cannot be written to the mission script.");
+        }
     }
 }
 

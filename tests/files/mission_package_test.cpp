@@ -172,6 +172,13 @@ TEST_F(MissionPackage, ASaveChecksTheMapAndTheValuesFirst) {
     EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), oldScript);
     call.args[0] = 0;
 
+    // A zone whose name the script could not give back stops the save too.
+    scenario->objectGroups.GetGroup("zones")[3] = "South, Gate";
+    EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }),
+              "The name \"South, Gate\" of argument 3 of CreateObject0 in the trigger \"Relief force\" cannot be "
+              "written to the mission script.");
+    scenario->objectGroups.GetGroup("zones")[3] = "South Gate";
+
     folder.Write("Maps\\Valley.m3d", "5DMPnothing");
     EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), Lookup("txtMapCorrupt"));
     folder.Remove("Maps\\Valley.m3d");
