@@ -110,13 +110,7 @@ void OpenNamedMission(Scenario& scenario, const std::string& mission) {
         descriptor = ResolveGamePath(scenario.gameFolder, "UserMissions\\" + mission + ".add");
     auto bytes = ReadWholeFile(descriptor);
     Check(bytes.has_value(), "There is no mission " + mission + ".");
-    std::string_view text = *bytes;
-    std::size_t second = text.find_first_of("\r\n");
-    if (second != std::string_view::npos && text[second] == '\r') ++second;
-    if (second != std::string_view::npos && second < text.size() && text[second] == '\n') ++second;
-    std::string_view mapLine = second == std::string_view::npos ? std::string_view() : text.substr(second);
-    mapLine = mapLine.substr(0, mapLine.find_first_of("\r\n"));
-    Check(OpenMission(scenario, NativePath(mapLine), false),
+    Check(OpenMission(scenario, DescriptorMapPath(*bytes), false),
           "The map of the mission " + mission + " cannot be read.");
 }
 

@@ -196,6 +196,14 @@ void RefreshFromMap(Scenario& scenario, bool applicationBecameActive) {
     scenario.triggers.UpdateText(scenario);
 }
 
+std::string DescriptorMapPath(std::string_view descriptor) {
+    std::size_t second = FirstLine(descriptor).size();
+    std::size_t lineBreak = second;
+    if (second < descriptor.size() && descriptor[second] == '\r') ++second;
+    if (second < descriptor.size() && descriptor[second] == '\n') ++second;
+    return second > lineBreak ? NativePath(FirstLine(descriptor.substr(second))) : std::string();
+}
+
 std::vector<MissionEntry> ListMissions(const Scenario& scenario) {
     std::vector<MissionEntry> missions;
     fs::path folder = ResolveGamePath(scenario.gameFolder, "UserMissions");
@@ -211,10 +219,7 @@ std::vector<MissionEntry> ListMissions(const Scenario& scenario) {
         std::string_view text = *bytes;
         MissionEntry entry;
         entry.title = FirstLine(text);
-        std::size_t second = entry.title.size();
-        if (second < text.size() && text[second] == '\r') ++second;
-        if (second < text.size() && text[second] == '\n') ++second;
-        if (second > entry.title.size()) entry.mapPath = NativePath(FirstLine(text.substr(second)));
+        entry.mapPath = DescriptorMapPath(text);
         entry.descriptor = file;
         missions.push_back(std::move(entry));
     }

@@ -57,6 +57,10 @@ struct MissionEntry {
     std::string mapPath;  // line 2 of the descriptor, with native separators
     std::filesystem::path descriptor;
 };
+// The map path of a descriptor's bytes (its second line), with native
+// separators; "" when it has none.
+std::string DescriptorMapPath(std::string_view descriptor);
+
 // Every descriptor of the user-missions folder, in name order.
 std::vector<MissionEntry> ListMissions(const Scenario& scenario);
 

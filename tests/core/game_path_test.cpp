@@ -29,12 +29,6 @@ TEST(GamePath, AComponentInAnotherCaseIsFound) {
 }
 #endif
 
-TEST(GamePath, TheGameFolderIsMadeAbsolute) {
-    fs::path folder = MakeGameFolder("some/relative/../folder");
-    EXPECT_TRUE(folder.is_absolute());
-    EXPECT_EQ(folder.filename(), "folder");
-}
-
 TEST(GamePath, AFolderOrMissingFileIsNotReadable) {
     test::TempGameFolder folder(test::TempGameFolder::kEmpty);
     EXPECT_FALSE(ReadWholeFile(folder.path()));

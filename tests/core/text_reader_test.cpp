@@ -111,17 +111,6 @@ TEST(TextReader, TextEndsAtTheFirstZeroByte) {
     EXPECT_EQ(reader.text(), "#S\na");
 }
 
-TEST(TextReader, OpenReportsAMissingFile) {
-    test::TempGameFolder folder(test::TempGameFolder::kEmpty);
-    TextReader reader;
-    reader.Open(folder.File("nothing"));
-    EXPECT_EQ(reader.error(), 1);
-    folder.Write("some", "#S\nline\n");
-    reader.Open(folder.File("some"));
-    EXPECT_EQ(reader.error(), 0);
-    EXPECT_EQ(reader.FindSection("#S"), 0);
-}
-
 TEST(TokenFunctions, BlanksIncludeCommentsAndOneBreakAtATime) {
     EXPECT_EQ(SkipBlanks("  % comment\r\n\tx"), std::string_view("  % comment\r\n\t").size());
     EXPECT_EQ(SkipBlanks(""), 0u);

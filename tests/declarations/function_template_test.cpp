@@ -22,28 +22,6 @@ TEST(FunctionTemplate, SevenArgumentsFitAndTheEighthIsRefusedByItsKind) {
     EXPECT_EQ(t.argCount, 7);
 }
 
-TEST(FunctionTemplate, ArgumentsRecordKindBoundsAndTypeTag) {
-    Template t;
-    t.AddArgGroup("timers");
-    t.AddIntConst(-3);
-    t.AddArgChInteger(1, -1);
-    EXPECT_EQ(t.argKind[0], KindGroup);
-    EXPECT_EQ(t.argGroup[0], "timers");
-    EXPECT_EQ(t.argDefText[0], "group");
-    EXPECT_EQ(t.argConst[1], -3);
-    EXPECT_EQ(t.argDefText[1], "const");
-    EXPECT_EQ(t.argGroup[1], "");
-    EXPECT_EQ(t.argLow[2], 1);
-    EXPECT_EQ(t.argHigh[2], -1);
-    EXPECT_EQ(t.argDefText[2], "chint");
-    t.SetArgDefText(2, "seconds");
-    EXPECT_EQ(t.argDefText[2], "seconds");
-    EXPECT_EQ(Raised([&] { t.SetArgDefText(3, "x"); }),
-              "Template::SetArgDefText - argument index is out of range.");
-    EXPECT_EQ(Raised([&] { t.SetArgDefText(-1, "x"); }),
-              "Template::SetArgDefText - argument index is out of range.");
-}
-
 TEST(FunctionTemplate, PlaceholdersFollowTheDisplayText) {
     Template t;
     t.name = "RunTimer";

@@ -68,7 +68,9 @@ TEST(ScriptRoundTrip, TheDemoMissionSurvivesOpeningAndSavingByteForByte) {
     };
     collect(scenario->triggers);
     for (const Template& function : scenario->functions)
-        if (function.name != "IfBlock") EXPECT_TRUE(used.count(&function)) << function.name;
+        if (function.name != "IfBlock") {
+            EXPECT_TRUE(used.count(&function)) << function.name;
+        }
 }
 
 TEST(ScriptRoundTrip, RegeneratingTheDemoFilesGivesTheCommittedBytes) {

@@ -103,18 +103,5 @@ TEST(StartUp, MalformedFilesEndStartUpWithOneText) {
     }
 }
 
-TEST(StartUp, AGameFolderWithoutNationsStillStarts) {
-    test::TempGameFolder folder;
-    std::string funcDecl = folder.Read("Data\\FuncDecl");
-    funcDecl.erase(funcDecl.find("#GROUPS"));
-    folder.Write("Data\\FuncDecl", funcDecl);
-    StringTable::Instance().Load(folder.path());
-    Scenario scenario(folder.path());
-    EXPECT_EQ(scenario.objectGroups.FindGroup("nations"), -1);
-    EXPECT_EQ(scenario.objectGroups[0].name, "players");
-    EXPECT_EQ(test::Raised([&] { scenario.objectGroups.ResetGroups(); }),
-              "Constant group [nations] not found.");
-}
-
 }  // namespace
 }  // namespace sced
