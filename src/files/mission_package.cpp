@@ -167,6 +167,8 @@ void ReadMissionFiles(Scenario& scenario) {
 bool OpenMission(Scenario& scenario, std::string_view mapPath, bool mapOnly) {
     scenario.ResetGroups();
     scenario.leftOut.clear();
+    scenario.scriptUnread = false;
+    scenario.readingChanges.clear();
     scenario.heldPicture.reset();
     bool read = ReadMap(scenario, mapPath);
     if (read) {

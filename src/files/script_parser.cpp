@@ -66,6 +66,7 @@ public:
         std::size_t begin = scriptLine == npos ? npos : AfterLine(scriptLine);
         std::size_t end = begin == npos ? npos : FindWholeLine(text_, "#END", begin);
         if (end == npos) {
+            scenario_.scriptUnread = true;
             Warn(false, "The mission script has no #SCRIPT block; the mission opens without triggers.");
             return;
         }
@@ -600,6 +601,7 @@ private:
 
 void ParseScript(Scenario& scenario) {
     if (!scenario.scriptText) {
+        scenario.scriptUnread = true;
         Warn(false, "The mission script cannot be read; the mission opens without triggers.");
         return;
     }

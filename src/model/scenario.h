@@ -63,6 +63,14 @@ public:
     std::optional<std::string> scriptText;
     // What the last opening of a mission left out.
     std::vector<LeftOutCommand> leftOut;
+    // Whether the last opening found no script to read (none, or no #SCRIPT
+    // block): the mission opened without triggers, and saving it would lose
+    // them.
+    bool scriptUnread = false;
+    // Where the last opening read a hand-written script otherwise than its
+    // text says (an unknown assignment target, comparison or repeat count),
+    // one line each.
+    std::vector<std::string> readingChanges;
     // The picture the designer loaded (bitmap file bytes), written on save.
     std::optional<std::string> heldPicture;
 
