@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/game_path.h"
@@ -75,11 +76,15 @@ void PrintLists(const Scenario& scenario, Output& out) {
                          upgrade.title);
 }
 
-bool PrintMap(Scenario& scenario, const std::string& mapPath, Output& out) {
-    if (!ReadMap(scenario, mapPath)) return false;
-    for (const std::string& zone : scenario.objectGroups.GetGroup("zones")) out.Line("zone " + zone);
-    for (const std::string& group : scenario.objectGroups.GetGroup("groups")) out.Line("group " + group);
-    return true;
+void PrintMap(const std::filesystem::path& folder, const std::string& mapPath, Output& out) {
+    std::filesystem::path file(NativePath(mapPath));
+    if (file.is_relative()) file = ResolveGamePath(folder, mapPath);
+    auto bytes = ReadWholeFile(file);
+    Check(bytes.has_value(), "The map " + mapPath + " cannot be read.");
+    std::optional<MapContents> contents = ParseMap(*bytes);
+    Check(contents.has_value(), "The map " + mapPath + " is corrupt.");
+    for (const std::string& zone : contents->zones) out.Line("zone " + zone);
+    for (const std::string& group : contents->groups) out.Line("group " + group);
 }
 
 void PrintMissions(const Scenario& scenario, Output& out) {
@@ -97,10 +102,36 @@ void PrintNodes(const Tree& tree, int depth, Output& out) {
 
 void PrintTree(Scenario& scenario, Output& out) { PrintNodes(BuildScenarioTree(scenario), 0, out); }
 
-int PrintLeftOut(const Scenario& scenario, Output& out) {
+int PrintProblems(const Scenario& scenario, Output& out) {
     for (const LeftOutCommand& command : scenario.leftOut)
         out.Line(command.trigger + '\t' + command.function + '\t' + command.name);
-    return scenario.leftOut.empty() ? 0 : kExitLeftOut;
+    std::vector<std::string> problems;
+    if (scenario.scriptUnread)
+        problems.push_back("The mission script cannot be read or has no #SCRIPT block; the mission opens without "
+                           "triggers.");
+    problems.insert(problems.end(), scenario.readingChanges.begin(), scenario.readingChanges.end());
+    for (const std::string& problem : problems) out.Line(problem);
+    return scenario.leftOut.empty() && problems.empty() ? 0 : kExitLeftOut;
+}
+
+void CheckNothingLost(const Scenario& scenario, const std::string& mission) {
+    Check(!scenario.scriptUnread, "The script of the mission " + mission +
+                                      " cannot be read; saving would replace it with an empty one. Give --force "
+                                      "to save anyway.");
+    Check(scenario.leftOut.empty(), "Opening the mission " + mission + " left out " +
+                                        std::to_string(scenario.leftOut.size()) +
+                                        " commands; saving would lose them. Give --force to save anyway.");
+}
+
+void CheckNoMissionThere(const Scenario& scenario) {
+    MissionPaths paths = PathsOf(scenario);
+    std::error_code ec;
+    Check(!std::filesystem::exists(paths.descriptor, ec) && !std::filesystem::exists(paths.folder, ec),
+          "The mission " + scenario.missionName + " exists already. Give --force to replace it.");
+}
+
+void DeleteNamedMission(const Scenario& scenario, const std::string& mission) {
+    DeleteMission(scenario, mission);
 }
 
 void OpenNamedMission(Scenario& scenario, const std::string& mission) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "cli/output.h"
@@ -18,14 +19,27 @@ void PrintFunctions(const Scenario& scenario, Output& out);
 void PrintGroups(const Scenario& scenario, Output& out);
 // The formation, unit and upgrade lists.
 void PrintLists(const Scenario& scenario, Output& out);
-// "zone NAME" and "group NAME" lines of the map; false when it cannot be read.
-bool PrintMap(Scenario& scenario, const std::string& mapPath, Output& out);
+// "zone NAME" and "group NAME" lines of the map (a relative path taken from
+// the folder); raises when the map cannot be read or is corrupt.
+void PrintMap(const std::filesystem::path& folder, const std::string& mapPath, Output& out);
 // Title and map path of every user mission.
 void PrintMissions(const Scenario& scenario, Output& out);
 // The scenario tree, two spaces of indent per level.
 void PrintTree(Scenario& scenario, Output& out);
-// Each command the opening left out; returns the exit status.
-int PrintLeftOut(const Scenario& scenario, Output& out);
+// What opening the mission lost or read otherwise than written, and what
+// would stop its saving: each command left out (trigger label, function,
+// the name it could not resolve, tab-separated), then one line per other
+// problem. Returns the exit status: kExitLeftOut when there is any.
+int PrintProblems(const Scenario& scenario, Output& out);
+
+// Raises when saving the opened mission would lose what opening could not
+// read (a script that could not be read, commands left out).
+void CheckNothingLost(const Scenario& scenario, const std::string& mission);
+// Raises when the new mission's files exist already.
+void CheckNoMissionThere(const Scenario& scenario);
+// Deletes exactly the descriptor of the named mission; raises when there
+// is no such mission.
+void DeleteNamedMission(const Scenario& scenario, const std::string& mission);
 
 // Opens the mission given by name or by the path of its descriptor, as
 // Open does (its map is line 2 of the descriptor). Raises when there is no

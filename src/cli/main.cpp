@@ -2,11 +2,15 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <sstream>
+#include <variant>
 
 #include "cli/commands.h"
+#include "core/code_page.h"
 #include "core/file_write.h"
 #include "core/game_path.h"
 #include "core/scenario_error.h"
@@ -23,12 +27,27 @@ namespace {
 constexpr int kExitError = 1;
 constexpr int kExitUsage = 2;
 
+namespace fs = std::filesystem;
 using namespace sced;
 
-// A command: what it does with the started scenario; its exit status.
-using CliCommand = std::function<int(Scenario&, cli::Output&)>;
+// A command that needs the game's start-up, and one that needs only the
+// folder it was given (-C, else the current folder).
+using GameCommand = std::function<int(Scenario&, cli::Output&)>;
+using FolderCommand = std::function<int(const fs::path&, cli::Output&)>;
+using CliCommand = std::variant<GameCommand, FolderCommand>;
 
-void PrintSaved(const std::vector<std::filesystem::path>& files, cli::Output& out) {
+constexpr const char* kFooter =
+    "MISSION is a mission's name (the base name of its .add file in \"UserMissions\") or the path of an "
+    ".add file.\n"
+    "MAPPATH is a map's path, such as \"Maps\\Valley.m3d\", taken from the game folder when relative; the other "
+    "file arguments are taken from the current folder.\n"
+    "Exit status: 0 done; 1 an error of the editor (its text on standard error); 2 wrong usage; 3 for check, "
+    "when opening the mission lost or changed something or saving it would fail.";
+
+constexpr const char* kMissionHelp = "the mission: its name, or the path of its .add file";
+constexpr const char* kForceHelp = "save even though opening the mission lost something";
+
+void PrintSaved(const std::vector<fs::path>& files, cli::Output& out) {
     for (const auto& file : files) out.Line(file.string());
 }
 
@@ -36,102 +55,129 @@ void PrintSaved(const std::vector<std::filesystem::path>& files, cli::Output& ou
 
 int main(int argc, char** argv) {
     CLI::App app{"Tarvossa Scenario Editor, command-line tool", "sced-cli"};
+    app.footer(kFooter);
     std::string gameDir;
     bool utf8 = false;
     app.add_option("-C", gameDir, "the game folder (default: the current folder)");
-    app.add_flag("--utf8", utf8, "print texts as UTF-8 instead of code page 1251");
+    app.add_flag("--utf8", utf8, "texts printed, and the dump and listing files, as UTF-8 instead of code page 1251");
     app.require_subcommand(1, 1);
 
     CliCommand command;
     std::string mission, path, second;
+    bool force = false;
     auto add = [&](const char* name, const char* help, CliCommand action) {
         CLI::App* sub = app.add_subcommand(name, help);
+        sub->fallthrough();  // -C and --utf8 may follow the command too
         sub->callback([&command, action] { command = action; });
         return sub;
     };
+    auto open = [&](Scenario& s) { cli::OpenNamedMission(s, mission); };
+    // Saving a mission that opening could not read whole loses what was not read.
+    auto save = [&](Scenario& s) {
+        if (!force) cli::CheckNothingLost(s, mission);
+        return SaveMission(s);
+    };
 
-    add("functions", "the declared functions", [](Scenario& s, cli::Output& out) {
+    add("functions", "the declared functions", GameCommand([](Scenario& s, cli::Output& out) {
         cli::PrintFunctions(s, out);
         return 0;
-    });
-    add("groups", "the object groups (of the mission, when one is named)", [&](Scenario& s, cli::Output& out) {
-        if (!mission.empty()) cli::OpenNamedMission(s, mission);
-        cli::PrintGroups(s, out);
-        return 0;
-    })->add_option("MISSION", mission, "a mission's name or the path of its .add file");
-    add("lists", "the formation, unit and upgrade lists", [](Scenario& s, cli::Output& out) {
+    }));
+    add("groups", "the object groups (of the mission, when one is named)",
+        GameCommand([&](Scenario& s, cli::Output& out) {
+            if (!mission.empty()) open(s);
+            cli::PrintGroups(s, out);
+            return 0;
+        }))
+        ->add_option("MISSION", mission, kMissionHelp);
+    add("lists", "the formation, unit and upgrade lists", GameCommand([](Scenario& s, cli::Output& out) {
         cli::PrintLists(s, out);
         return 0;
-    });
-    add("map", "the zones and groups of a map", [&](Scenario& s, cli::Output& out) {
-        return cli::PrintMap(s, path, out) ? 0 : kExitError;
-    })->add_option("MAPPATH", path)->required();
-    add("missions", "the user missions", [](Scenario& s, cli::Output& out) {
+    }));
+    add("map", "the zones and groups of a map (needs no game folder)",
+        FolderCommand([&](const fs::path& folder, cli::Output& out) {
+            cli::PrintMap(folder, path, out);
+            return 0;
+        }))
+        ->add_option("MAPPATH", path, "the map file")
+        ->required();
+    add("missions", "the user missions", GameCommand([](Scenario& s, cli::Output& out) {
         cli::PrintMissions(s, out);
         return 0;
-    });
-    add("tree", "the scenario tree of a mission", [&](Scenario& s, cli::Output& out) {
-        cli::OpenNamedMission(s, mission);
+    }));
+    add("tree", "the scenario tree of a mission", GameCommand([&](Scenario& s, cli::Output& out) {
+        open(s);
         cli::PrintTree(s, out);
         return 0;
-    })->add_option("MISSION", mission)->required();
-    CLI::App* listing = add("listing", "the listing of a mission", [&](Scenario& s, cli::Output& out) {
-        cli::OpenNamedMission(s, mission);
-        if (path.empty()) {
-            // The listing's own bytes, CR LF included.
-            std::string listing = WithCrLf(ListingText(s));
-            std::cout << (utf8 ? cli::Cp1251ToUtf8(listing) : listing);
-            return 0;
-        }
-        Check(WriteListing(s, path), "The listing cannot be written to " + path + ".");
-        (void)out;
+    }))->add_option("MISSION", mission, kMissionHelp)->required();
+    CLI::App* listing = add("listing", "the listing of a mission", GameCommand([&](Scenario& s, cli::Output& out) {
+        open(s);
+        // The listing's own bytes, CR LF included.
+        std::string text = WithCrLf(ListingText(s));
+        if (path.empty() || path == "-")
+            out.Bytes(text);
+        else
+            cli::WriteTextFile(path, text, out.utf8(), "listing");
         return 0;
-    });
-    listing->add_option("MISSION", mission)->required();
-    listing->add_option("OUT", path);
-    add("check", "the commands that opening a mission leaves out", [&](Scenario& s, cli::Output& out) {
-        cli::OpenNamedMission(s, mission);
-        return cli::PrintLeftOut(s, out);
-    })->add_option("MISSION", mission)->required();
-    add("new", "a new mission on a map, saved", [&](Scenario& s, cli::Output& out) {
+    }));
+    listing->add_option("MISSION", mission, kMissionHelp)->required();
+    listing->add_option("OUT", path, "the file to write (default, or -: standard output)");
+    add("check", "what opening a mission loses or changes, and what would stop its saving",
+        GameCommand([&](Scenario& s, cli::Output& out) {
+            open(s);
+            return cli::PrintProblems(s, out);
+        }))
+        ->add_option("MISSION", mission, kMissionHelp)
+        ->required();
+    CLI::App* created = add("new", "a new mission on a map, saved", GameCommand([&](Scenario& s, cli::Output& out) {
         Check(NewMission(s, path), "The map " + path + " cannot be read.");
+        if (!force) cli::CheckNoMissionThere(s);
         PrintSaved(SaveMission(s), out);
         return 0;
-    })->add_option("MAPPATH", path)->required();
-    add("resave", "opens a mission and saves it again", [&](Scenario& s, cli::Output& out) {
-        cli::OpenNamedMission(s, mission);
-        PrintSaved(SaveMission(s), out);
+    }));
+    created->add_option("MAPPATH", path, "the map of the new mission")->required();
+    created->add_flag("--force", force, "replace a mission of the same name");
+    CLI::App* resave = add("resave", "opens a mission and saves it again", GameCommand([&](Scenario& s, cli::Output& out) {
+        open(s);
+        PrintSaved(save(s), out);
         return 0;
-    })->add_option("MISSION", mission)->required();
-    CLI::App* dumpExport = add("dump-export", "writes the dump of a mission", [&](Scenario& s, cli::Output&) {
-        cli::OpenNamedMission(s, mission);
-        Check(WriteDump(s, path), "The dump cannot be written to " + path + ".");
+    }));
+    resave->add_option("MISSION", mission, kMissionHelp)->required();
+    resave->add_flag("--force", force, kForceHelp);
+    CLI::App* dumpExport = add("dump-export", "writes the dump of a mission's names for translation",
+                               GameCommand([&](Scenario& s, cli::Output& out) {
+                                   open(s);
+                                   cli::WriteTextFile(path, WithCrLf(DumpText(s)), out.utf8(), "dump");
+                                   return 0;
+                               }));
+    dumpExport->add_option("MISSION", mission, kMissionHelp)->required();
+    dumpExport->add_option("OUT", path, "the dump file to write")->required();
+    CLI::App* dumpImport = add("dump-import", "renames a mission's texts from a dump, saved",
+                               GameCommand([&](Scenario& s, cli::Output& out) {
+                                   open(s);
+                                   ReadDumpText(s, cli::ReadTextFile(path, out.utf8(), "dump"));
+                                   s.triggers.UpdateText(s);
+                                   save(s);
+                                   return 0;
+                               }));
+    dumpImport->add_option("MISSION", mission, kMissionHelp)->required();
+    dumpImport->add_option("IN", path, "the dump file to read")->required();
+    dumpImport->add_flag("--force", force, kForceHelp);
+    CLI::App* scramble = add("scramble", "scrambles or unscrambles a file (needs no game folder)",
+                             FolderCommand([&](const fs::path&, cli::Output&) {
+                                 auto bytes = ReadWholeFile(path);
+                                 Check(bytes.has_value(), "Cannot read " + path + ".");
+                                 Scramble(*bytes);
+                                 errno = 0;
+                                 if (!WriteFileAtomically(second, *bytes))
+                                     Fail("Cannot write " + second + ": " + cli::SystemReason() + ".");
+                                 return 0;
+                             }));
+    scramble->add_option("IN", path, "the file to read")->required();
+    scramble->add_option("OUT", second, "the file to write")->required();
+    add("delete", "deletes a mission's descriptor (its folder stays)", GameCommand([&](Scenario& s, cli::Output&) {
+        cli::DeleteNamedMission(s, mission);
         return 0;
-    });
-    dumpExport->add_option("MISSION", mission)->required();
-    dumpExport->add_option("OUT", path)->required();
-    CLI::App* dumpImport = add("dump-import", "renames a mission's texts from a dump, saved", [&](Scenario& s, cli::Output&) {
-        cli::OpenNamedMission(s, mission);
-        Check(ReadDump(s, path), "The dump " + path + " cannot be read.");
-        s.triggers.UpdateText(s);
-        SaveMission(s);
-        return 0;
-    });
-    dumpImport->add_option("MISSION", mission)->required();
-    dumpImport->add_option("IN", path)->required();
-    CLI::App* scramble = add("scramble", "scrambles or unscrambles a file", [&](Scenario&, cli::Output&) {
-        auto bytes = ReadWholeFile(path);
-        Check(bytes.has_value(), "Cannot read " + path + ".");
-        Scramble(*bytes);
-        Check(WriteFileAtomically(second, *bytes), "Cannot write " + second + ".");
-        return 0;
-    });
-    scramble->add_option("IN", path)->required();
-    scramble->add_option("OUT", second)->required();
-    add("delete", "deletes a mission's descriptor", [&](Scenario& s, cli::Output&) {
-        DeleteMission(s, mission);
-        return 0;
-    })->add_option("MISSION", mission)->required();
+    }))->add_option("MISSION", mission, kMissionHelp)->required();
 
     try {
         app.parse(argc, argv);
@@ -142,25 +188,42 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
 
-    auto shown = [utf8](const std::string& text) { return utf8 ? cli::Cp1251ToUtf8(text) : text; };
+    auto shown = [utf8](const std::string& text) { return utf8 ? Cp1251ToUtf8(text) : text; };
     SetWarningSink([shown](const std::string& text) { std::cerr << "ScenarioEditor: " << shown(text) << '\n'; });
-    int status = 0;
-    try {
-        std::filesystem::path folder =
-            MakeGameFolder(gameDir.empty() ? std::filesystem::current_path() : std::filesystem::path(gameDir));
-        StringTable::Instance().Load(folder);
-        Scenario scenario(folder);
-        cli::Output out(std::cout, utf8);
-        status = command(scenario, out);
-    } catch (const ScenarioError& e) {
-        std::cout.flush();
-        std::cerr << "Tarvossa Scenario Editor Error: " << shown(e.text()) << '\n';
+    std::error_code ec;
+    fs::path folder = MakeGameFolder(gameDir.empty() ? fs::current_path(ec) : fs::path(gameDir));
+    // What the command prints is written at the end, where a failed write
+    // can be told apart from the command's own failures.
+    std::ostringstream printed;
+    cli::Output out(printed, utf8);
+    auto fail = [&](const std::string& text) {
+        cli::WriteStandardOutput(printed.str());
+        std::cerr << "Tarvossa Scenario Editor Error: " << text << '\n';
         return kExitError;
+    };
+    int status = 0;
+    bool started = false;
+    try {
+        if (auto* plain = std::get_if<FolderCommand>(&command)) {
+            started = true;
+            status = (*plain)(folder, out);
+        } else {
+            StringTable::Instance().Load(folder);
+            Scenario scenario(folder);
+            started = true;
+            status = std::get<GameCommand>(command)(scenario, out);
+        }
+    } catch (const ScenarioError& e) {
+        int failed = fail(shown(e.text()));
+        if (!started) std::cerr << "The game folder was " << folder.string() << ".\n";
+        return failed;
     } catch (const std::exception& e) {
-        std::cout.flush();
-        std::cerr << "Tarvossa Scenario Editor Error: " << e.what() << '\n';
+        return fail(e.what());
+    }
+    std::string reason = cli::WriteStandardOutput(printed.str());
+    if (!reason.empty()) {
+        std::cerr << "Tarvossa Scenario Editor Error: Standard output cannot be written: " << reason << ".\n";
         return kExitError;
     }
-    std::cout.flush();
-    return std::cout ? status : kExitError;
+    return status;
 }

@@ -1,62 +1,57 @@
 #include "cli/output.h"
 
-#include <array>
-#include <cstdint>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "core/code_page.h"
+#include "core/file_write.h"
+#include "core/game_path.h"
+#include "core/scenario_error.h"
 
 namespace sced::cli {
 
-namespace {
-
-// Unicode code points of the bytes 0x80..0xFF of code page 1251.
-constexpr std::array<std::uint16_t, 128> kUpperHalf = {
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
-    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
-    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
-    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
-    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
-    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
-    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
-    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
-    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,
-    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
-    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,
-    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,
-    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
-    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
-
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-}  // namespace
-
-std::string Cp1251ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char c : bytes) {
-        auto b = static_cast<unsigned char>(c);
-        AppendUtf8(out, b < 0x80 ? b : kUpperHalf[b - 0x80]);
-    }
-    return out;
-}
+std::string SystemReason() { return errno != 0 ? std::strerror(errno) : "the system gives no reason"; }
 
 void Output::Line(std::string_view text) {
-    if (utf8_)
-        stream_ << Cp1251ToUtf8(text);
-    else
-        stream_ << text;
+    Bytes(text);
     stream_ << '\n';
+}
+
+void Output::Bytes(std::string_view bytes) {
+    if (utf8_)
+        stream_ << Cp1251ToUtf8(bytes);
+    else
+        stream_ << bytes;
+}
+
+std::string WriteStandardOutput(std::string_view bytes) {
+    errno = 0;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+    if (std::fflush(stdout) != 0 || !written) return SystemReason();
+    return "";
+}
+
+void WriteTextFile(const std::filesystem::path& path, std::string_view bytes, bool utf8, std::string_view what) {
+    std::string converted = utf8 ? Cp1251ToUtf8(bytes) : std::string(bytes);
+    errno = 0;
+    if (!WriteFileAtomically(path, converted))
+        Fail("The " + std::string(what) + " cannot be written to " + path.string() + ": " + SystemReason() + ".");
+}
+
+std::string ReadTextFile(const std::filesystem::path& path, bool utf8, std::string_view what) {
+    std::optional<std::string> bytes = ReadWholeFile(path);
+    Check(bytes.has_value(), "The " + std::string(what) + " " + path.string() + " cannot be read.");
+    if (!utf8) return std::move(*bytes);
+    Utf8Conversion converted = Utf8ToCp1251(*bytes);
+    if (converted.failedAt) {
+        auto line = std::count(bytes->begin(), bytes->begin() + static_cast<std::ptrdiff_t>(*converted.failedAt),
+                               '\n') + 1;
+        Fail("Line " + std::to_string(line) + " of the " + std::string(what) + " " + path.string() +
+             " holds a character that code page 1251 cannot hold, or is not UTF-8.");
+    }
+    return std::move(converted.bytes);
 }
 
 }  // namespace sced::cli

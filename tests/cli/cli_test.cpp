@@ -24,9 +24,12 @@ std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
-CliRun RunCli(const std::string& args, const test::TempGameFolder& scratch) {
+// Runs sced-cli with the arguments (a shell's words) in the folder, the
+// scratch folder's "stderr.txt" taking its standard error.
+CliRun RunCli(const std::string& args, const test::TempGameFolder& scratch, const std::filesystem::path& in = {}) {
     std::string errFile = scratch.File("stderr.txt").string();
-    std::string command = Quoted(SCED_CLI) + " " + args + " 2>" + Quoted(errFile);
+    std::string command = (in.empty() ? "" : "cd " + Quoted(in.string()) + " && ") + Quoted(SCED_CLI) + " " + args +
+                          " 2>" + Quoted(errFile);
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -100,7 +103,8 @@ TEST(Cli, TextsAreStoredBytesUnlessUtf8IsAsked) {
     std::string game = "-C " + Quoted(folder.path().string());
     CliRun raw = RunCli(game + " groups", folder);
     EXPECT_TRUE(HasLine(raw.out, "\t\xCF\xE5\xF0\xE5\xEA\xEB\xFE\xF7\xE0\xF2\xE5\xEB\xFC" "0"));
-    CliRun utf8 = RunCli(game + " --utf8 groups", folder);
+    // -C and --utf8 may also follow the command.
+    CliRun utf8 = RunCli("groups --utf8 " + game, folder);
     EXPECT_TRUE(HasLine(utf8.out, "\t\u041F\u0435\u0440\u0435\u043A\u043B\u044E\u0447\u0430\u0442\u0435\u043B\u044C0"))
         << utf8.out.substr(0, 200);
 }
@@ -108,10 +112,21 @@ TEST(Cli, TextsAreStoredBytesUnlessUtf8IsAsked) {
 TEST(Cli, FailuresReportTheirTextAndStatus) {
     test::TempGameFolder folder;
     folder.Remove("Data\\FuncStruct");
-    CliRun missing = RunCli("-C " + Quoted(folder.path().string()) + " functions", folder);
+    CliRun missing = RunCli("-C " + Quoted(folder.path().string() + "/.") + " functions", folder);
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "Tarvossa Scenario Editor Error: No groups structure file.\n");
+    EXPECT_EQ(missing.err, "Tarvossa Scenario Editor Error: No groups structure file.\n"
+                           "The game folder was " + folder.path().string() + ".\n");
     EXPECT_EQ(missing.out, "");
+
+    CliRun full = RunCli("-C " + Quoted(test::DemoGame().string()) + " functions >/dev/full", folder);
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, "Tarvossa Scenario Editor Error: Standard output cannot be written: No space left on device.\n");
+
+    CliRun unwritable = RunCli("-C " + Quoted(test::DemoGame().string()) + " listing Valley " +
+                                   Quoted(folder.File("no/such/folder/out.txt").string()),
+                               folder);
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find("out.txt: No such file or directory."), std::string::npos) << unwritable.err;
 
     CliRun usage = RunCli("no-such-command", folder);
     EXPECT_EQ(usage.status, 2);
@@ -119,18 +134,54 @@ TEST(Cli, FailuresReportTheirTextAndStatus) {
     EXPECT_EQ(none.status, 2);
 }
 
+TEST(Cli, HelpNamesEveryArgumentAndTheExitStatuses) {
+    test::TempGameFolder folder(test::TempGameFolder::kEmpty);
+    CliRun help = RunCli("--help", folder);
+    ASSERT_EQ(help.status, 0);
+    for (const char* term : {"MISSION is", "MAPPATH is", "Exit status: 0", "3 for check"})
+        EXPECT_NE(help.out.find(term), std::string::npos) << term;
+    for (const char* command : {"functions", "groups", "lists", "map", "missions", "tree", "listing", "check", "new",
+                                "resave", "dump-export", "dump-import", "scramble", "delete"}) {
+        CliRun sub = RunCli(std::string(command) + " --help", folder);
+        EXPECT_EQ(sub.status, 0) << command;
+        bool positionals = false;
+        for (std::string line : Lines(sub.out)) {
+            line.erase(line.find_last_not_of(' ') + 1);
+            if (line.empty() || line.back() == ':') positionals = line == "Positionals:";
+            // "  NAME TEXT [REQUIRED]    description"
+            else if (positionals)
+                EXPECT_NE(line.find("   ", line.find("TEXT")), std::string::npos) << command << ": " << line;
+        }
+    }
+}
+
+TEST(Cli, MapAndScrambleNeedNoGameFolder) {
+    test::TempGameFolder empty(test::TempGameFolder::kEmpty);
+    test::TempGameFolder game;
+    std::string maps = Quoted(game.File("Maps").string());
+    CliRun named = RunCli("-C " + maps + " map valley.M3D", empty);
+    ASSERT_EQ(named.status, 0) << named.err;
+    EXPECT_EQ(Lines(named.out).front(), "zone North Ford");
+    EXPECT_EQ(RunCli("map Valley.m3d", empty, game.File("Maps")).out, named.out);
+
+    game.Write("Maps\\Broken.m3d", "not a map");
+    CliRun broken = RunCli("-C " + maps + " map Broken.m3d", empty);
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_EQ(broken.err, "Tarvossa Scenario Editor Error: The map Broken.m3d is corrupt.\n");
+
+    std::string plain = Quoted(empty.File("plain.txt").string());
+    std::string again = Quoted(empty.File("again.cms").string());
+    std::string script = Quoted(game.File("UserMissions/Valley/Valley.cms").string());
+    ASSERT_EQ(RunCli("scramble " + script + " " + plain, empty).status, 0);
+    ASSERT_EQ(RunCli("scramble " + plain + " " + again, empty).status, 0);
+    EXPECT_EQ(empty.Read("again.cms"), game.Read("UserMissions/Valley/Valley.cms"));
+}
+
 TEST(Cli, TheCurrentFolderIsTheDefaultGameFolder) {
     test::TempGameFolder folder;
-    CliRun here = RunCli("-C " + Quoted(test::DemoGame().string()) + " functions", folder);
-    EXPECT_EQ(here.status, 0);
-    std::string command = "cd " + Quoted(test::DemoGame().string()) + " && " + Quoted(SCED_CLI) + " functions";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_TRUE(pipe);
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-    EXPECT_EQ(pclose(pipe), 0);
-    EXPECT_EQ(out, here.out);
+    CliRun given = RunCli("-C " + Quoted(test::DemoGame().string()) + " functions", folder);
+    EXPECT_EQ(given.status, 0);
+    EXPECT_EQ(RunCli("functions", folder, test::DemoGame()).out, given.out);
 }
 
 TEST(Cli, MissionCommandsOpenPrintAndSave) {
@@ -184,20 +235,76 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
     EXPECT_FALSE(HasLine(RunCli(game + " missions", folder).out, "Harbour\tMaps/Harbour.m3d"));
 }
 
-TEST(Cli, CheckListsWhatOpeningLeavesOut) {
-    test::TempGameFolder folder;
-    // The map editor took the old mill away.
-    folder.Write("Maps\\Valley.m3d", test::MapBytes({"North Ford", "Hill 203", "South Gate"},
-                                                      {"Blue Scouts", "Red Column", "Bridge Guard", "Supply Train"}));
-    std::string game = "-C " + Quoted(folder.path().string());
-    CliRun check = RunCli(game + " check Valley", folder);
-    EXPECT_EQ(check.status, 3);
-    EXPECT_TRUE(HasLine(check.out, "Relief force\tSendReinforcements\tOld Mill")) << check.out;
-    EXPECT_NE(check.err.find("ScenarioEditor: "), std::string::npos);
+TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
+    struct Case {
+        const char* name;
+        const char* file;     // replaced before opening
+        std::string bytes;
+        const char* checked;  // a line of check's report
+    };
+    const Case cases[] = {
+        // The map editor took the old mill away.
+        {"map", "Maps\\Valley.m3d",
+         test::MapBytes({"North Ford", "Hill 203", "South Gate"},
+                        {"Blue Scouts", "Red Column", "Bridge Guard", "Supply Train"}),
+         "Relief force\tSendReinforcements\tOld Mill"},
+        {"no script block", "UserMissions\\Valley\\Valley.cms", "damaged",
+         "The mission script cannot be read or has no #SCRIPT block; the mission opens without triggers."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempGameFolder folder;
+        std::string game = "-C " + Quoted(folder.path().string());
+        folder.Write(c.file, c.bytes);
+        const std::string pages = folder.Read("UserMissions\\Valley\\Valley.txt");
 
+        CliRun check = RunCli(game + " check Valley", folder);
+        EXPECT_EQ(check.status, 3);
+        EXPECT_TRUE(HasLine(check.out, c.checked)) << check.out;
+        EXPECT_NE(check.err.find("ScenarioEditor: "), std::string::npos);
+
+        const std::string names = Quoted(folder.File("names.dmp").string());
+        ASSERT_EQ(RunCli(game + " dump-export Valley " + names, folder).status, 0);
+        for (const std::string save : {std::string("resave Valley"), "dump-import Valley " + names}) {
+            CliRun refused = RunCli(game + " " + save, folder);
+            EXPECT_EQ(refused.status, 1) << save;
+            EXPECT_NE(refused.err.find("Give --force to save anyway."), std::string::npos) << refused.err;
+        }
+        EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.txt"), pages);
+        EXPECT_EQ(RunCli(game + " resave --force Valley", folder).status, 0);
+    }
+
+    test::TempGameFolder folder;
+    std::string game = "-C " + Quoted(folder.path().string());
     CliRun none = RunCli(game + " tree Nowhere", folder);
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.err, "Tarvossa Scenario Editor Error: There is no mission Nowhere.\n");
+    CliRun over = RunCli(game + " new 'Maps\\Valley.m3d'", folder);
+    EXPECT_EQ(over.status, 1);
+    EXPECT_EQ(over.err, "Tarvossa Scenario Editor Error: The mission Valley exists already. Give --force to replace it.\n");
+    EXPECT_EQ(RunCli(game + " new --force 'Maps\\Valley.m3d'", folder).status, 0);
+}
+
+TEST(Cli, Utf8AppliesToTheDumpAndListingFiles) {
+    test::TempGameFolder folder;
+    std::string game = "-C " + Quoted(folder.path().string()) + " --utf8";
+    const std::string names = Quoted(folder.File("names.dmp").string());
+    ASSERT_EQ(RunCli(game + " dump-export Valley " + names, folder).status, 0);
+    std::string dump = folder.Read("names.dmp");
+    dump.replace(dump.find("Hold the ford"), 13, "Удержать брод");
+    folder.Write("names.dmp", dump);
+    ASSERT_EQ(RunCli(game + " dump-import Valley " + names, folder).status, 0);
+    EXPECT_NE(folder.Read("UserMissions\\Valley\\Valley.txt").find("{A}\xD3\xE4\xE5\xF0\xE6\xE0\xF2\xFC \xE1\xF0\xEE\xE4"),
+              std::string::npos);
+    ASSERT_EQ(RunCli(game + " listing Valley " + Quoted(folder.File("out.txt").string()), folder).status, 0);
+    EXPECT_NE(folder.Read("out.txt").find("Удержать"), std::string::npos);
+    EXPECT_EQ(RunCli(game + " listing Valley -", folder).out, folder.Read("out.txt"));
+
+    // A character that the code page cannot hold, on the dump's third line.
+    folder.Write("names.dmp", "#TITLE\nOld\n\u4E2D\n#END\n");
+    CliRun refused = RunCli(game + " dump-import Valley " + names, folder);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("Line 3 of the dump"), std::string::npos) << refused.err;
 }
 
 }  // namespace
