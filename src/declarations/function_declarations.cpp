@@ -77,7 +77,6 @@ private:
         SkipBlankRun();
         function.listText = ReadQuotedText();
         function.ParsePlaceholders();
-        function.MarkAllFilled();
         return function;
     }
 

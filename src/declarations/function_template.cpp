@@ -63,16 +63,6 @@ void Template::ParsePlaceholders() {
     }
 }
 
-void Template::MarkAllFilled() {
-    for (int i = 0; i < placeholderCount; ++i) placeholders[static_cast<std::size_t>(i)].filled = true;
-}
-
-bool Template::AllFilled() const {
-    for (int i = 0; i < placeholderCount; ++i)
-        if (!placeholders[static_cast<std::size_t>(i)].filled) return false;
-    return true;
-}
-
 std::string Template::ValidateInteger(int placeholder, std::string_view value) const {
     bool known = placeholder >= 0 && placeholder < placeholderCount;
     int arg = known ? placeholders[static_cast<std::size_t>(placeholder)].argIndex : -1;

@@ -27,15 +27,10 @@ inline constexpr int kMaxArgs = 7;
 inline constexpr int kArgSlots = 8;
 inline constexpr int kMaxPlaceholders = 8;
 
-// One "<N label>" of a display template: which argument it shows, and where
-// its text was last drawn in the sentence control.
+// One "<N label>" of a display template: which argument it shows. Whether
+// it has a value belongs to each command (TermCommand::unfilled).
 struct Placeholder {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
     std::int32_t argIndex = 0;
-    bool filled = false;
 };
 
 // One declared script function.
@@ -53,8 +48,6 @@ public:
 
     // Rebuilds the placeholders from the display template.
     void ParsePlaceholders();
-    void MarkAllFilled();
-    bool AllFilled() const;
     // Empty when the text is an acceptable value for the integer argument
     // shown by the placeholder; otherwise the message for the designer.
     std::string ValidateInteger(int placeholder, std::string_view text) const;

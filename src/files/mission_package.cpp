@@ -194,7 +194,6 @@ void RefreshFromMap(Scenario& scenario, bool applicationBecameActive) {
         ReadMap(scenario, "");
         if (applicationBecameActive) scenario.CheckMapReferences();
     }
-    for (Template& function : scenario.functions) function.MarkAllFilled();
     scenario.triggers.UpdateText(scenario);
 }
 

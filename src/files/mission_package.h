@@ -48,8 +48,7 @@ bool NewMission(Scenario& scenario, std::string_view mapPath);
 
 // When the editor becomes active again: the open mission's map is read
 // again, and when the whole application became active, commands whose zone
-// or map group is gone are removed. Every function's placeholders count as
-// filled afterwards.
+// or map group is gone are removed.
 void RefreshFromMap(Scenario& scenario, bool applicationBecameActive);
 
 struct MissionEntry {

@@ -138,8 +138,8 @@ void TermCommand::UpdateText(Scenario& scenario) {
         if (arg >= 0 && arg < declared.argCount) {
             auto slot = static_cast<std::size_t>(arg);
             group = declared.argGroup[slot];
-            argument = placeholder.filled && arg < argCount ? GetArgumentString(scenario, *this, arg)
-                                                            : declared.argDefText[slot];
+            argument = IsFilled(p) && arg < argCount ? GetArgumentString(scenario, *this, arg)
+                                                     : declared.argDefText[slot];
         }
         if (IsBracedGroup(group)) argument = StringTable::Instance().Bracketed(argument);
         result += argument;

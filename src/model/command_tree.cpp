@@ -193,6 +193,7 @@ std::unique_ptr<Command> TermCommand::Clone() const {
     clone->args = args;
     clone->argText = argText;
     clone->form = form;
+    clone->unfilled = unfilled;
     clone->page = std::make_unique<PageRecord>(page ? *page : PageRecord{});
     return clone;
 }

@@ -139,8 +139,16 @@ public:
     std::int32_t argCount = 0;
     std::array<std::int32_t, kMaxArgValues> args{};
     std::array<std::string, kMaxArgValues> argText;
+    // Whether the placeholder at the position of the sentence has a value:
+    // only a command being built in the chooser has placeholders without.
+    bool IsFilled(int placeholder) const { return ((unfilled >> placeholder) & 1u) == 0; }
+    void SetFilled(int placeholder) { unfilled &= static_cast<std::uint8_t>(~(1u << placeholder)); }
+    void MarkAllFilled() { unfilled = 0; }
+    bool AllFilled() const { return unfilled == 0; }
+
     std::uint8_t form = 0;
     std::uint8_t unresolved = 0;
+    std::uint8_t unfilled = 0;  // a bit per placeholder
     std::unique_ptr<PageRecord> page;
 };
 

@@ -42,7 +42,6 @@ TEST(FunctionDeclarations, FormsAndArgumentKinds) {
     EXPECT_EQ(run.text, "Start <1 timer> for <2 seconds> seconds");
     EXPECT_EQ(run.listText, "Timer");
     EXPECT_EQ(run.placeholderCount, 2);
-    EXPECT_TRUE(run.AllFilled());
     EXPECT_EQ(run.menuGroup, "");
     EXPECT_FALSE(run.isCondition);
 

@@ -31,14 +31,10 @@ TEST(FunctionTemplate, PlaceholdersFollowTheDisplayText) {
     EXPECT_EQ(t.placeholders[0].argIndex, 0);
     EXPECT_EQ(t.placeholders[1].argIndex, 1);
     EXPECT_EQ(t.placeholders[2].argIndex, 0);
-    EXPECT_FALSE(t.AllFilled());
-    t.MarkAllFilled();
-    EXPECT_TRUE(t.AllFilled());
 
     t.text = "no placeholders";
     t.ParsePlaceholders();
     EXPECT_EQ(t.placeholderCount, 0);
-    EXPECT_TRUE(t.AllFilled());
 }
 
 TEST(FunctionTemplate, MalformedPlaceholdersAreRefused) {

@@ -30,11 +30,13 @@ TEST(ArgumentText, SentencesShowValuesWithBracesForNamedThings) {
 
 TEST(ArgumentText, UnfilledPlaceholdersShowTheirLabels) {
     test::DemoScenario demo;
-    Template& runTimer = const_cast<Template&>(demo.Function("RunTimer"));
-    for (int p = 0; p < runTimer.placeholderCount; ++p) runTimer.placeholders[p].filled = false;
     auto command = demo.Call("RunTimer", {3, 20});
+    command->unfilled = 0b11;
+    command->UpdateText(*demo);
     EXPECT_EQ(command->text, "Start {timer} for seconds seconds");
-    runTimer.MarkAllFilled();
+    command->SetFilled(1);
+    command->UpdateText(*demo);
+    EXPECT_EQ(command->text, "Start {timer} for 20 seconds");
 }
 
 TEST(ArgumentText, ValuesOutsideTheirListsShowNothing) {

@@ -1,0 +1,83 @@
+#include "controls/control.h"
+
+#include "controls/control_table.h"
+#include "core/scenario_error.h"
+
+namespace sced {
+
+Control::~Control() { ControlTable::Instance().Unregister(this); }
+
+void Control::SetItems(const std::vector<std::string>&) {}
+void Control::SetTree(Tree) {}
+void Control::SetTreePath(const TreePath&) {}
+void Control::Notify(int, std::string_view) {}
+void Control::SetSelection(int) {}
+void Control::SetText(std::string text) { text_ = std::move(text); }
+void Control::SetCommand(const TermCommand*) {}
+TreePath Control::GetTreePath() { return kNoTreePath; }
+int Control::GetSelection() { return -1; }
+std::string Control::GetText() { return text_; }
+bool Control::ShowModal(std::string_view) { return false; }
+
+void ListBox::SetItems(const std::vector<std::string>& items) {
+    Check(items.size() <= 256, "List is overfilled.");
+    items_ = items;
+    if (selection_ >= static_cast<int>(items_.size())) selection_ = -1;
+    Refresh();
+}
+
+void ListBox::SetSelection(int index) {
+    selection_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+    Refresh();
+}
+
+int ListBox::GetSelection() { return selection_; }
+
+void ListBox::Notify(int code, std::string_view) {
+    if (code != kListSwatches && code != kListNormal) return;
+    swatches_ = code == kListSwatches;
+    Refresh();
+}
+
+void TreeCtrl::SetTree(Tree tree) {
+    tree_ = std::move(tree);
+    selected_ = ResolvePath(tree_, selected_);
+    Refresh();
+}
+
+void TreeCtrl::SetTreePath(const TreePath& path) {
+    remembered_ = path;
+    Select(path);
+}
+
+void TreeCtrl::Select(const TreePath& path) {
+    selected_ = ResolvePath(tree_, path);
+    ShowSelection();
+}
+
+void TreeCtrl::Notify(int code, std::string_view text) {
+    if (code == kExpand) {
+        Expand(selected_);
+        return;
+    }
+    bool changesTree = code == kDeleteItem || code == kInsertItem;
+    selected_ = ApplyTreeCommand(tree_, selected_, code, remembered_, std::string(text));
+    if (changesTree) Refresh();
+    ShowSelection();
+}
+
+TreePath TreeCtrl::GetTreePath() { return selected_; }
+
+void Edit::SetText(std::string text) {
+    text_ = std::move(text);
+    Refresh();
+}
+
+std::string Edit::GetText() { return text_; }
+
+void SmartCtrl::SetCommand(const TermCommand* command) {
+    command_ = command;
+    Refresh();
+}
+
+}  // namespace sced

@@ -1,0 +1,24 @@
+#include "controls/control_table.h"
+
+#include <algorithm>
+
+namespace sced {
+
+ControlTable& ControlTable::Instance() {
+    static ControlTable table;
+    return table;
+}
+
+void ControlTable::Register(int number, Control* control) {
+    if (number >= 0 && number < kSize) controls_[static_cast<std::size_t>(number)] = control;
+}
+
+void ControlTable::Unregister(const Control* control) {
+    std::replace_if(controls_.begin(), controls_.end(), [control](const Control* c) { return c == control; }, nullptr);
+}
+
+Control* ControlTable::At(int number) const {
+    return number >= 0 && number < kSize ? controls_[static_cast<std::size_t>(number)] : nullptr;
+}
+
+}  // namespace sced

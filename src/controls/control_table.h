@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace sced {
+
+class Control;
+struct Formation;
+
+// Control numbers that the editing operations use.
+enum ControlNumber : int {
+    kChooserSentence = 1,
+    kUnitTypeDialog = 3,
+    kFormationDialog = 4,
+    kUpgradeDialog = 8,
+    kFormationList = 9,
+    kUnitTypeTree = 10,
+    kUpgradeTree = 11,
+    kGroupList = 14,
+    kGroupDialog = 15,
+    kScenarioTree = 18,
+    kPropertiesDialog = 20,
+    kStringDialog = 21,
+    kStringEdit = 22,
+    kChooserTree = 23,
+    kChooserDialog = 24,
+    kNumberEdit = 25,
+    kNumberDialog = 26,
+    kEditorSentence = 30,
+    kEditorDialog = 31,
+    kFriendsDialog = 32,
+    kPageDialog = 36,
+    kPageText = 39,
+    kRenameDialog = 43,
+    kRenameList = 44,
+    kDirectionDialog = 60,
+};
+
+// What the dialogs ask of the editing operations while they are shown.
+class ControlEvents {
+public:
+    virtual ~ControlEvents() = default;
+    // The argument at the sentence position was clicked (chooser or editor).
+    virtual void ArgumentClicked(int position) = 0;
+    // The formation shown for a list position; null outside the list.
+    virtual const Formation* FormationAt(int position) = 0;
+    // Why the string dialog's text cannot be taken; "" when it can.
+    virtual std::string ValidateName(std::string_view text) = 0;
+    // The chooser's function tree selected another item.
+    virtual void ChooserSelectionChanged() = 0;
+    // Why the number dialog's text cannot be taken; "" when it can.
+    virtual std::string ValidateNumber(std::string_view text) = 0;
+    // Rename was pressed for the list item.
+    virtual void Rename(int item) = 0;
+    virtual bool RenameAllowed(int item) = 0;
+};
+
+// The process-wide table of controls by number, through which the editing
+// operations reach the windows (or the fakes that stand in for them) and
+// the dialogs reach the editing operations. It owns nothing.
+class ControlTable {
+public:
+    static constexpr int kSize = 64;
+
+    static ControlTable& Instance();
+
+    // A number outside 0..63 registers nothing.
+    void Register(int number, Control* control);
+    // Removes the control wherever it is registered.
+    void Unregister(const Control* control);
+    // Null for an empty number or one outside 0..63.
+    Control* At(int number) const;
+
+    void SetEvents(ControlEvents* events) { events_ = events; }
+    // Null while no editing operations listen.
+    ControlEvents* events() const { return events_; }
+
+private:
+    std::array<Control*, kSize> controls_{};
+    ControlEvents* events_ = nullptr;
+};
+
+}  // namespace sced
