@@ -1,5 +1,7 @@
 #include "controls/control.h"
 
+#include <algorithm>
+
 #include "controls/control_table.h"
 #include "core/scenario_error.h"
 
@@ -9,6 +11,7 @@ Control::~Control() { ControlTable::Instance().Unregister(this); }
 
 void Control::SetItems(const std::vector<std::string>&) {}
 void Control::SetTree(Tree) {}
+void Control::SpliceTree(TreeSplice) {}
 void Control::SetTreePath(const TreePath&) {}
 void Control::Notify(int, std::string_view) {}
 void Control::SetSelection(int) {}
@@ -43,6 +46,17 @@ void TreeCtrl::SetTree(Tree tree) {
     tree_ = std::move(tree);
     selected_ = ResolvePath(tree_, selected_);
     Refresh();
+}
+
+void TreeCtrl::SpliceTree(TreeSplice splice) {
+    int size = static_cast<int>(tree_.size());
+    splice.position = std::clamp(splice.position, 0, size);
+    splice.removed = std::clamp(splice.removed, 0, size - splice.position);
+    auto first = tree_.begin() + splice.position;
+    tree_.erase(first, first + splice.removed);
+    tree_.insert(tree_.begin() + splice.position, splice.inserted.begin(), splice.inserted.end());
+    selected_ = ResolvePath(tree_, selected_);
+    Spliced(splice);
 }
 
 void TreeCtrl::SetTreePath(const TreePath& path) {

@@ -12,6 +12,15 @@ namespace sced {
 
 class TermCommand;
 
+// A change of a tree's top level: from position on, removed items are
+// replaced by the inserted ones (an insertion removes none, a deletion
+// inserts none). An edit hands the tree what it changed, not all of it.
+struct TreeSplice {
+    int position = 0;
+    int removed = 0;
+    Tree inserted;
+};
+
 // The data half of a control of the editor's windows: what the control
 // shows, handed over by the editing operations through the control table.
 // The window half (or a test's fake) derives from it and refreshes itself
@@ -25,6 +34,7 @@ public:
 
     virtual void SetItems(const std::vector<std::string>& items);
     virtual void SetTree(Tree tree);
+    virtual void SpliceTree(TreeSplice splice);
     virtual void SetTreePath(const TreePath& path);
     // A tree command, or a list's drawing mode; text for kInsertItem.
     virtual void Notify(int code, std::string_view text = {});
@@ -73,6 +83,8 @@ protected:
 class TreeCtrl : public Control {
 public:
     void SetTree(Tree tree) override;
+    // A splice outside the tree's top level is cut to it.
+    void SpliceTree(TreeSplice splice) override;
     // Remembers the path (for kSelectRemembered) and selects it.
     void SetTreePath(const TreePath& path) override;
     void Notify(int code, std::string_view text = {}) override;
@@ -84,8 +96,10 @@ public:
     void Select(const TreePath& path);
 
 protected:
-    // Called after the tree changed: the window shows it anew.
+    // Called after the tree was replaced: the window shows it anew.
     virtual void Refresh() {}
+    // Called after a splice, with the splice as applied.
+    virtual void Spliced(const TreeSplice&) { Refresh(); }
     // Called after the selection changed in the data: the window selects it.
     virtual void ShowSelection() {}
     // Called for kExpand with the selected path.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/control.h"
+
 namespace sced {
 
 ControlTable& ControlTable::Instance() {
@@ -19,6 +21,11 @@ void ControlTable::Unregister(const Control* control) {
 
 Control* ControlTable::At(int number) const {
     return number >= 0 && number < kSize ? controls_[static_cast<std::size_t>(number)] : nullptr;
+}
+
+bool ControlTable::ShowModal(int number, std::string_view caption) const {
+    Control* dialog = At(number);
+    return dialog && dialog->ShowModal(caption);
 }
 
 }  // namespace sced

@@ -39,10 +39,23 @@ enum ControlNumber : int {
     kDirectionDialog = 60,
 };
 
+// What the editing operations and the dialogs hand each other besides the
+// controls' own data, each in a field of its own type.
+struct DialogExchange {
+    std::string text;          // the string dialog's text
+    std::int32_t first = 0;    // the direction; the alliances of players 0 to 3
+    std::int32_t second = 0;   // the alliances of players 4 to 7
+    std::string title;         // the properties dialog
+    std::string description;
+    std::string pageFile;      // the page dialog: the picture file and its picture
+    std::int32_t pageNumber = -1;
+};
+
 // What the dialogs ask of the editing operations while they are shown.
 class ControlEvents {
 public:
     virtual ~ControlEvents() = default;
+    virtual DialogExchange& exchange() = 0;
     // The argument at the sentence position was clicked (chooser or editor).
     virtual void ArgumentClicked(int position) = 0;
     // The formation shown for a list position; null outside the list.
@@ -73,6 +86,9 @@ public:
     void Unregister(const Control* control);
     // Null for an empty number or one outside 0..63.
     Control* At(int number) const;
+    // Shows the dialog of that number modally; whether the designer
+    // accepted it (false when no dialog has the number).
+    bool ShowModal(int number, std::string_view caption) const;
 
     void SetEvents(ControlEvents* events) { events_ = events; }
     // Null while no editing operations listen.

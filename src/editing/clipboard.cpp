@@ -1,0 +1,96 @@
+#include "editing/clipboard.h"
+
+#include "declarations/function_template.h"
+#include "editing/trigger_references.h"
+#include "model/command_tree.h"
+#include "model/scenario.h"
+
+namespace sced {
+
+namespace {
+
+// The group whose items the argument names by name, or "".
+std::string NamedGroupOf(const TermCommand& call, int i) {
+    auto slot = static_cast<std::size_t>(i);
+    if (!call.function || i >= call.function->argCount || call.function->argKind[slot] != KindGroup) return {};
+    const std::string& group = call.function->argGroup[slot];
+    return group == "zones" || group == "groups" || group == "blocks" ? group : std::string();
+}
+
+int TriggerNamed(const Scenario& scenario, const std::string& label) {
+    for (int t = 0; t < scenario.triggers.count(); ++t)
+        if (scenario.triggers.At(t).text == label) return t;
+    return -1;
+}
+
+}  // namespace
+
+Clipboard::Clipboard() = default;
+Clipboard::~Clipboard() = default;
+
+void Clipboard::Take(const Command& command, ListKind kind, const Scenario& scenario) {
+    command_ = command.Clone();
+    kind_ = kind;
+    references_.clear();
+    const StringList& zones = scenario.objectGroups.GetGroup("zones");
+    const StringList& mapGroups = scenario.objectGroups.GetGroup("groups");
+    ForEachCall(*command_, [&](const TermCommand& call) {
+        for (int i = 0; i < call.argCount; ++i) {
+            std::string group = NamedGroupOf(call, i);
+            if (group.empty()) continue;
+            std::int32_t value = call.args[static_cast<std::size_t>(i)];
+            Reference reference;
+            if (group == "zones") {
+                reference.name = zones.Contains(value) ? zones[value] : std::string();
+            } else if (group == "blocks") {
+                reference.what = Reference::kTrigger;
+                if (value >= 0 && value < scenario.triggers.count()) reference.name = scenario.triggers.At(value).text;
+            } else if (value < mapGroups.count()) {
+                reference.what = Reference::kMapGroup;
+                reference.name = mapGroups.Contains(value) ? mapGroups[value] : std::string();
+            } else {
+                reference.what = Reference::kDynamicGroup;
+                reference.offset = value - mapGroups.count();
+            }
+            references_.push_back(std::move(reference));
+        }
+    });
+}
+
+std::unique_ptr<Command> Clipboard::CopyFor(const Scenario& scenario, std::vector<std::string>& missing,
+                                            int newTrigger) const {
+    missing.clear();
+    if (!command_) return nullptr;
+    std::unique_ptr<Command> copy = command_->Clone();
+    const StringList& zones = scenario.objectGroups.GetGroup("zones");
+    const StringList& mapGroups = scenario.objectGroups.GetGroup("groups");
+    const StringList& dynGroups = scenario.objectGroups.GetGroup("dyngroups");
+    std::size_t next = 0;
+    ForEachCall(*copy, [&](TermCommand& call) {
+        for (int i = 0; i < call.argCount; ++i) {
+            if (NamedGroupOf(call, i).empty() || next >= references_.size()) continue;
+            const Reference& reference = references_[next++];
+            int value = -1;
+            switch (reference.what) {
+                case Reference::kZone: value = zones.IndexOf(reference.name); break;
+                case Reference::kMapGroup: value = mapGroups.IndexOf(reference.name); break;
+                case Reference::kTrigger:
+                    value = TriggerNamed(scenario, reference.name);
+                    if (newTrigger >= 0 && value >= newTrigger) ++value;
+                    break;
+                case Reference::kDynamicGroup:
+                    value = dynGroups.Contains(reference.offset) ? mapGroups.count() + reference.offset : -1;
+                    break;
+            }
+            if (value < 0 || (reference.what != Reference::kDynamicGroup && reference.name.empty())) {
+                missing.push_back(reference.name);
+                continue;
+            }
+            call.SetArg(scenario, i, value);
+        }
+    });
+    if (!missing.empty()) return nullptr;
+    return copy;
+}
+
+}  // namespace sced

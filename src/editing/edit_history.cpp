@@ -1,0 +1,208 @@
+#include "editing/edit_history.h"
+
+#include <algorithm>
+
+#include "editing/selection.h"
+#include "editing/trigger_references.h"
+#include "model/command_tree.h"
+#include "model/scenario.h"
+
+namespace sced {
+
+namespace {
+
+TreeEffect ContentOf(const ListPlace& place, std::optional<TreePath> select) {
+    return TreeEffect{TreeEffect::kTrigger, place.trigger, select};
+}
+
+// The path selected when the element at the position is gone: the one that
+// took its place, else its predecessor, else the list's node.
+TreePath AfterRemoval(const ListPlace& place, int position) {
+    int size = place.list->count();
+    if (size == 0) return place.path;
+    return ElementPath(place.path, std::min(position, size - 1));
+}
+
+class InsertOrRemove : public EditStep {
+public:
+    InsertOrRemove(ListPlace place, int position, std::unique_ptr<Command> held, bool inserts)
+        : place_(place), position_(position), held_(std::move(held)), inserts_(inserts) {}
+
+    void Redo(Scenario& scenario) override { inserts_ ? Insert(scenario) : Remove(scenario); }
+    void Undo(Scenario& scenario) override { inserts_ ? Remove(scenario) : Insert(scenario); }
+
+    TreeEffect Effect(bool undone) const override {
+        bool inserted = inserts_ != undone;
+        TreePath select = inserted ? ElementPath(place_.path, position_) : AfterRemoval(place_, position_);
+        if (!place_.isTriggerList()) return ContentOf(place_, select);
+        return TreeEffect{inserted ? TreeEffect::kInsertTrigger : TreeEffect::kRemoveTrigger, position_, select};
+    }
+
+private:
+    // The references of the trigger put in already count it in its place;
+    // only the others move.
+    void Insert(Scenario& scenario) {
+        if (place_.isTriggerList())
+            RenumberTriggerReferences(scenario, [p = position_](int t) { return t >= p ? t + 1 : t; });
+        place_.list->Insert(position_, std::move(held_));
+    }
+    void Remove(Scenario& scenario) {
+        held_ = place_.list->Unlink(position_);
+        if (place_.isTriggerList())
+            RenumberTriggerReferences(scenario, [p = position_](int t) { return t > p ? t - 1 : t; });
+    }
+
+    ListPlace place_;
+    int position_;
+    std::unique_ptr<Command> held_;  // the command while it is out of the list
+    bool inserts_;
+};
+
+class Replace : public EditStep {
+public:
+    Replace(ListPlace place, int position, std::unique_ptr<Command> other)
+        : place_(place), position_(position), other_(std::move(other)) {}
+
+    void Redo(Scenario&) override { Exchange(); }
+    void Undo(Scenario&) override { Exchange(); }
+    TreeEffect Effect(bool) const override { return ContentOf(place_, ElementPath(place_.path, position_)); }
+
+private:
+    void Exchange() {
+        std::unique_ptr<Command> current = place_.list->Unlink(position_);
+        place_.list->Insert(position_, std::move(other_));
+        other_ = std::move(current);
+    }
+
+    ListPlace place_;
+    int position_;
+    std::unique_ptr<Command> other_;
+};
+
+class Swap : public EditStep {
+public:
+    Swap(ListPlace place, int position, int moved) : place_(place), position_(position), moved_(moved) {}
+
+    void Redo(Scenario& scenario) override { Exchange(scenario); }
+    void Undo(Scenario& scenario) override { Exchange(scenario); }
+
+    TreeEffect Effect(bool undone) const override {
+        // The moved element stands at the other place after the swap.
+        int at = undone ? moved_ : (moved_ == position_ ? position_ + 1 : position_);
+        TreePath select = ElementPath(place_.path, at);
+        if (!place_.isTriggerList()) return ContentOf(place_, select);
+        return TreeEffect{TreeEffect::kSwapTriggers, position_, select};
+    }
+
+private:
+    void Exchange(Scenario& scenario) {
+        std::unique_ptr<Command> second = place_.list->Unlink(position_ + 1);
+        place_.list->Insert(position_, std::move(second));
+        if (place_.isTriggerList())
+            RenumberTriggerReferences(scenario, [p = position_](int t) { return t == p ? p + 1 : t == p + 1 ? p : t; });
+    }
+
+    ListPlace place_;
+    int position_;
+    int moved_;
+};
+
+class Text : public EditStep {
+public:
+    Text(std::string* target, std::string text, TreeEffect::Scope scope, int trigger)
+        : target_(target), other_(std::move(text)), scope_(scope), trigger_(trigger) {}
+
+    void Redo(Scenario&) override { std::swap(*target_, other_); }
+    void Undo(Scenario&) override { std::swap(*target_, other_); }
+    TreeEffect Effect(bool) const override { return TreeEffect{scope_, trigger_, std::nullopt}; }
+
+private:
+    std::string* target_;
+    std::string other_;
+    TreeEffect::Scope scope_;
+    int trigger_;
+};
+
+class Compound : public EditStep {
+public:
+    explicit Compound(std::vector<std::unique_ptr<EditStep>> steps) : steps_(std::move(steps)) {}
+
+    void Redo(Scenario& scenario) override {
+        for (auto& step : steps_) step->Redo(scenario);
+    }
+    void Undo(Scenario& scenario) override {
+        for (auto step = steps_.rbegin(); step != steps_.rend(); ++step) (*step)->Undo(scenario);
+    }
+    // The widest effect of the parts, selecting what the last part selects.
+    TreeEffect Effect(bool undone) const override {
+        TreeEffect effect;
+        for (const auto& step : steps_) {
+            TreeEffect part = step->Effect(undone);
+            if (part.scope == TreeEffect::kNothing) continue;
+            if (effect.scope != TreeEffect::kNothing && (effect.scope != part.scope || effect.trigger != part.trigger))
+                part.scope = TreeEffect::kAll;
+            effect.scope = part.scope;
+            effect.trigger = part.trigger;
+            if (part.select) effect.select = part.select;
+        }
+        return effect;
+    }
+
+private:
+    std::vector<std::unique_ptr<EditStep>> steps_;
+};
+
+}  // namespace
+
+std::unique_ptr<EditStep> InsertStep(ListPlace place, int position, std::unique_ptr<Command> command) {
+    return std::make_unique<InsertOrRemove>(place, position, std::move(command), true);
+}
+
+std::unique_ptr<EditStep> RemoveStep(ListPlace place, int position) {
+    return std::make_unique<InsertOrRemove>(place, position, nullptr, false);
+}
+
+std::unique_ptr<EditStep> ReplaceStep(ListPlace place, int position, std::unique_ptr<Command> command) {
+    return std::make_unique<Replace>(place, position, std::move(command));
+}
+
+std::unique_ptr<EditStep> SwapStep(ListPlace place, int position, int moved) {
+    return std::make_unique<Swap>(place, position, moved);
+}
+
+std::unique_ptr<EditStep> TextStep(std::string* target, std::string text, TreeEffect::Scope scope, int trigger) {
+    return std::make_unique<Text>(target, std::move(text), scope, trigger);
+}
+
+std::unique_ptr<EditStep> CompoundStep(std::vector<std::unique_ptr<EditStep>> steps) {
+    return std::make_unique<Compound>(std::move(steps));
+}
+
+void EditHistory::Push(std::unique_ptr<EditStep> step) {
+    steps_.resize(done_);
+    if (saved_ && *saved_ > done_) saved_.reset();  // the saved state can no longer be reached
+    steps_.push_back(std::move(step));
+    ++done_;
+}
+
+EditStep* EditHistory::Undo(Scenario& scenario) {
+    if (!CanUndo()) return nullptr;
+    EditStep* step = steps_[--done_].get();
+    step->Undo(scenario);
+    return step;
+}
+
+EditStep* EditHistory::Redo(Scenario& scenario) {
+    if (!CanRedo()) return nullptr;
+    EditStep* step = steps_[done_++].get();
+    step->Redo(scenario);
+    return step;
+}
+
+void EditHistory::Clear() {
+    steps_.clear();
+    done_ = 0;
+    saved_ = 0;
+}
+
+}  // namespace sced

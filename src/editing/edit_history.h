@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/tree_path.h"
+
+namespace sced {
+
+class Command;
+class CommandSeq;
+class Scenario;
+
+// What the scenario tree must show anew after a change, and what it selects.
+struct TreeEffect {
+    enum Scope {
+        kNothing,         // the tree stays as it is
+        kTrigger,         // the node of one trigger
+        kInsertTrigger,   // a trigger was put in at `trigger`
+        kRemoveTrigger,   // the trigger at `trigger` was taken out
+        kSwapTriggers,    // the triggers at `trigger` and `trigger` + 1 changed places
+        kAll,             // every node: names that every text may show changed
+    } scope = kNothing;
+    int trigger = -1;
+    std::optional<TreePath> select;  // nothing: the selection stays
+};
+
+// One change of the mission, recorded as what it changed. Steps are undone
+// and redone strictly in order, so the lists and commands a step names are
+// the ones it left behind.
+class EditStep {
+public:
+    virtual ~EditStep() = default;
+    virtual void Undo(Scenario& scenario) = 0;
+    virtual void Redo(Scenario& scenario) = 0;
+    // The tree's change after Redo (undone false) or Undo (undone true).
+    virtual TreeEffect Effect(bool undone) const = 0;
+};
+
+// Where a list stands: the list itself, the path of its node in the tree
+// (nothing for the trigger list) and the trigger that holds it (-1 for the
+// trigger list).
+struct ListPlace {
+    CommandSeq* list = nullptr;
+    TreePath path = kNoTreePath;
+    int trigger = -1;
+    bool isTriggerList() const { return trigger < 0; }
+};
+
+// The command is put into the list at the position (or taken out, when
+// done and undone trade places). Triggers put in or taken out carry the
+// "blocks" references along.
+std::unique_ptr<EditStep> InsertStep(ListPlace place, int position, std::unique_ptr<Command> command);
+std::unique_ptr<EditStep> RemoveStep(ListPlace place, int position);
+// The element at the position is replaced by the command.
+std::unique_ptr<EditStep> ReplaceStep(ListPlace place, int position, std::unique_ptr<Command> command);
+// The elements at position and position + 1 change places; moved is the
+// one of the two that the designer moved.
+std::unique_ptr<EditStep> SwapStep(ListPlace place, int position, int moved);
+// A text of the mission changes: a trigger's label, the title, the
+// description, an item of a group. The texts shown change everywhere.
+std::unique_ptr<EditStep> TextStep(std::string* target, std::string text, TreeEffect::Scope scope, int trigger = -1);
+// Several steps as one.
+std::unique_ptr<EditStep> CompoundStep(std::vector<std::unique_ptr<EditStep>> steps);
+
+// The undo and redo lists. The mission is modified exactly when the
+// history stands elsewhere than where the mission was last saved or opened.
+class EditHistory {
+public:
+    // Records a step that was just done; the redo list goes.
+    void Push(std::unique_ptr<EditStep> step);
+    // Null when there is nothing to undo (redo).
+    EditStep* Undo(Scenario& scenario);
+    EditStep* Redo(Scenario& scenario);
+    bool CanUndo() const { return done_ > 0; }
+    bool CanRedo() const { return done_ < steps_.size(); }
+
+    void Clear();
+    void MarkSaved() { saved_ = done_; }
+    bool Modified() const { return saved_ != done_; }
+
+private:
+    std::vector<std::unique_ptr<EditStep>> steps_;
+    std::size_t done_ = 0;
+    // Where the mission was saved; nothing when that state was dropped.
+    std::optional<std::size_t> saved_ = 0;
+};
+
+}  // namespace sced

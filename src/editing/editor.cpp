@@ -1,0 +1,442 @@
+#include "editing/editor.h"
+
+#include "controls/control.h"
+#include "controls/control_table.h"
+#include "core/scenario_error.h"
+#include "core/string_table.h"
+#include "core/warning.h"
+#include "declarations/function_template.h"
+#include "editing/scenario_tree.h"
+#include "editing/trigger_references.h"
+#include "files/mission_package.h"
+#include "files/script_writer.h"
+#include "model/command_tree.h"
+#include "model/scenario.h"
+
+namespace sced {
+
+namespace {
+
+Control* TreeControl() { return ControlTable::Instance().At(kScenarioTree); }
+
+bool ShowDialog(int dialog, const char* captionKey) {
+    return ControlTable::Instance().ShowModal(dialog, Lookup(captionKey));
+}
+
+std::string Joined(const std::vector<std::string>& lines, std::string_view separator) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : std::string(separator)) + line;
+    return text;
+}
+
+// Whether the edited copy says what the command said: then OK changes nothing.
+bool SameCall(const TermCommand& a, const TermCommand& b) {
+    auto samePage = [](const PageRecord* x, const PageRecord* y) {
+        PageRecord none;
+        const PageRecord& p = x ? *x : none;
+        const PageRecord& q = y ? *y : none;
+        return p.number == q.number && p.picture == q.picture && p.body == q.body;
+    };
+    return a.function == b.function && a.form == b.form && a.argCount == b.argCount && a.args == b.args &&
+           samePage(a.page.get(), b.page.get());
+}
+
+std::unique_ptr<EditStep> OneStep(std::vector<std::unique_ptr<EditStep>> steps) {
+    return steps.size() == 1 ? std::move(steps.front()) : CompoundStep(std::move(steps));
+}
+
+}  // namespace
+
+Editor::Editor(Scenario& scenario) : scenario_(scenario), arguments_(scenario) {
+    ControlTable::Instance().SetEvents(&arguments_);
+}
+
+Editor::~Editor() {
+    if (ControlTable::Instance().events() == &arguments_) ControlTable::Instance().SetEvents(nullptr);
+}
+
+// ---- queries ----
+
+bool Editor::IsOpen() const { return scenario_.objectGroups.mapLoaded; }
+int Editor::TriggerCount() const { return scenario_.triggers.count(); }
+bool Editor::IsModified() const { return scenario_.modified; }
+
+bool Editor::HasSelectedElement() const {
+    return IsOpen() && selection_.list && selection_.index >= 0 && selection_.index < selection_.list->count();
+}
+
+bool Editor::CanMoveUp() const { return HasSelectedElement() && selection_.index > 0; }
+
+bool Editor::CanMoveDown() const { return HasSelectedElement() && selection_.index + 1 < selection_.list->count(); }
+
+bool Editor::CanPaste() const {
+    if (!IsOpen() || !selection_.list || clipboard_.empty()) return false;
+    ListKind here = selection_.kind;
+    ListKind copied = clipboard_.kind();
+    if ((here == ListKind::kConditions) != (copied == ListKind::kConditions)) return false;
+    if ((here == ListKind::kTriggers) != (copied == ListKind::kTriggers)) return false;
+    // The chooser's rules: no IF block inside an IF block, no question outside an IF's conditions.
+    const Command& command = *clipboard_.command();
+    if (command.kind == kIfBlockCommand && (here == ListKind::kThen || here == ListKind::kElse)) return false;
+    const auto* call = dynamic_cast<const TermCommand*>(&command);
+    bool question = call && call->function && call->function->name == "AskQuestionEx";
+    return !question || (here == ListKind::kConditions && selection_.ifBlock);
+}
+
+CommandBlock* Editor::CurrentTrigger() const {
+    if (selection_.trigger < 0 || selection_.trigger >= scenario_.triggers.count()) return nullptr;
+    return dynamic_cast<CommandBlock*>(&scenario_.triggers.At(selection_.trigger));
+}
+
+ListPlace Editor::PlaceOfSelection() const {
+    bool triggers = selection_.kind == ListKind::kTriggers;
+    return ListPlace{selection_.list, triggers ? kNoTreePath : selection_.listPath,
+                     triggers ? -1 : selection_.trigger};
+}
+
+// ---- the selection and the tree ----
+
+void Editor::ResetSelection() { selection_ = Selection{}; }
+
+void Editor::FollowTreeSelection() {
+    if (!IsOpen()) return;
+    ResetSelection();
+    CommandSeq& triggers = scenario_.triggers;
+    if (triggers.empty()) return;
+    Control* tree = TreeControl();
+    Check(tree != nullptr, "TR_SCENARIO: cannot get tree selection.");
+    TreePath path = tree->GetTreePath();
+    auto indexIn = [](const CommandSeq& list, int i) { return i >= 0 && i < list.count() ? i : -1; };
+    selection_.kind = ListKind::kTriggers;
+    selection_.list = &triggers;
+    selection_.index = indexIn(triggers, path[0]);
+    auto* trigger = selection_.index >= 0 ? dynamic_cast<CommandBlock*>(&triggers.At(path[0])) : nullptr;
+    if (!trigger) return;
+    selection_.trigger = path[0];
+    if (path[1] < 0) return;
+    selection_.listPath = PathPrefix(path, 2);
+    if (path[1] == 0) {
+        // The empty list's "Always" node stands for the list: conditions go there.
+        selection_.kind = ListKind::kConditions;
+        selection_.list = &trigger->conditions.list;
+    } else if (path[1] == 1) {
+        selection_.kind = ListKind::kActions;
+        selection_.list = &trigger->actions;
+    } else {
+        selection_.kind = ListKind::kNone;
+        selection_.list = nullptr;
+        selection_.index = -1;
+        return;
+    }
+    CommandSeq& list = *selection_.list;
+    selection_.index = indexIn(list, path[2]);
+    if (path[3] < 0 || selection_.kind != ListKind::kActions || selection_.index < 0) return;
+    auto* ifBlock = dynamic_cast<IfBlock*>(&list.At(selection_.index));
+    if (!ifBlock) return;
+    selection_.ifBlock = ifBlock;
+    selection_.listPath = PathPrefix(path, 4);
+    switch (path[3]) {
+        case 0:
+            selection_.kind = ListKind::kConditions;
+            selection_.list = &ifBlock->conditions.list;
+            break;
+        case 1:
+            selection_.kind = ListKind::kThen;
+            selection_.list = &ifBlock->thenCommands;
+            break;
+        case 2:
+            selection_.kind = ListKind::kElse;
+            selection_.list = &ifBlock->elseCommands;
+            break;
+        default:
+            selection_.kind = ListKind::kNone;
+            selection_.list = nullptr;
+            selection_.index = -1;
+            return;
+    }
+    selection_.index = indexIn(*selection_.list, path[4]);
+}
+
+void Editor::RebuildTree() {
+    scenario_.triggers.UpdateText(scenario_);
+    if (Control* tree = TreeControl()) tree->SetTree(BuildScenarioTree(scenario_));
+    FollowTreeSelection();
+}
+
+void Editor::Show(const TreeEffect& effect) {
+    Control* tree = TreeControl();
+    auto node = [&](int t) {
+        auto& trigger = dynamic_cast<CommandBlock&>(scenario_.triggers.At(t));
+        trigger.UpdateText(scenario_);
+        return BuildTriggerNode(scenario_, trigger);
+    };
+    switch (effect.scope) {
+        case TreeEffect::kNothing: break;
+        case TreeEffect::kTrigger:
+            if (tree) tree->SpliceTree(TreeSplice{effect.trigger, 1, {node(effect.trigger)}});
+            break;
+        case TreeEffect::kInsertTrigger:
+            if (tree) tree->SpliceTree(TreeSplice{effect.trigger, 0, {node(effect.trigger)}});
+            break;
+        case TreeEffect::kRemoveTrigger:
+            if (tree) tree->SpliceTree(TreeSplice{effect.trigger, 1, {}});
+            break;
+        case TreeEffect::kSwapTriggers:
+            if (tree) tree->SpliceTree(TreeSplice{effect.trigger, 2, {node(effect.trigger), node(effect.trigger + 1)}});
+            break;
+        case TreeEffect::kAll:
+            scenario_.triggers.UpdateText(scenario_);
+            if (tree) tree->SetTree(BuildScenarioTree(scenario_));
+            break;
+    }
+    if (!tree) return;
+    if (effect.select) tree->SetTreePath(*effect.select);
+    FollowTreeSelection();
+}
+
+void Editor::Apply(std::unique_ptr<EditStep> step) {
+    step->Redo(scenario_);
+    TreeEffect effect = step->Effect(false);
+    history_.Push(std::move(step));
+    scenario_.modified = history_.Modified();
+    Show(effect);
+}
+
+// ---- the operations ----
+
+std::string Editor::FreeTriggerName(const std::string& base, bool numberAlways) const {
+    auto inUse = [&](const std::string& name) {
+        for (const auto& trigger : scenario_.triggers)
+            if (trigger->text == name) return true;
+        return false;
+    };
+    if (!numberAlways && !inUse(base)) return base;
+    for (int n = numberAlways ? scenario_.triggers.count() : 2;; ++n)
+        if (std::string name = base + " " + std::to_string(n); !inUse(name)) return name;
+}
+
+bool Editor::AddTrigger() {
+    if (!IsOpen()) return false;
+    std::vector<std::string> labels;
+    for (const auto& trigger : scenario_.triggers) labels.push_back(trigger->text);
+    arguments_.SetNamesInUse(std::move(labels));
+    Control* edit = ControlTable::Instance().At(kStringEdit);
+    if (edit) edit->SetText(FreeTriggerName(Lookup("txtTrigger"), true));
+    bool accepted = ShowDialog(kStringDialog, "txtEnterTriggName") && edit;
+    arguments_.SetNamesInUse(std::nullopt);
+    if (!accepted) return false;
+    auto trigger = std::make_unique<CommandBlock>();
+    trigger->text = edit->GetText();
+    int position = scenario_.triggers.count();
+    Apply(InsertStep(ListPlace{&scenario_.triggers}, position, std::move(trigger)));
+    if (Control* tree = TreeControl()) tree->Notify(kExpand);
+    return true;
+}
+
+bool Editor::AddCondition() { return AddCommand(true); }
+bool Editor::AddAction() { return AddCommand(false); }
+
+bool Editor::AddCommand(bool conditions) {
+    CommandBlock* trigger = CurrentTrigger();
+    if (!IsOpen() || !trigger || (conditions && !HasCurrentList())) return false;
+    IfBlock* ifBlock = selection_.ifBlock;
+    TreePath triggerPath = PathPrefix(selection_.listPath, 1);
+    triggerPath[0] = selection_.trigger;
+    ListPlace place{nullptr, kNoTreePath, selection_.trigger};
+    if (ifBlock) {
+        TreePath ifPath = PathPrefix(selection_.listPath, 3);
+        int part = conditions ? 0 : selection_.kind == ListKind::kElse ? 2 : 1;
+        place.list = part == 0 ? &ifBlock->conditions.list : part == 1 ? &ifBlock->thenCommands : &ifBlock->elseCommands;
+        place.path = ifPath;
+        place.path[3] = part;
+    } else {
+        place.list = conditions ? &trigger->conditions.list : &trigger->actions;
+        place.path = triggerPath;
+        place.path[1] = conditions ? 0 : 1;
+    }
+    arguments_.StartChoosing(conditions, ifBlock != nullptr);
+    bool accepted = ShowDialog(kChooserDialog, conditions ? "txtAddCondition" : "txtAddAction");
+    std::unique_ptr<TermCommand> draft = arguments_.TakeDraft();
+    if (!accepted || !draft || !draft->AllFilled()) {
+        arguments_.RollBackRenames();
+        return false;
+    }
+    std::vector<std::unique_ptr<EditStep>> steps = arguments_.TakeRenames();
+    std::unique_ptr<Command> command;
+    if (draft->function && draft->function->name == "IfBlock") {
+        command = std::make_unique<IfBlock>();
+    } else {
+        draft->UpdateText(scenario_);
+        command = std::move(draft);
+    }
+    steps.push_back(InsertStep(place, place.list->count(), std::move(command)));
+    Apply(OneStep(std::move(steps)));
+    return true;
+}
+
+bool Editor::Modify() {
+    if (!HasSelectedElement() || selection_.trigger < 0) return false;
+    if (selection_.kind == ListKind::kTriggers) return ModifyTrigger();
+    auto* call = dynamic_cast<TermCommand*>(&selection_.list->At(selection_.index));
+    if (!call) return false;
+    std::unique_ptr<Command> copy = call->Clone();
+    arguments_.StartEditing(std::unique_ptr<TermCommand>(static_cast<TermCommand*>(copy.release())));
+    bool accepted = ShowDialog(kEditorDialog, "txtModCommand");
+    std::unique_ptr<TermCommand> draft = arguments_.TakeDraft();
+    if (!accepted || !draft) {
+        arguments_.RollBackRenames();
+        return false;
+    }
+    std::vector<std::unique_ptr<EditStep>> steps = arguments_.TakeRenames();
+    if (!SameCall(*draft, *call)) {
+        draft->UpdateText(scenario_);
+        steps.push_back(ReplaceStep(PlaceOfSelection(), selection_.index, std::move(draft)));
+    }
+    if (!steps.empty()) Apply(OneStep(std::move(steps)));
+    return true;
+}
+
+bool Editor::ModifyTrigger() {
+    Command& trigger = scenario_.triggers.At(selection_.index);
+    std::vector<std::string> labels;
+    for (const auto& other : scenario_.triggers) labels.push_back(other->text);
+    arguments_.SetNamesInUse(std::move(labels));
+    Control* edit = ControlTable::Instance().At(kStringEdit);
+    if (edit) edit->SetText(trigger.text);
+    bool accepted = ShowDialog(kStringDialog, "txtEnterTriggName") && edit;
+    arguments_.SetNamesInUse(std::nullopt);
+    if (!accepted) return false;
+    // Commands that run the trigger show its label.
+    Apply(TextStep(&trigger.text, edit->GetText(), TreeEffect::kAll));
+    return true;
+}
+
+bool Editor::Delete() {
+    if (!HasSelectedElement()) return false;
+    if (selection_.kind == ListKind::kTriggers) {
+        std::vector<std::string> users = CommandsUsingTrigger(scenario_, selection_.index);
+        if (!users.empty()) {
+            Warn(false, "The trigger \"" + scenario_.triggers.At(selection_.index).text +
+                            "\" cannot be deleted while other commands run it:\n" + Joined(users, "\n"));
+            return false;
+        }
+    }
+    Apply(RemoveStep(PlaceOfSelection(), selection_.index));
+    return true;
+}
+
+bool Editor::Copy() {
+    if (!HasSelectedElement()) return false;
+    clipboard_.Take(selection_.list->At(selection_.index), selection_.kind, scenario_);
+    return true;
+}
+
+bool Editor::Paste() {
+    if (!CanPaste()) return false;
+    CommandSeq& list = *selection_.list;
+    int position = selection_.index < 0 ? list.count() : std::min(selection_.index + 1, list.count());
+    bool trigger = selection_.kind == ListKind::kTriggers;
+    std::vector<std::string> missing;
+    std::unique_ptr<Command> copy = clipboard_.CopyFor(scenario_, missing, trigger ? position : -1);
+    if (!copy) {
+        Warn(false, "This mission has nothing of these names, so the command cannot be pasted: " +
+                        Joined(missing, ", ") + ".");
+        return false;
+    }
+    if (trigger) copy->text = FreeTriggerName(copy->text, false);
+    copy->UpdateText(scenario_);
+    Apply(InsertStep(PlaceOfSelection(), position, std::move(copy)));
+    return true;
+}
+
+bool Editor::Cut() {
+    if (!HasSelectedElement()) return false;
+    if (selection_.kind == ListKind::kTriggers && !CommandsUsingTrigger(scenario_, selection_.index).empty())
+        return Delete();  // refused, with the warning naming the users
+    return Copy() && Delete();
+}
+
+bool Editor::Duplicate() { return Copy() && Paste(); }
+
+bool Editor::MoveUp() {
+    if (!CanMoveUp()) return false;
+    Apply(SwapStep(PlaceOfSelection(), selection_.index - 1, selection_.index));
+    return true;
+}
+
+bool Editor::MoveDown() {
+    if (!CanMoveDown()) return false;
+    Apply(SwapStep(PlaceOfSelection(), selection_.index, selection_.index));
+    return true;
+}
+
+bool Editor::MissionProperties() {
+    if (!IsOpen()) return false;
+    DialogExchange& exchange = arguments_.exchange();
+    exchange.title = scenario_.title;
+    exchange.description = scenario_.description;
+    if (!ShowDialog(kPropertiesDialog, "txtMissProp")) return false;
+    std::string title = exchange.title;
+    if (title.find_first_not_of(' ') == std::string::npos) title = Lookup("txtMissTitle");
+    std::vector<std::unique_ptr<EditStep>> steps;
+    if (title != scenario_.title) steps.push_back(TextStep(&scenario_.title, title, TreeEffect::kNothing));
+    if (exchange.description != scenario_.description)
+        steps.push_back(TextStep(&scenario_.description, exchange.description, TreeEffect::kNothing));
+    if (!steps.empty()) Apply(OneStep(std::move(steps)));
+    return true;
+}
+
+bool Editor::Undo() {
+    EditStep* step = history_.Undo(scenario_);
+    if (!step) return false;
+    scenario_.modified = history_.Modified();
+    Show(step->Effect(true));
+    return true;
+}
+
+bool Editor::Redo() {
+    EditStep* step = history_.Redo(scenario_);
+    if (!step) return false;
+    scenario_.modified = history_.Modified();
+    Show(step->Effect(false));
+    return true;
+}
+
+// ---- missions ----
+
+void Editor::AfterOpening() {
+    history_.Clear();
+    scenario_.modified = false;
+    ResetSelection();
+    if (Control* upgrades = ControlTable::Instance().At(kUpgradeTree))
+        upgrades->SetTree(scenario_.lists.UpgradeChooserTree());
+    if (Control* tree = TreeControl()) tree->SetTreePath(kNoTreePath);
+    RebuildTree();
+}
+
+bool Editor::StartFresh(std::string_view mapPath) {
+    if (!NewMission(scenario_, mapPath)) return false;
+    AfterOpening();
+    return true;
+}
+
+bool Editor::Open(std::string_view mapPath) {
+    bool opened = OpenMission(scenario_, mapPath, false);
+    AfterOpening();
+    return opened;
+}
+
+void Editor::Close() {
+    scenario_.ResetGroups();
+    scenario_.objectGroups.mapLoaded = false;
+    AfterOpening();
+}
+
+std::vector<std::filesystem::path> Editor::Save() {
+    std::vector<std::filesystem::path> saved = SaveMission(scenario_);
+    history_.MarkSaved();
+    scenario_.modified = false;
+    return saved;
+}
+
+}  // namespace sced

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editing/argument_editing.h"
+#include "editing/clipboard.h"
+#include "editing/edit_history.h"
+#include "editing/selection.h"
+
+namespace sced {
+
+class Command;
+class CommandBlock;
+class Scenario;
+
+// The editing operations of the main window over the scenario: the
+// selection that follows the scenario tree (control 18), the commands of
+// the buttons, menus and keys, and their undo. Dialogs are shown through
+// the control table. Each operation returns whether it did anything; one
+// whose preconditions do not hold does nothing.
+class Editor {
+public:
+    explicit Editor(Scenario& scenario);
+    ~Editor();
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    // The tree's selection changed: the selection follows it.
+    void FollowTreeSelection();
+
+    bool AddTrigger();
+    bool AddCondition();
+    bool AddAction();
+    bool Modify();
+    bool Delete();
+    bool Copy();
+    bool Paste();
+    bool Cut();
+    bool Duplicate();
+    bool MoveUp();
+    bool MoveDown();
+    bool MissionProperties();
+    bool Undo();
+    bool Redo();
+
+    // New on the map: a fresh mission named after it. False (nothing
+    // changed) when the map cannot be read.
+    bool StartFresh(std::string_view mapPath);
+    // Open the mission of the map. False (nothing changed) when its map
+    // cannot be read.
+    bool Open(std::string_view mapPath);
+    // Close: no mission is open afterwards.
+    void Close();
+    // Saves the open mission; the paths of the files written.
+    std::vector<std::filesystem::path> Save();
+    // The whole tree is handed to the tree control anew.
+    void RebuildTree();
+
+    // The enabling rule's questions.
+    bool IsOpen() const;
+    bool HasSelectedElement() const;
+    bool HasCurrentList() const { return selection_.list != nullptr; }
+    bool CanMoveUp() const;
+    bool CanMoveDown() const;
+    bool CanPaste() const;
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    int TriggerCount() const;
+    bool IsModified() const;
+
+    const Selection& selection() const { return selection_; }
+    Scenario& scenario() { return scenario_; }
+    ArgumentEditing& arguments() { return arguments_; }
+
+private:
+    CommandBlock* CurrentTrigger() const;
+    ListPlace PlaceOfSelection() const;
+    // Does the step, records it, and shows its effect.
+    void Apply(std::unique_ptr<EditStep> step);
+    void Show(const TreeEffect& effect);
+    void ResetSelection();
+    void AfterOpening();
+    bool AddCommand(bool conditions);
+    bool ModifyTrigger();
+    bool PasteAt(std::vector<std::unique_ptr<EditStep>>& steps);
+    std::string FreeTriggerName(const std::string& base, bool numberAlways) const;
+
+    Scenario& scenario_;
+    Selection selection_;
+    EditHistory history_;
+    Clipboard clipboard_;
+    ArgumentEditing arguments_;
+};
+
+}  // namespace sced

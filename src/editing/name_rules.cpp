@@ -1,0 +1,36 @@
+#include "editing/name_rules.h"
+
+#include <algorithm>
+
+#include "core/text_reader.h"
+
+namespace sced {
+
+std::string WhyNoFileCanCarry(std::string_view name) {
+    if (std::any_of(name.begin(), name.end(), [](char c) { return (c >= 0 && c < ' ') || c == 0x7F; }))
+        return "A name cannot hold a line break or another control character.";
+    if (name.starts_with('#')) return "A name cannot begin with #.";
+    return {};
+}
+
+std::string WhyScriptCannotCarry(std::string_view name) {
+    if (std::string why = WhyNoFileCanCarry(name); !why.empty()) return why;
+    std::string probe = std::string(name) + " )";
+    std::string read;
+    ReadArgText(probe, read);
+    char first = name.empty() ? ' ' : name.front();
+    bool readsAsValue = std::string_view(" \t%\"'=<>!-0123456789").find(first) != std::string_view::npos;
+    if (read != name || readsAsValue)
+        return "The mission script cannot carry the name " + std::string(name) +
+               ": it may not hold a comma or an unmatched bracket, nor begin with a blank, a digit, a quote or an "
+               "operator.";
+    return {};
+}
+
+std::string StoredDynGroupName(std::string_view typed) {
+    std::string stored(typed);
+    std::replace(stored.begin(), stored.end(), ' ', '_');
+    return stored + "_Dyn";
+}
+
+}  // namespace sced

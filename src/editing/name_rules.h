@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sced {
+
+// Why no file of the mission could carry the name as a line of its own (a
+// line break or another control character, a leading "#"); "" when it can.
+std::string WhyNoFileCanCarry(std::string_view name);
+
+// Why the script could not give the name back as written where it stands
+// as an argument; "" when it can.
+std::string WhyScriptCannotCarry(std::string_view name);
+
+// The name stored for a dynamic group the designer typed: blanks become
+// "_" and "_Dyn" follows.
+std::string StoredDynGroupName(std::string_view typed);
+
+}  // namespace sced
