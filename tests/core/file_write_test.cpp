@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include "core/file_write.h"
+#include "support/game_folder.h"
+
+namespace sced {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool LeftoversIn(const fs::path& folder) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        std::string name = entry.path().filename().string();
+        if (name.ends_with(".tmp") || name.ends_with(".bak")) return true;
+    }
+    return false;
+}
+
+// A rename that fails part way puts back every file already replaced and
+// removes those that did not exist; nothing of the attempt stays behind.
+TEST(StagedFiles, AFailedReplacementTakesBackWhatWasReplaced) {
+    test::TempGameFolder folder(test::TempGameFolder::kEmpty);
+    folder.Write("a.txt", "old a");
+    folder.Write("c.txt", "old c");
+    StagedFiles files;
+    ASSERT_TRUE(files.Stage(folder.File("a.txt"), "new a"));
+    ASSERT_TRUE(files.Stage(folder.File("b.txt"), "new b"));
+    ASSERT_TRUE(files.Stage(folder.File("c.txt"), "new c"));
+    // Something took c's place after staging: a folder that cannot be renamed over.
+    fs::remove(folder.File("c.txt"));
+    folder.Write("c.txt/inside", "x");
+    EXPECT_FALSE(files.Replace());
+    EXPECT_EQ(folder.Read("a.txt"), "old a");
+    EXPECT_FALSE(fs::exists(folder.File("b.txt")));
+    EXPECT_FALSE(LeftoversIn(folder.path()));
+
+    // Replaced but not kept: the old files come back too.
+    fs::remove_all(folder.File("c.txt"));
+    {
+        StagedFiles again;
+        ASSERT_TRUE(again.Stage(folder.File("a.txt"), "new a"));
+        ASSERT_TRUE(again.Replace());
+        EXPECT_EQ(folder.Read("a.txt"), "new a");
+    }
+    EXPECT_EQ(folder.Read("a.txt"), "old a");
+    EXPECT_FALSE(LeftoversIn(folder.path()));
+}
+
+#ifndef _WIN32
+// Links are written through, special files written directly.
+TEST(StagedFiles, LinksAndSpecialFilesKeepWhatTheyAre) {
+    test::TempGameFolder folder(test::TempGameFolder::kEmpty);
+    folder.Write("real/script.cms", "old");
+    fs::create_directories(folder.File("links"));
+    fs::create_symlink("../real/script.cms", folder.File("links/relative"));
+    fs::create_symlink(folder.File("links/relative"), folder.File("chain"));
+    struct Case {
+        const char* written;
+        const char* bytes;
+    };
+    for (const Case& c : {Case{"links/relative", "through a relative link"}, Case{"chain", "through two links"}}) {
+        ASSERT_TRUE(WriteFileAtomically(folder.File(c.written), c.bytes)) << c.written;
+        EXPECT_EQ(folder.Read("real/script.cms"), c.bytes) << c.written;
+        EXPECT_TRUE(fs::is_symlink(folder.File("links/relative")));
+        EXPECT_TRUE(fs::is_symlink(folder.File("chain")));
+    }
+    EXPECT_FALSE(LeftoversIn(folder.path()));
+
+    // A pipe with a reader waiting: it gets the bytes and stays a pipe.
+    const fs::path pipe = folder.File("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_TRUE(WriteFileAtomically(pipe, "bytes"));
+    char buffer[16] = {};
+    EXPECT_EQ(read(reader, buffer, sizeof buffer), 5);
+    close(reader);
+    EXPECT_EQ(std::string(buffer), "bytes");
+    EXPECT_TRUE(fs::is_fifo(pipe)) << "written, never renamed over";
+    EXPECT_FALSE(LeftoversIn(folder.path()));
+}
+#endif
+
+}  // namespace
+}  // namespace sced
