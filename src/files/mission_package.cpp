@@ -10,6 +10,7 @@
 #include "files/scramble.h"
 #include "files/script_parser.h"
 #include "model/scenario.h"
+#include "model/written_names.h"
 
 namespace sced {
 
@@ -34,18 +35,17 @@ std::string WithoutBreaks(std::string_view body) {
     return out;
 }
 
+// Each "{letter}" entry on its own: the even letters carry the names, the
+// odd ones their "~name~" forms, so a missing entry shifts nothing.
 void ReadObjectiveNames(Scenario& scenario, std::string_view text) {
     StringList& objectives = scenario.objectGroups.GetGroup("objectives");
     std::size_t pagesStart = std::min(FindAtLineStart(text, "#PAGE"), text.size());
-    for (std::size_t entry = text.find("{A}"); entry != std::string_view::npos && entry < pagesStart;) {
+    for (std::size_t entry = text.find('{'); entry < pagesStart;) {
         std::size_t lineEnd = std::min(text.find_first_of("\r\n", entry), text.size());
-        if (entry + 3 <= lineEnd && text[entry] == '{' && text[entry + 2] == '}') {
-            // Each objective has two letters, so a skipped "~" entry shifts nothing.
+        if (entry + 3 <= lineEnd && text[entry + 2] == '}') {
             int letter = static_cast<unsigned char>(text[entry + 1]) - 'A';
-            int objective = letter >= 0 ? letter / 2 : -1;
-            std::string_view name = text.substr(entry + 3, lineEnd - entry - 3);
-            if (!name.starts_with('~') && objectives.Contains(objective))
-                objectives[objective] = name;
+            if (letter >= 0 && letter % 2 == 0 && objectives.Contains(letter / 2))
+                objectives[letter / 2] = text.substr(entry + 3, lineEnd - entry - 3);
         }
         entry = text.find('{', lineEnd);
     }
@@ -122,9 +122,10 @@ std::string DescriptorText(const Scenario& scenario) {
 
 std::string PagesText(const Scenario& scenario) {
     std::string text = "#BRIEFING faces 0\n";
-    const StringList& objectives = scenario.objectGroups.GetGroup("objectives");
+    const int objectives = scenario.objectGroups.GetGroup("objectives").count();
     char letter = 'A';
-    for (const std::string& objective : objectives) {
+    for (int i = 0; i < objectives; ++i) {
+        std::string objective = WrittenName(scenario, "objectives", i);
         text += std::string("{") + letter++ + "}" + objective + "\n";
         text += std::string("{") + letter++ + "}~" + objective + "~\n";
     }
@@ -134,6 +135,15 @@ std::string PagesText(const Scenario& scenario) {
                 " " + std::to_string(page.number) + "\n" + WithoutBreaks(page.body) + "\n";
     }
     return text;
+}
+
+void CheckObjectiveNames(const Scenario& scenario) {
+    const int objectives = scenario.objectGroups.GetGroup("objectives").count();
+    for (int i = 0; i < objectives; ++i) {
+        std::string name = WrittenName(scenario, "objectives", i);
+        Check(name.find_first_of("\r\n") == std::string::npos && !name.starts_with('#'),
+              "The objective name \"" + name + "\" cannot be written to the mission pages file.");
+    }
 }
 
 void ParsePagesFile(Scenario& scenario, std::string_view text) {

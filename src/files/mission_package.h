@@ -29,6 +29,10 @@ std::string ScriptReference(const Scenario& scenario);
 std::string DescriptorText(const Scenario& scenario);
 std::string PagesText(const Scenario& scenario);
 
+// Raises when an objective's name cannot be carried by the pages file: a
+// line break in it, or a "#" at its start.
+void CheckObjectiveNames(const Scenario& scenario);
+
 // Reads a pages file into the objective names and the page table.
 void ParsePagesFile(Scenario& scenario, std::string_view text);
 

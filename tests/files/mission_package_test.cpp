@@ -7,6 +7,7 @@
 #include "core/string_table.h"
 #include "files/mission_package.h"
 #include "files/script_writer.h"
+#include "model/object_groups.h"
 #include "model/scenario.h"
 #include "support/game_folder.h"
 #include "support/map_bytes.h"
@@ -67,14 +68,89 @@ TEST_F(MissionPackage, PagesFilesOfOtherHandsAreReadAsFarAsTheyGo) {
     ParsePagesFile(*scenario,
                    "{A}First\n{B}~First~\n{D}~skipped~\n{E}Third\n"
                    "#PAGE7 Missions\\Pictures\\sub\\Map.gp 12\nA body\nover lines\n"
-                   "#PAGE8 x.gp\n");
+                   "#PAGE8 x.gp\n{G}not an objective\n");
     EXPECT_EQ(objectives[0], "First");
     EXPECT_EQ(objectives[1], "Objective 1") << "a skipped entry shifts nothing";
     EXPECT_EQ(objectives[2], "Third");
+    EXPECT_EQ(objectives[3], "Objective 3") << "entries after the pages are body text";
     ASSERT_EQ(Pages().size(), 2);
     EXPECT_EQ(Pages().At(0), (PageRecord{12, "Map.gp", "A bodyover lines"}));
     EXPECT_EQ(Pages().At(1).picture, "x.gp");
-    EXPECT_EQ(Pages().At(1).body, "");
+
+    // Without an "{A}" line the other entries are still read by their letters.
+    FillNumbered(objectives, "Objective ", -1);
+    ParsePagesFile(*scenario, "#BRIEFING faces 0\n{C}Second\n{D}~Second~\n");
+    EXPECT_EQ(objectives[0], "Objective 0");
+    EXPECT_EQ(objectives[1], "Second");
+}
+
+// Objective names go through the pages file and come back in their places,
+// or the save refuses them.
+TEST_F(MissionPackage, ObjectiveNamesSurviveThePagesFile) {
+    ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
+    StringList& objectives = scenario->objectGroups.GetGroup("objectives");
+    struct Case {
+        std::string name;
+        std::string readBack;  // "" when the save refuses the name
+    };
+    const Case cases[] = {
+        {"~Secret~ objective", "~Secret~ objective"},
+        {"", "Objective 0"},
+        {"{B}braces", "{B}braces"},
+        {"#1 priority", ""},
+        {"two\nlines", ""},
+        {"two\rlines", ""},
+    };
+    for (const Case& c : cases) {
+        objectives[0] = c.name;
+        objectives[1] = "Save the train";
+        if (c.readBack.empty()) {
+            EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }),
+                      "The objective name \"" + c.name + "\" cannot be written to the mission pages file.");
+            continue;
+        }
+        SaveMission(*scenario);
+        ASSERT_TRUE(OpenMission(*scenario, "", false));
+        EXPECT_EQ(objectives[0], c.readBack) << c.name;
+        EXPECT_EQ(objectives[1], "Save the train") << c.name;
+    }
+}
+
+// Empty names are written as their defaults: the readers skip empty lines,
+// which would give every later item the name of the next.
+TEST_F(MissionPackage, EmptyNamesAreSavedAsTheirDefaults) {
+    ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
+    struct Case {
+        const char* group;
+        int index;
+        std::string defaultName;
+    };
+    const Case cases[] = {
+        {"switches", 0, "Switch0"},
+        {"timers", 0, "Timer0"},
+        {"players", 0, scenario->objectGroups.GetGroup("nations")[0]},
+        {"objectives", 0, "Objective 0"},
+        {"dyngroups", 20, "DynGroup20_Dyn"},
+    };
+    std::vector<std::string> next;
+    for (const Case& c : cases) {
+        StringList& items = scenario->objectGroups.GetGroup(c.group);
+        items[c.index] = "";
+        next.push_back(items[c.index + 1]);
+    }
+    const std::string secondLabel = scenario->triggers.At(1).text;
+    scenario->triggers.At(0).text = "";
+    warnings.texts.clear();
+    SaveMission(*scenario);
+    EXPECT_EQ(warnings.texts.size(), 1u);
+    ASSERT_TRUE(OpenMission(*scenario, "", false));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const StringList& items = scenario->objectGroups.GetGroup(cases[i].group);
+        EXPECT_EQ(items[cases[i].index], cases[i].defaultName) << cases[i].group;
+        EXPECT_EQ(items[cases[i].index + 1], next[i]) << cases[i].group;
+    }
+    EXPECT_EQ(scenario->triggers.At(0).text, Lookup("txtTrigger") + " 1");
+    EXPECT_EQ(scenario->triggers.At(1).text, secondLabel);
 }
 
 TEST_F(MissionPackage, OpeningReadsTheFilesThatExist) {
