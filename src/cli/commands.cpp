@@ -1,6 +1,5 @@
 #include "cli/commands.h"
 
-#include <filesystem>
 #include <string>
 
 #include "core/game_path.h"
@@ -104,11 +103,7 @@ int PrintLeftOut(const Scenario& scenario, Output& out) {
 }
 
 void OpenNamedMission(Scenario& scenario, const std::string& mission) {
-    namespace fs = std::filesystem;
-    fs::path descriptor(mission);
-    if (descriptor.extension() != ".add" || !fs::exists(descriptor))
-        descriptor = ResolveGamePath(scenario.gameFolder, "UserMissions\\" + mission + ".add");
-    auto bytes = ReadWholeFile(descriptor);
+    auto bytes = ReadWholeFile(FindMissionDescriptor(scenario, mission));
     Check(bytes.has_value(), "There is no mission " + mission + ".");
     Check(OpenMission(scenario, DescriptorMapPath(*bytes), false),
           "The map of the mission " + mission + " cannot be read.");

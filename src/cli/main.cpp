@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     scramble->add_option("IN", path)->required();
     scramble->add_option("OUT", second)->required();
     add("delete", "deletes a mission's descriptor", [&](Scenario& s, cli::Output&) {
-        DeleteMission(s, mission);
+        DeleteMission(FindMissionDescriptor(s, mission));
         return 0;
     })->add_option("MISSION", mission)->required();
 

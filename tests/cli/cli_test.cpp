@@ -182,6 +182,11 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
     EXPECT_TRUE(HasLine(RunCli(game + " missions", folder).out, "Harbour\tMaps/Harbour.m3d"));
     EXPECT_EQ(RunCli(game + " delete Harbour", folder).status, 0);
     EXPECT_FALSE(HasLine(RunCli(game + " missions", folder).out, "Harbour\tMaps/Harbour.m3d"));
+    EXPECT_EQ(RunCli(game + " delete Harbour", folder).status, 1);
+
+    // A game folder given as "dir/." writes no path of this machine into the game's files.
+    ASSERT_EQ(RunCli("-C " + Quoted(folder.path().string() + "/.") + " resave Valley", folder).status, 0);
+    EXPECT_EQ(Lines(folder.Read("UserMissions\\Valley.add"))[1], "Maps\\Valley.m3d\r");
 }
 
 TEST(Cli, CheckListsWhatOpeningLeavesOut) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/file_write.h"
@@ -30,9 +31,14 @@ protected:
 };
 
 TEST_F(MissionPackage, TheDescriptorNamesTitleMapAndScript) {
-    ASSERT_TRUE(NewMission(*scenario, "Maps\\Harbour.m3d"));
-    EXPECT_EQ(scenario->title, "Harbour");
-    EXPECT_EQ(DescriptorText(*scenario), "Harbour\nMaps\\Harbour.m3d\nUserMissions\\Harbour\\Harbour.cms\n");
+    const std::string expected = "Harbour\nMaps\\Harbour.m3d\nUserMissions\\Harbour\\Harbour.cms\n";
+    // However the game folder was given, no path of this machine is written.
+    for (const fs::path& given : {folder.path(), folder.path() / ".", folder.path() / "Maps" / ".." / ""}) {
+        scenario->gameFolder = MakeGameFolder(given);
+        ASSERT_TRUE(NewMission(*scenario, "Maps\\Harbour.m3d"));
+        EXPECT_EQ(scenario->title, "Harbour");
+        EXPECT_EQ(DescriptorText(*scenario), expected) << given;
+    }
     // The game folder is removed from the front only when a separator follows it.
     scenario->gameFolder = folder.path() / "Ma";
     EXPECT_EQ(DescriptorText(*scenario).substr(0, 9), "Harbour\n\\");
@@ -211,11 +217,42 @@ TEST_F(MissionPackage, MissionsAreListedDeletedAndFound) {
 
     EXPECT_TRUE(MissionFolderExists(*scenario, "Valley"));
     EXPECT_FALSE(MissionFolderExists(*scenario, "Zulu"));
-    DeleteMission(*scenario, "C:\\games\\UserMissions\\Valley.add");
+    // A new mission on a map would replace a descriptor or a folder of its name.
+    EXPECT_TRUE(MissionFilesExist(*scenario, "Maps\\valley.m3d"));
+    EXPECT_TRUE(MissionFilesExist(*scenario, "Zulu"));
+    EXPECT_FALSE(MissionFilesExist(*scenario, "Maps\\Harbour.m3d"));
+    fs::create_directories(folder.File("UserMissions\\harbour"));
+    EXPECT_TRUE(MissionFilesExist(*scenario, "Maps\\Harbour.m3d"));
+
+    // A mission is named or its descriptor given: exactly that file is found.
+    folder.Write("elsewhere\\Valley.add", "a copy");
+    struct Case {
+        std::string given;
+        fs::path found;  // empty when there is no such mission
+    };
+    const Case cases[] = {
+        {"Valley", folder.File("UserMissions\\Valley.add")},
+        {"VALLEY", folder.File("UserMissions\\Valley.add")},
+        {folder.File("elsewhere\\Valley.add").string(), folder.File("elsewhere\\Valley.add")},
+        {folder.File("UserMissions\\zulu.ADD").string(), folder.File("UserMissions\\Zulu.add")},
+        {"Typo", {}},
+        {folder.File("elsewhere\\Typo.add").string(), {}},
+        {"", {}},
+    };
+    for (const Case& c : cases) {
+        if (c.found.empty())
+            EXPECT_EQ(test::Raised([&] { FindMissionDescriptor(*scenario, c.given); }),
+                      "There is no mission " + c.given + ".");
+        else
+            EXPECT_EQ(FindMissionDescriptor(*scenario, c.given), c.found) << c.given;
+    }
+    DeleteMission(FindMissionDescriptor(*scenario, folder.File("elsewhere\\Valley.add").string()));
+    EXPECT_FALSE(fs::exists(folder.File("elsewhere\\Valley.add")));
+    EXPECT_TRUE(fs::exists(folder.File("UserMissions\\Valley.add")));
+    DeleteMission(FindMissionDescriptor(*scenario, "Valley"));
     EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Valley.add")));
     EXPECT_TRUE(fs::exists(folder.File("UserMissions\\Valley\\Valley.cms")));
     EXPECT_EQ(ListMissions(*scenario).size(), 301u);
-    DeleteMission(*scenario, "");
 }
 
 TEST_F(MissionPackage, ASaveThatCannotWriteLeavesTheOldFiles) {
@@ -236,6 +273,39 @@ TEST_F(MissionPackage, ASaveThatCannotWriteLeavesTheOldFiles) {
     folder.Write("UserMissions", "a file where the folder should be");
     EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't create .add file.");
 }
+
+#ifndef _WIN32
+// Game folders copied from Windows keep their case loosely: every file of
+// the mission is found in any case, and saved in place.
+TEST_F(MissionPackage, FilesInAnotherCaseAreOpenedAndSavedInPlace) {
+    const std::pair<const char*, const char*> renames[] = {
+        {"Maps\\Valley.m3d", "Maps\\valley.m3d"},
+        {"Maps\\Valley.m3d", "Maps\\Valley.M3D"},
+        {"UserMissions\\Valley.add", "UserMissions\\valley.add"},
+        {"UserMissions\\Valley", "UserMissions\\VALLEY"},
+        {"UserMissions\\Valley\\Valley.txt", "UserMissions\\Valley\\VALLEY.TXT"},
+        {"UserMissions\\Valley\\Valley.cms", "UserMissions\\Valley\\valley.Cms"},
+    };
+    for (const auto& [from, to] : renames) {
+        test::TempGameFolder game;
+        fs::rename(game.File(from), game.File(to));
+        Scenario mission(game.path());
+        auto descriptor = ReadWholeFile(FindMissionDescriptor(mission, "Valley"));
+        ASSERT_TRUE(descriptor) << to;
+        ASSERT_TRUE(OpenMission(mission, DescriptorMapPath(*descriptor), false)) << to;
+        EXPECT_EQ(mission.objectGroups.GetGroup("objectives")[0], "Hold the ford") << to;
+        EXPECT_GT(mission.triggers.count(), 0) << to;
+        std::vector<fs::path> before;
+        for (const auto& entry : fs::recursive_directory_iterator(game.path())) before.push_back(entry.path());
+        SaveMission(mission);
+        std::vector<fs::path> after;
+        for (const auto& entry : fs::recursive_directory_iterator(game.path())) after.push_back(entry.path());
+        std::sort(before.begin(), before.end());
+        std::sort(after.begin(), after.end());
+        EXPECT_EQ(after, before) << to << ": no second file beside the one in another case";
+    }
+}
+#endif
 
 TEST_F(MissionPackage, ASaveChecksTheMapAndTheValuesFirst) {
     ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
