@@ -136,6 +136,30 @@ void CheckValues(const Scenario& scenario) {
     }
 }
 
+// The folders a save makes, removed again (when empty) unless the save
+// succeeds, so that a failed save of a new mission leaves nothing behind.
+class CreatedFolders {
+public:
+    CreatedFolders() = default;
+    CreatedFolders(const CreatedFolders&) = delete;
+    CreatedFolders& operator=(const CreatedFolders&) = delete;
+    ~CreatedFolders() {
+        std::error_code ec;
+        for (auto it = made_.rbegin(); it != made_.rend(); ++it) std::filesystem::remove(*it, ec);
+    }
+
+    // Whether the folder exists afterwards.
+    bool Make(const std::filesystem::path& folder) {
+        std::error_code ec;
+        if (std::filesystem::create_directory(folder, ec)) made_.push_back(folder);
+        return std::filesystem::is_directory(folder, ec);
+    }
+    void Keep() { made_.clear(); }
+
+private:
+    std::vector<std::filesystem::path> made_;
+};
+
 void Stage(StagedFiles& files, const std::filesystem::path& target, std::string_view bytes, const char* error) {
     Check(files.Stage(target, bytes), error);
 }
@@ -185,7 +209,7 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     scenario.picturePath = paths.picture.string();
 
     // What can be checked comes first: the map and its script field, the
-    // values, the folders.
+    // values and names, whether the map can take the script's path.
     std::string mapPath = MapPathOf(scenario);
     auto map = ReadWholeFile(mapPath);
     Check(map.has_value(), Lookup("txtNoMapFile"));
@@ -196,13 +220,19 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
           "The mission name " + scenario.missionName + " is too long for the map's script field.");
     CheckValues(scenario);
     CheckObjectiveNames(scenario);
+    std::string patched = map->substr(*field, kScriptFieldSize);
+    patched.replace(0, reference.size() + 1, reference + '\0');
+    std::fstream mapFile;
+    const bool mapChanges = map->compare(*field, kScriptFieldSize, patched) != 0;
+    if (mapChanges) {
+        mapFile.open(mapPath, std::ios::in | std::ios::out | std::ios::binary);
+        Check(mapFile.is_open(), "The map " + mapPath + " cannot be written.");
+    }
     WarnOfEmptyNames(scenario);
-    std::error_code ec;
-    fs::create_directories(paths.userMissions, ec);
-    Check(fs::is_directory(paths.userMissions, ec), "Couldn't create .add file.");
-    fs::create_directories(paths.folder, ec);
-    Check(fs::is_directory(paths.folder, ec), "Couldn't create script temporary file.");
 
+    CreatedFolders folders;
+    Check(folders.Make(paths.userMissions), "Couldn't create .add file.");
+    Check(folders.Make(paths.folder), "Couldn't create script temporary file.");
     std::string script = WithCrLf(BuildScript(scenario));
     std::string scrambled = script;
     Scramble(scrambled);
@@ -212,21 +242,22 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     Stage(files, paths.pages, WithCrLf(PagesText(scenario)), "Couldn't write mission pages file.");
     Stage(files, paths.description, WithCrLf(scenario.description), "Can't write description file.");
     // The mission's own picture stays; a mission without one gets the default.
+    std::error_code ec;
     std::optional<std::string> picture = scenario.heldPicture;
     if (!picture && !fs::exists(paths.picture, ec))
         picture = ReadWholeFile(ResolveGamePath(scenario.gameFolder, "Data\\ScEd_default.bmp"));
     if (picture) Stage(files, paths.picture, *picture, "Couldn't write the mission picture.");
-    Check(files.Commit(), "Couldn't save the mission files.");
+    Check(files.Replace(), "Couldn't save the mission files.");
 
-    std::string patched = map->substr(*field, kScriptFieldSize);
-    patched.replace(0, reference.size() + 1, reference + '\0');
-    {
-        std::fstream out(mapPath, std::ios::in | std::ios::out | std::ios::binary);
-        out.seekp(static_cast<std::streamoff>(*field));
-        out.write(patched.data(), static_cast<std::streamsize>(patched.size()));
-        out.close();
-        Check(static_cast<bool>(out), Lookup("txtNoMapFile"));
+    if (mapChanges) {
+        mapFile.seekp(static_cast<std::streamoff>(*field));
+        mapFile.write(patched.data(), static_cast<std::streamsize>(patched.size()));
+        mapFile.close();
+        // The files just replaced go back with the map as it was.
+        Check(static_cast<bool>(mapFile), "The map " + mapPath + " cannot be written.");
     }
+    files.Keep();
+    folders.Keep();
     scenario.scriptText = std::move(script);
     scenario.modified = false;
     std::vector<fs::path> saved = {paths.descriptor, paths.script, paths.pages, paths.description};

@@ -12,6 +12,7 @@
 #include "model/scenario.h"
 #include "support/game_folder.h"
 #include "support/map_bytes.h"
+#include "support/immutable_file.h"
 #include "support/raised.h"
 
 namespace sced {
@@ -255,20 +256,55 @@ TEST_F(MissionPackage, MissionsAreListedDeletedAndFound) {
     EXPECT_EQ(ListMissions(*scenario).size(), 301u);
 }
 
-TEST_F(MissionPackage, ASaveThatCannotWriteLeavesTheOldFiles) {
+bool LeftoversIn(const fs::path& folder) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        std::string name = entry.path().filename().string();
+        if (name.ends_with(".tmp") || name.ends_with(".bak")) return true;
+    }
+    return false;
+}
+
+TEST_F(MissionPackage, ASaveThatFailsLeavesTheOldPackage) {
     ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
     const std::string oldScript = folder.Read("UserMissions\\Valley\\Valley.cms");
     const std::string oldDescriptor = folder.Read("UserMissions\\Valley.add");
+    auto unchanged = [&] {
+        EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), oldScript);
+        EXPECT_EQ(folder.Read("UserMissions\\Valley.add"), oldDescriptor);
+        EXPECT_FALSE(LeftoversIn(folder.path()));
+    };
     scenario->title = "Changed";
     scenario->triggers.Clear();
     fs::create_directory(folder.File("UserMissions\\Valley\\Valley.txt.tmp"));
     EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't write mission pages file.");
-    EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), oldScript);
-    EXPECT_EQ(folder.Read("UserMissions\\Valley.add"), oldDescriptor);
-    EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Valley.add.tmp")));
-    EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Valley\\Valley.cms.tmp")));
-
     fs::remove(folder.File("UserMissions\\Valley\\Valley.txt.tmp"));
+    unchanged();
+
+    {
+        // The pages file cannot be replaced after the descriptor and script were.
+        test::ImmutableFile pages(folder.File("UserMissions\\Valley\\Valley.txt"));
+        if (!pages.held()) GTEST_SKIP() << "files cannot be made immutable here";
+        EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't save the mission files.");
+    }
+    unchanged();
+    {
+        // A map that already names the script is not written.
+        test::ImmutableFile map(folder.File("Maps\\Valley.m3d"));
+        SaveMission(*scenario);
+        EXPECT_EQ(folder.Read("UserMissions\\Valley.add").substr(0, 7), "Changed");
+    }
+
+    // A new mission on a map that cannot take the script leaves nothing behind.
+    const std::string harbourMap = folder.File("Maps\\Harbour.m3d").string();
+    folder.Write("Maps\\Harbour.m3d", test::MapBytes({"Quay"}, {}));
+    ASSERT_TRUE(NewMission(*scenario, "Maps\\Harbour.m3d"));
+    {
+        test::ImmutableFile map(harbourMap);
+        EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "The map " + harbourMap + " cannot be written.");
+    }
+    EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Harbour.add")));
+    EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Harbour")));
+
     fs::remove_all(folder.File("UserMissions"));
     folder.Write("UserMissions", "a file where the folder should be");
     EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't create .add file.");
