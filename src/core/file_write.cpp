@@ -98,16 +98,17 @@ StagedFiles::~StagedFiles() {
 
 bool StagedFiles::Stage(const fs::path& target, std::string_view bytes) {
     Entry entry;
-    entry.target = FinalTarget(target);
     std::error_code ec;
-    fs::file_status status = fs::status(entry.target, ec);
+    fs::file_status status = fs::status(target, ec);
     if (fs::is_directory(status)) return false;
     entry.existed = fs::exists(status);
     if (entry.existed && !fs::is_regular_file(status)) {
-        // A device or pipe cannot be renamed over: it gets the bytes itself.
+        // A device or pipe cannot be renamed over: it gets the bytes itself,
+        // opened by the path given ("/dev/stdout" names no file to stage beside).
+        entry.target = target;
         entry.direct = true;
         entry.bytes = bytes;
-    } else if (!WriteBytes(TemporaryOf(entry.target), bytes)) {
+    } else if (entry.target = FinalTarget(target); !WriteBytes(TemporaryOf(entry.target), bytes)) {
         fs::remove(TemporaryOf(entry.target), ec);
         return false;
     }

@@ -168,6 +168,11 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
                   .status,
               0);
     EXPECT_EQ(folder.Read("plain.txt").substr(0, 81), "%" + std::string(79, '-') + "\r");
+    CliRun printed = RunCli(game + " scramble " + Quoted(folder.File("UserMissions/Valley/Valley.cms").string()) +
+                                " /dev/stdout",
+                            folder);
+    EXPECT_EQ(printed.status, 0) << printed.err;
+    EXPECT_EQ(printed.out, folder.Read("plain.txt")) << "a device is written, not renamed over";
 
     const std::string names = Quoted(folder.File("names.dmp").string());
     ASSERT_EQ(RunCli(game + " dump-export Valley " + names, folder).status, 0);
