@@ -14,14 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool LeftoversIn(const fs::path& folder) {
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        std::string name = entry.path().filename().string();
-        if (name.ends_with(".tmp") || name.ends_with(".bak")) return true;
-    }
-    return false;
-}
-
 // A rename that fails part way puts back every file already replaced and
 // removes those that did not exist; nothing of the attempt stays behind.
 TEST(StagedFiles, AFailedReplacementTakesBackWhatWasReplaced) {
@@ -38,7 +30,7 @@ TEST(StagedFiles, AFailedReplacementTakesBackWhatWasReplaced) {
     EXPECT_FALSE(files.Replace());
     EXPECT_EQ(folder.Read("a.txt"), "old a");
     EXPECT_FALSE(fs::exists(folder.File("b.txt")));
-    EXPECT_FALSE(LeftoversIn(folder.path()));
+    EXPECT_FALSE(folder.HasStagingLeftovers());
 
     // Replaced but not kept: the old files come back too.
     fs::remove_all(folder.File("c.txt"));
@@ -49,7 +41,7 @@ TEST(StagedFiles, AFailedReplacementTakesBackWhatWasReplaced) {
         EXPECT_EQ(folder.Read("a.txt"), "new a");
     }
     EXPECT_EQ(folder.Read("a.txt"), "old a");
-    EXPECT_FALSE(LeftoversIn(folder.path()));
+    EXPECT_FALSE(folder.HasStagingLeftovers());
 }
 
 #ifndef _WIN32
@@ -70,7 +62,7 @@ TEST(StagedFiles, LinksAndSpecialFilesKeepWhatTheyAre) {
         EXPECT_TRUE(fs::is_symlink(folder.File("links/relative")));
         EXPECT_TRUE(fs::is_symlink(folder.File("chain")));
     }
-    EXPECT_FALSE(LeftoversIn(folder.path()));
+    EXPECT_FALSE(folder.HasStagingLeftovers());
 
     // A pipe with a reader waiting: it gets the bytes and stays a pipe.
     const fs::path pipe = folder.File("pipe");
@@ -83,7 +75,7 @@ TEST(StagedFiles, LinksAndSpecialFilesKeepWhatTheyAre) {
     close(reader);
     EXPECT_EQ(std::string(buffer), "bytes");
     EXPECT_TRUE(fs::is_fifo(pipe)) << "written, never renamed over";
-    EXPECT_FALSE(LeftoversIn(folder.path()));
+    EXPECT_FALSE(folder.HasStagingLeftovers());
 }
 #endif
 

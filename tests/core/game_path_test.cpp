@@ -12,26 +12,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(GamePath, GamePathsUseNativeSeparators) {
+TEST(GamePath, GamePathsUseNativeSeparatorsAndAnyCase) {
     test::TempGameFolder folder(test::TempGameFolder::kEmpty);
     folder.Write("Data\\str", "x");
-    EXPECT_EQ(ResolveGamePath(folder.path(), "Data\\str"), folder.path() / "Data" / "str");
-    EXPECT_EQ(ResolveGamePath(folder.path(), "Data/str"), folder.path() / "Data" / "str");
-    EXPECT_TRUE(ReadWholeFile(ResolveGamePath(folder.path(), "Data\\str")));
-}
-
+    folder.Write("maps/VALLEY.M3D", "x");
+    const std::pair<const char*, const char*> cases[] = {
+        {"Data\\str", "Data/str"},
+        {"Data/str", "Data/str"},
 #ifndef _WIN32
-TEST(GamePath, AComponentInAnotherCaseIsFound) {
-    test::TempGameFolder folder(test::TempGameFolder::kEmpty);
-    folder.Write("data/FUNCDECL", "x");
-    EXPECT_EQ(ResolveGamePath(folder.path(), "Data\\FuncDecl"), folder.path() / "data" / "FUNCDECL");
-    // An exact match wins over a match in another case.
-    folder.Write("Data/FuncDecl", "y");
-    EXPECT_EQ(ResolveGamePath(folder.path(), "Data\\FuncDecl"), folder.path() / "Data" / "FuncDecl");
-    // A path that exists in no case stays as written.
-    EXPECT_EQ(ResolveGamePath(folder.path(), "Maps\\none.m3d"), folder.path() / "Maps" / "none.m3d");
-}
+        {"DATA\\STR", "Data/str"},
+        {"Maps\\Valley.m3d", "maps/VALLEY.M3D"},
+        {"Maps\\none.m3d", "maps/none.m3d"},  // no file matches: as written
 #endif
+    };
+    for (const auto& [written, found] : cases) EXPECT_EQ(ResolveGamePath(folder.path(), written), folder.File(found));
+#ifndef _WIN32
+    // An exact match wins over a match in another case.
+    folder.Write("maps/Valley.m3d", "y");
+    EXPECT_EQ(ResolveGamePath(folder.path(), "Maps\\Valley.m3d"), folder.File("maps/Valley.m3d"));
+#endif
+}
 
 // The folder names the same place however it was given, so the paths built
 // from it can be written relative to it.
