@@ -123,6 +123,7 @@ bool StagedFiles::Replace() {
                                : (!entry.existed || KeepBackup(entry.target)) &&
                                      ReplaceFile(TemporaryOf(entry.target), entry.target);
         if (!ok) {
+            failed_ = entry.target;
             std::error_code ec;
             if (!entry.direct && entry.existed) fs::remove(BackupOf(entry.target), ec);
             RollBack();

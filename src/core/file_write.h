@@ -46,6 +46,8 @@ public:
     bool Commit();
     // Removes the temporaries that were not renamed.
     void Discard();
+    // The target whose replacement failed last; empty when none did.
+    const std::filesystem::path& failed() const { return failed_; }
 
 private:
     struct Entry {
@@ -56,6 +58,7 @@ private:
     };
     std::vector<Entry> entries_;
     std::size_t replaced_ = 0;  // entries_[0, replaced_) are replaced, not kept
+    std::filesystem::path failed_;
 };
 
 }  // namespace sced

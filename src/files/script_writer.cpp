@@ -247,7 +247,9 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     if (!picture && !fs::exists(paths.picture, ec))
         picture = ReadWholeFile(ResolveGamePath(scenario.gameFolder, "Data\\ScEd_default.bmp"));
     if (picture) Stage(files, paths.picture, *picture, "Couldn't write the mission picture.");
-    Check(files.Replace(), "Couldn't save the mission files.");
+    const bool replaced = files.Replace();
+    Check(replaced,
+          "The file " + files.failed().string() + " cannot be replaced; the mission's files are left as they were.");
 
     if (mapChanges) {
         mapFile.seekp(static_cast<std::streamoff>(*field));

@@ -250,7 +250,9 @@ TEST_F(MissionPackage, ASaveThatFailsLeavesTheOldPackage) {
         // The pages file cannot be replaced after the descriptor and script were.
         test::ImmutableFile pages(folder.File("UserMissions\\Valley\\Valley.txt"));
         if (!pages.held()) GTEST_SKIP() << "files cannot be made immutable here";
-        EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't save the mission files.");
+        EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }),
+                  "The file " + folder.File("UserMissions\\Valley\\Valley.txt").string() +
+                      " cannot be replaced; the mission's files are left as they were.");
     }
     unchanged();
     {
