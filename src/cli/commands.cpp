@@ -124,24 +124,22 @@ void CheckNothingLost(const Scenario& scenario, const std::string& mission) {
 }
 
 void CheckNoMissionThere(const Scenario& scenario) {
-    MissionPaths paths = PathsOf(scenario);
-    std::error_code ec;
-    Check(!std::filesystem::exists(paths.descriptor, ec) && !std::filesystem::exists(paths.folder, ec),
+    Check(!MissionFilesExist(scenario, scenario.missionName),
           "The mission " + scenario.missionName + " exists already. Give --force to replace it.");
 }
 
 void DeleteNamedMission(const Scenario& scenario, const std::string& mission) {
-    DeleteMission(scenario, mission);
+    DeleteMission(FindMissionDescriptor(scenario, mission));
+}
+
+std::string MissionMapPath(const Scenario& scenario, const std::string& mission) {
+    auto bytes = ReadWholeFile(FindMissionDescriptor(scenario, mission));
+    Check(bytes.has_value(), "There is no mission " + mission + ".");
+    return DescriptorMapPath(*bytes);
 }
 
 void OpenNamedMission(Scenario& scenario, const std::string& mission) {
-    namespace fs = std::filesystem;
-    fs::path descriptor(mission);
-    if (descriptor.extension() != ".add" || !fs::exists(descriptor))
-        descriptor = ResolveGamePath(scenario.gameFolder, "UserMissions\\" + mission + ".add");
-    auto bytes = ReadWholeFile(descriptor);
-    Check(bytes.has_value(), "There is no mission " + mission + ".");
-    Check(OpenMission(scenario, DescriptorMapPath(*bytes), false),
+    Check(OpenMission(scenario, MissionMapPath(scenario, mission), false),
           "The map of the mission " + mission + " cannot be read.");
 }
 

@@ -45,5 +45,8 @@ void DeleteNamedMission(const Scenario& scenario, const std::string& mission);
 // Open does (its map is line 2 of the descriptor). Raises when there is no
 // such mission or its map cannot be read.
 void OpenNamedMission(Scenario& scenario, const std::string& mission);
+// The map path of the named mission (line 2 of its descriptor); raises when
+// there is no such mission.
+std::string MissionMapPath(const Scenario& scenario, const std::string& mission);
 
 }  // namespace sced::cli

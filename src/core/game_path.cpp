@@ -18,28 +18,32 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
                       [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-fs::path WithCaseFallback(const fs::path& folder, const std::string& component) {
+}  // namespace
+
+fs::path FindInFolder(const fs::path& folder, std::string_view name) {
     std::error_code ec;
-    fs::path exact = folder / component;
-    if (fs::exists(exact, ec)) return exact;
+    fs::path exact = folder / name;
+    if (fs::exists(fs::symlink_status(exact, ec))) return exact;
 #ifndef _WIN32
     std::vector<std::string> matches;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        if (EqualIgnoringAsciiCase(name, component)) matches.push_back(name);
+        std::string entry = it->path().filename().string();
+        if (EqualIgnoringAsciiCase(entry, name)) matches.push_back(entry);
     }
     if (!matches.empty()) return folder / *std::min_element(matches.begin(), matches.end());
 #endif
     return exact;
 }
 
-}  // namespace
-
 fs::path MakeGameFolder(const fs::path& folder) {
     std::error_code ec;
     fs::path absolute = fs::absolute(folder, ec);
     if (ec) absolute = folder;
-    return absolute.lexically_normal();
+    absolute = absolute.lexically_normal();
+    // "/games/x/." normalises to "/games/x/": without the trailing separator
+    // the folder is a prefix of the paths built from it.
+    if (!absolute.has_filename() && absolute.has_relative_path()) absolute = absolute.parent_path();
+    return absolute;
 }
 
 fs::path ResolveGamePath(const fs::path& gameFolder, std::string_view relative) {
@@ -49,15 +53,17 @@ fs::path ResolveGamePath(const fs::path& gameFolder, std::string_view relative) 
         std::size_t stop = relative.find_first_of("\\/", start);
         if (stop == std::string_view::npos) stop = relative.size();
         std::string component(relative.substr(start, stop - start));
-        if (!component.empty() && component != ".") result = WithCaseFallback(result, component);
+        if (!component.empty() && component != ".") result = FindInFolder(result, component);
         start = stop + 1;
     }
     return result;
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& path) {
+    // A pipe or device is refused before it is opened: opening a pipe
+    // without a writer would block.
     std::error_code ec;
-    if (fs::is_directory(path, ec)) return std::nullopt;
+    if (!fs::is_regular_file(path, ec)) return std::nullopt;
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
     std::streamoff size = in.tellg();

@@ -7,7 +7,9 @@
 
 namespace sced {
 
-// The game folder made absolute once; every later path is built from it.
+// The game folder made absolute and normalised once ("x/.", "x/" and
+// "../x" name the same folder, without a trailing separator); every later
+// path is built from it.
 std::filesystem::path MakeGameFolder(const std::filesystem::path& folder);
 
 // A path written the game's way ("Data\str", "Maps/x.m3d") under the game
@@ -17,7 +19,13 @@ std::filesystem::path MakeGameFolder(const std::filesystem::path& folder);
 std::filesystem::path ResolveGamePath(const std::filesystem::path& gameFolder,
                                       std::string_view relative);
 
-// The whole file as bytes; nothing when it cannot be opened or read.
+// The entry of the folder with the name; on POSIX, when there is none with
+// the exact case, the first entry (in name order) that matches ignoring
+// ASCII case. The exact path when nothing matches.
+std::filesystem::path FindInFolder(const std::filesystem::path& folder, std::string_view name);
+
+// The whole file as bytes; nothing when it cannot be opened or read, or is
+// not a regular file (a folder, pipe or device; links are followed).
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 }  // namespace sced

@@ -217,6 +217,9 @@ bool ReadMap(Scenario& scenario, std::string_view path) {
     return true;
 }
 
-std::string MapPathOf(const Scenario& scenario) { return scenario.mapFolder + scenario.missionName + ".m3d"; }
+std::string MapPathOf(const Scenario& scenario) {
+    // "Valley.M3D" is the map of the mission "Valley" too.
+    return FindInFolder(scenario.mapFolder, scenario.missionName + ".m3d").string();
+}
 
 }  // namespace sced

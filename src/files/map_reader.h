@@ -40,7 +40,8 @@ std::optional<std::size_t> FindScriptField(std::string_view bytes);
 // "txtMapCorrupt" warning, returns false and changes nothing.
 bool ReadMap(Scenario& scenario, std::string_view path);
 
-// The map file of the open mission: mapFolder + missionName + ".m3d".
+// The map file of the open mission: mapFolder + missionName + ".m3d", the
+// file name found ignoring case.
 std::string MapPathOf(const Scenario& scenario);
 
 }  // namespace sced

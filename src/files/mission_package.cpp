@@ -1,6 +1,7 @@
 #include "files/mission_package.h"
 
 #include <algorithm>
+#include <cctype>
 #include <system_error>
 
 #include "core/game_path.h"
@@ -10,6 +11,7 @@
 #include "files/scramble.h"
 #include "files/script_parser.h"
 #include "model/scenario.h"
+#include "model/written_names.h"
 
 namespace sced {
 
@@ -27,6 +29,13 @@ std::string BaseName(std::string_view nameOrPath) {
     return std::string(name.substr(0, name.rfind('.')));
 }
 
+bool ExtensionIs(const fs::path& file, std::string_view extension) {
+    std::string own = file.extension().string();
+    std::transform(own.begin(), own.end(), own.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return own == extension;
+}
+
 std::string WithoutBreaks(std::string_view body) {
     std::string out;
     for (char c : body)
@@ -34,18 +43,17 @@ std::string WithoutBreaks(std::string_view body) {
     return out;
 }
 
+// Each "{letter}" entry on its own: the even letters carry the names, the
+// odd ones their "~name~" forms, so a missing entry shifts nothing.
 void ReadObjectiveNames(Scenario& scenario, std::string_view text) {
     StringList& objectives = scenario.objectGroups.GetGroup("objectives");
     std::size_t pagesStart = std::min(FindAtLineStart(text, "#PAGE"), text.size());
-    for (std::size_t entry = text.find("{A}"); entry != std::string_view::npos && entry < pagesStart;) {
+    for (std::size_t entry = text.find('{'); entry < pagesStart;) {
         std::size_t lineEnd = std::min(text.find_first_of("\r\n", entry), text.size());
-        if (entry + 3 <= lineEnd && text[entry] == '{' && text[entry + 2] == '}') {
-            // Each objective has two letters, so a skipped "~" entry shifts nothing.
+        if (entry + 3 <= lineEnd && text[entry + 2] == '}') {
             int letter = static_cast<unsigned char>(text[entry + 1]) - 'A';
-            int objective = letter >= 0 ? letter / 2 : -1;
-            std::string_view name = text.substr(entry + 3, lineEnd - entry - 3);
-            if (!name.starts_with('~') && objectives.Contains(objective))
-                objectives[objective] = name;
+            if (letter >= 0 && letter % 2 == 0 && objectives.Contains(letter / 2))
+                objectives[letter / 2] = text.substr(entry + 3, lineEnd - entry - 3);
         }
         entry = text.find('{', lineEnd);
     }
@@ -89,6 +97,7 @@ std::string NativePath(std::string_view gamePath) {
 
 std::string GamePathOf(const Scenario& scenario, const std::string& nativePath) {
     std::string game = scenario.gameFolder.string();
+    while (game.size() > 1 && (game.back() == '/' || game.back() == '\\')) game.pop_back();
     std::string path = nativePath;
     if (!game.empty() && path.size() > game.size() && path.compare(0, game.size(), game) == 0 &&
         (path[game.size()] == '/' || path[game.size()] == '\\'))
@@ -101,13 +110,13 @@ MissionPaths PathsOf(const Scenario& scenario) {
     MissionPaths paths;
     const std::string& name = scenario.missionName;
     paths.userMissions = ResolveGamePath(scenario.gameFolder, "UserMissions");
-    paths.descriptor = paths.userMissions / (name + ".add");
-    paths.folder = paths.userMissions / name;
-    paths.script = paths.folder / (name + ".cms");
-    paths.pages = paths.folder / (name + ".txt");
-    paths.description = paths.folder / (name + ".dsc");
-    paths.strings = paths.folder / (name + ".str");
-    paths.picture = paths.folder / (name + ".bmp");
+    paths.descriptor = FindInFolder(paths.userMissions, name + ".add");
+    paths.folder = FindInFolder(paths.userMissions, name);
+    paths.script = FindInFolder(paths.folder, name + ".cms");
+    paths.pages = FindInFolder(paths.folder, name + ".txt");
+    paths.description = FindInFolder(paths.folder, name + ".dsc");
+    paths.strings = FindInFolder(paths.folder, name + ".str");
+    paths.picture = FindInFolder(paths.folder, name + ".bmp");
     return paths;
 }
 
@@ -122,9 +131,10 @@ std::string DescriptorText(const Scenario& scenario) {
 
 std::string PagesText(const Scenario& scenario) {
     std::string text = "#BRIEFING faces 0\n";
-    const StringList& objectives = scenario.objectGroups.GetGroup("objectives");
+    const int objectives = scenario.objectGroups.GetGroup("objectives").count();
     char letter = 'A';
-    for (const std::string& objective : objectives) {
+    for (int i = 0; i < objectives; ++i) {
+        std::string objective = WrittenName(scenario, "objectives", i);
         text += std::string("{") + letter++ + "}" + objective + "\n";
         text += std::string("{") + letter++ + "}~" + objective + "~\n";
     }
@@ -134,6 +144,15 @@ std::string PagesText(const Scenario& scenario) {
                 " " + std::to_string(page.number) + "\n" + WithoutBreaks(page.body) + "\n";
     }
     return text;
+}
+
+void CheckObjectiveNames(const Scenario& scenario) {
+    const int objectives = scenario.objectGroups.GetGroup("objectives").count();
+    for (int i = 0; i < objectives; ++i) {
+        std::string name = WrittenName(scenario, "objectives", i);
+        Check(name.find_first_of("\r\n") == std::string::npos && !name.starts_with('#'),
+              "The objective name \"" + name + "\" cannot be written to the mission pages file.");
+    }
 }
 
 void ParsePagesFile(Scenario& scenario, std::string_view text) {
@@ -211,10 +230,7 @@ std::vector<MissionEntry> ListMissions(const Scenario& scenario) {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path& file = it->path();
-        std::string extension = file.extension().string();
-        std::transform(extension.begin(), extension.end(), extension.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (extension != ".add" || !it->is_regular_file(ec)) continue;
+        if (!ExtensionIs(file, ".add") || !it->is_regular_file(ec)) continue;
         auto bytes = ReadWholeFile(file);
         if (!bytes) continue;
         std::string_view text = *bytes;
@@ -229,15 +245,40 @@ std::vector<MissionEntry> ListMissions(const Scenario& scenario) {
     return missions;
 }
 
-void DeleteMission(const Scenario& scenario, std::string_view nameOrPath) {
-    if (nameOrPath.empty()) return;
+fs::path FindMissionDescriptor(const Scenario& scenario, std::string_view nameOrPath) {
+    std::string native = NativePath(nameOrPath);
+    fs::path given(native);
     std::error_code ec;
-    fs::remove(ResolveGamePath(scenario.gameFolder, "UserMissions") / (BaseName(nameOrPath) + ".add"), ec);
+    fs::path found;
+    if (!native.empty() && ExtensionIs(given, ".add")) {
+        found = given.is_absolute() ? ResolveGamePath(given.root_path(), given.relative_path().string())
+                                    : ResolveGamePath(".", native);
+        // A bare "NAME.add" that is not in the current folder is the mission's.
+        if (!fs::is_regular_file(found, ec) && !given.has_parent_path())
+            found = FindInFolder(ResolveGamePath(scenario.gameFolder, "UserMissions"), native);
+    } else if (!native.empty() && !given.has_parent_path()) {
+        found = FindInFolder(ResolveGamePath(scenario.gameFolder, "UserMissions"), native + ".add");
+    }
+    Check(!found.empty() && fs::is_regular_file(found, ec), "There is no mission " + std::string(nameOrPath) + ".");
+    return found;
+}
+
+void DeleteMission(const fs::path& descriptor) {
+    std::error_code ec;
+    Check(fs::remove(descriptor, ec), "The mission descriptor " + descriptor.string() + " cannot be deleted.");
 }
 
 bool MissionFolderExists(const Scenario& scenario, std::string_view nameOrPath) {
     std::error_code ec;
-    return fs::is_directory(ResolveGamePath(scenario.gameFolder, "UserMissions") / BaseName(nameOrPath), ec);
+    return fs::is_directory(FindInFolder(ResolveGamePath(scenario.gameFolder, "UserMissions"), BaseName(nameOrPath)),
+                            ec);
+}
+
+bool MissionFilesExist(const Scenario& scenario, std::string_view nameOrPath) {
+    std::error_code ec;
+    fs::path userMissions = ResolveGamePath(scenario.gameFolder, "UserMissions");
+    return fs::exists(FindInFolder(userMissions, BaseName(nameOrPath) + ".add"), ec) ||
+           MissionFolderExists(scenario, nameOrPath);
 }
 
 }  // namespace sced

@@ -29,6 +29,10 @@ std::string ScriptReference(const Scenario& scenario);
 std::string DescriptorText(const Scenario& scenario);
 std::string PagesText(const Scenario& scenario);
 
+// Raises when an objective's name cannot be carried by the pages file: a
+// line break in it, or a "#" at its start.
+void CheckObjectiveNames(const Scenario& scenario);
+
 // Reads a pages file into the objective names and the page table.
 void ParsePagesFile(Scenario& scenario, std::string_view text);
 
@@ -63,10 +67,23 @@ std::string DescriptorMapPath(std::string_view descriptor);
 // Every descriptor of the user-missions folder, in name order.
 std::vector<MissionEntry> ListMissions(const Scenario& scenario);
 
-// Deletes the descriptor of the mission with the base name of the argument;
-// the mission folder stays.
-void DeleteMission(const Scenario& scenario, std::string_view nameOrPath);
+// The descriptor of a mission given by its name ("Valley", looked up in the
+// user-missions folder) or by the path of its ".add" file (from the current
+// folder when relative), found ignoring case. Raises "There is no mission
+// NAME." when there is none.
+std::filesystem::path FindMissionDescriptor(const Scenario& scenario, std::string_view nameOrPath);
+
+// Deletes exactly that descriptor (see FindMissionDescriptor); the mission
+// folder stays. Raises when it cannot be deleted.
+void DeleteMission(const std::filesystem::path& descriptor);
+
+// Whether the user-missions folder has a folder with the base name of the
+// argument (no folder, no extension), ignoring case.
 bool MissionFolderExists(const Scenario& scenario, std::string_view nameOrPath);
+// Whether a new mission on the map (a map path or a mission name) would
+// replace files of a mission that exists: its descriptor or its folder,
+// ignoring case.
+bool MissionFilesExist(const Scenario& scenario, std::string_view nameOrPath);
 
 // A path read from a game file ("\" separators) with native separators.
 std::string NativePath(std::string_view gamePath);

@@ -14,9 +14,11 @@ class Scenario;
 std::string BuildScript(Scenario& scenario);
 
 // Saves the mission: descriptor, scrambled script, pages file, description
-// file and picture, then records the script in the map. Everything that can
-// be checked is checked before a file is touched, and all files are written
-// to temporaries first, so a failure leaves the old files as they were.
+// file and picture, then records the script in the map (a map that already
+// holds it is not written). Everything that can be checked is checked
+// before a file is touched, the map's writability included; all files are
+// written to temporaries first and put back when a later step fails, so a
+// failure leaves the old package as it was.
 // Returns the paths of the mission's files.
 std::vector<std::filesystem::path> SaveMission(Scenario& scenario);
 

@@ -87,6 +87,20 @@ void ObjectGroups::Add(const ObjectGroup& group) {
     index_.emplace(group.name, groups_.count() - 1);
 }
 
+std::string ObjectGroups::DefaultName(std::string_view group, int index) const {
+    std::string number = std::to_string(index);
+    if (group == "objectives") return Lookup("txtObjective") + number;
+    if (group == "switches") return Lookup("txtSwitch") + number;
+    if (group == "timers") return Lookup("txtTimer") + number;
+    if (group == "dyngroups") return Lookup("txtDynGroup") + number + std::string(kDynSuffix);
+    if (group == "players") {
+        int nations = FindGroup("nations");
+        return nations >= 0 && groups_[nations].items.Contains(index) ? groups_[nations].items[index]
+                                                                       : "Player" + number;
+    }
+    return {};
+}
+
 void ObjectGroups::FillBuiltIns() {
     FillNumbered(GetGroup("players"), "Player", kPlayerCount);
     FillDynGroups(GetGroup("dyngroups"));

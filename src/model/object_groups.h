@@ -39,6 +39,9 @@ public:
     // Gives a leading "_" to a dynamic group whose name a map group or an
     // earlier dynamic group already has.
     void UniquifyDynGroups();
+    // The name the item of a built-in group has in a fresh mission
+    // ("Objective 3", the nation of a player); "" for the other groups.
+    std::string DefaultName(std::string_view group, int index) const;
     // The name to store for a dynamic group that the designer typed.
     std::string DynGroupNameFor(std::string_view typed) const;
 

@@ -219,6 +219,11 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
                   .status,
               0);
     EXPECT_EQ(folder.Read("plain.txt").substr(0, 81), "%" + std::string(79, '-') + "\r");
+    CliRun printed = RunCli(game + " scramble " + Quoted(folder.File("UserMissions/Valley/Valley.cms").string()) +
+                                " /dev/stdout",
+                            folder);
+    EXPECT_EQ(printed.status, 0) << printed.err;
+    EXPECT_EQ(printed.out, folder.Read("plain.txt")) << "a device is written, not renamed over";
 
     const std::string names = Quoted(folder.File("names.dmp").string());
     ASSERT_EQ(RunCli(game + " dump-export Valley " + names, folder).status, 0);
@@ -233,6 +238,11 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
     EXPECT_TRUE(HasLine(RunCli(game + " missions", folder).out, "Harbour\tMaps/Harbour.m3d"));
     EXPECT_EQ(RunCli(game + " delete Harbour", folder).status, 0);
     EXPECT_FALSE(HasLine(RunCli(game + " missions", folder).out, "Harbour\tMaps/Harbour.m3d"));
+    EXPECT_EQ(RunCli(game + " delete Harbour", folder).status, 1);
+
+    // A game folder given as "dir/." writes no path of this machine into the game's files.
+    ASSERT_EQ(RunCli("-C " + Quoted(folder.path().string() + "/.") + " resave Valley", folder).status, 0);
+    EXPECT_EQ(Lines(folder.Read("UserMissions\\Valley.add"))[1], "Maps\\Valley.m3d\r");
 }
 
 TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {

@@ -7,9 +7,11 @@
 #include "core/string_table.h"
 #include "files/mission_package.h"
 #include "files/script_writer.h"
+#include "model/object_groups.h"
 #include "model/scenario.h"
 #include "support/game_folder.h"
 #include "support/map_bytes.h"
+#include "support/immutable_file.h"
 #include "support/raised.h"
 
 namespace sced {
@@ -29,9 +31,14 @@ protected:
 };
 
 TEST_F(MissionPackage, TheDescriptorNamesTitleMapAndScript) {
-    ASSERT_TRUE(NewMission(*scenario, "Maps\\Harbour.m3d"));
-    EXPECT_EQ(scenario->title, "Harbour");
-    EXPECT_EQ(DescriptorText(*scenario), "Harbour\nMaps\\Harbour.m3d\nUserMissions\\Harbour\\Harbour.cms\n");
+    const std::string expected = "Harbour\nMaps\\Harbour.m3d\nUserMissions\\Harbour\\Harbour.cms\n";
+    // However the game folder was given, no path of this machine is written.
+    for (const fs::path& given : {folder.path(), folder.path() / ".", folder.path() / "Maps" / ".." / ""}) {
+        scenario->gameFolder = MakeGameFolder(given);
+        ASSERT_TRUE(NewMission(*scenario, "Maps\\Harbour.m3d"));
+        EXPECT_EQ(scenario->title, "Harbour");
+        EXPECT_EQ(DescriptorText(*scenario), expected) << given;
+    }
     // The game folder is removed from the front only when a separator follows it.
     scenario->gameFolder = folder.path() / "Ma";
     EXPECT_EQ(DescriptorText(*scenario).substr(0, 9), "Harbour\n\\");
@@ -39,13 +46,13 @@ TEST_F(MissionPackage, TheDescriptorNamesTitleMapAndScript) {
 
 TEST_F(MissionPackage, PagesFileCarriesObjectivesAndPages) {
     StringList& objectives = scenario->objectGroups.GetGroup("objectives");
-    objectives[0] = "Hold the ford";
+    objectives[0] = "~Secret~ ford";
     objectives[1] = "Save the train";
     Pages().Clear();
     Pages().Append(PageRecord{3, "valley.gp", "Welcome\r\n\tcommander"});
     Pages().Append(PageRecord{-1, "night.gp", "123 tanks # left"});
     std::string text = PagesText(*scenario);
-    EXPECT_EQ(text.substr(0, 65), "#BRIEFING faces 0\n{A}Hold the ford\n{B}~Hold the ford~\n{C}Save the");
+    EXPECT_EQ(text.substr(0, 65), "#BRIEFING faces 0\n{A}~Secret~ ford\n{B}~~Secret~ ford~\n{C}Save the");
     EXPECT_NE(text.find("{Y}Objective 12\n{Z}~Objective 12~\n"), std::string::npos);
     EXPECT_NE(text.find("#PAGE0 Missions\\Pictures\\valley 3\nWelcomecommander\n"
                         "#PAGE1 Missions\\Pictures\\night -1\n123 tanks # left\n"),
@@ -54,11 +61,18 @@ TEST_F(MissionPackage, PagesFileCarriesObjectivesAndPages) {
     objectives[0] = objectives[1] = "reset";
     Pages().Clear();
     ParsePagesFile(*scenario, WithCrLf(text));
-    EXPECT_EQ(objectives[0], "Hold the ford");
+    EXPECT_EQ(objectives[0], "~Secret~ ford") << "a name may start with \"~\"";
     EXPECT_EQ(objectives[1], "Save the train");
     ASSERT_EQ(Pages().size(), 2);
     EXPECT_EQ(Pages().At(0), (PageRecord{3, "valley.gp", "Welcomecommander"}));
     EXPECT_EQ(Pages().At(1), (PageRecord{-1, "night.gp", "123 tanks # left"}));
+
+    // What the file cannot carry is refused before a save.
+    for (std::string name : {"#1 priority", "two\nlines", "two\rlines"}) {
+        objectives[0] = name;
+        EXPECT_EQ(test::Raised([&] { CheckObjectiveNames(*scenario); }),
+                  "The objective name \"" + name + "\" cannot be written to the mission pages file.");
+    }
 }
 
 TEST_F(MissionPackage, PagesFilesOfOtherHandsAreReadAsFarAsTheyGo) {
@@ -67,14 +81,57 @@ TEST_F(MissionPackage, PagesFilesOfOtherHandsAreReadAsFarAsTheyGo) {
     ParsePagesFile(*scenario,
                    "{A}First\n{B}~First~\n{D}~skipped~\n{E}Third\n"
                    "#PAGE7 Missions\\Pictures\\sub\\Map.gp 12\nA body\nover lines\n"
-                   "#PAGE8 x.gp\n");
+                   "#PAGE8 x.gp\n{G}not an objective\n");
     EXPECT_EQ(objectives[0], "First");
     EXPECT_EQ(objectives[1], "Objective 1") << "a skipped entry shifts nothing";
     EXPECT_EQ(objectives[2], "Third");
+    EXPECT_EQ(objectives[3], "Objective 3") << "entries after the pages are body text";
     ASSERT_EQ(Pages().size(), 2);
     EXPECT_EQ(Pages().At(0), (PageRecord{12, "Map.gp", "A bodyover lines"}));
     EXPECT_EQ(Pages().At(1).picture, "x.gp");
-    EXPECT_EQ(Pages().At(1).body, "");
+
+    // Without an "{A}" line the other entries are still read by their letters.
+    FillNumbered(objectives, "Objective ", -1);
+    ParsePagesFile(*scenario, "#BRIEFING faces 0\n{C}Second\n{D}~Second~\n");
+    EXPECT_EQ(objectives[0], "Objective 0");
+    EXPECT_EQ(objectives[1], "Second");
+}
+
+// Empty names are written as their defaults: the readers skip empty lines,
+// which would give every later item the name of the next.
+TEST_F(MissionPackage, EmptyNamesAreSavedAsTheirDefaults) {
+    ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
+    struct Case {
+        const char* group;
+        int index;
+        std::string defaultName;
+    };
+    const Case cases[] = {
+        {"switches", 0, "Switch0"},
+        {"timers", 0, "Timer0"},
+        {"players", 0, scenario->objectGroups.GetGroup("nations")[0]},
+        {"objectives", 0, "Objective 0"},
+        {"dyngroups", 20, "DynGroup20_Dyn"},
+    };
+    std::vector<std::string> next;
+    for (const Case& c : cases) {
+        StringList& items = scenario->objectGroups.GetGroup(c.group);
+        items[c.index] = "";
+        next.push_back(items[c.index + 1]);
+    }
+    const std::string secondLabel = scenario->triggers.At(1).text;
+    scenario->triggers.At(0).text = "";
+    warnings.texts.clear();
+    SaveMission(*scenario);
+    EXPECT_EQ(warnings.texts.size(), 1u);
+    ASSERT_TRUE(OpenMission(*scenario, "", false));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const StringList& items = scenario->objectGroups.GetGroup(cases[i].group);
+        EXPECT_EQ(items[cases[i].index], cases[i].defaultName) << cases[i].group;
+        EXPECT_EQ(items[cases[i].index + 1], next[i]) << cases[i].group;
+    }
+    EXPECT_EQ(scenario->triggers.At(0).text, Lookup("txtTrigger") + " 1");
+    EXPECT_EQ(scenario->triggers.At(1).text, secondLabel);
 }
 
 TEST_F(MissionPackage, OpeningReadsTheFilesThatExist) {
@@ -135,31 +192,119 @@ TEST_F(MissionPackage, MissionsAreListedDeletedAndFound) {
 
     EXPECT_TRUE(MissionFolderExists(*scenario, "Valley"));
     EXPECT_FALSE(MissionFolderExists(*scenario, "Zulu"));
-    DeleteMission(*scenario, "C:\\games\\UserMissions\\Valley.add");
+    // A new mission on a map would replace a descriptor or a folder of its name.
+    EXPECT_TRUE(MissionFilesExist(*scenario, "Maps\\valley.m3d"));
+    EXPECT_TRUE(MissionFilesExist(*scenario, "Zulu"));
+    EXPECT_FALSE(MissionFilesExist(*scenario, "Maps\\Harbour.m3d"));
+    fs::create_directories(folder.File("UserMissions\\harbour"));
+    EXPECT_TRUE(MissionFilesExist(*scenario, "Maps\\Harbour.m3d"));
+
+    // A mission is named or its descriptor given: exactly that file is found.
+    folder.Write("elsewhere\\Valley.add", "a copy");
+    struct Case {
+        std::string given;
+        fs::path found;  // empty when there is no such mission
+    };
+    const Case cases[] = {
+        {"Valley", folder.File("UserMissions\\Valley.add")},
+        {"VALLEY", folder.File("UserMissions\\Valley.add")},
+        {folder.File("elsewhere\\Valley.add").string(), folder.File("elsewhere\\Valley.add")},
+        {folder.File("UserMissions\\zulu.ADD").string(), folder.File("UserMissions\\Zulu.add")},
+        {"Typo", {}},
+        {folder.File("elsewhere\\Typo.add").string(), {}},
+        {"", {}},
+    };
+    for (const Case& c : cases) {
+        if (c.found.empty())
+            EXPECT_EQ(test::Raised([&] { FindMissionDescriptor(*scenario, c.given); }),
+                      "There is no mission " + c.given + ".");
+        else
+            EXPECT_EQ(FindMissionDescriptor(*scenario, c.given), c.found) << c.given;
+    }
+    DeleteMission(FindMissionDescriptor(*scenario, folder.File("elsewhere\\Valley.add").string()));
+    EXPECT_FALSE(fs::exists(folder.File("elsewhere\\Valley.add")));
+    EXPECT_TRUE(fs::exists(folder.File("UserMissions\\Valley.add")));
+    DeleteMission(FindMissionDescriptor(*scenario, "Valley"));
     EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Valley.add")));
     EXPECT_TRUE(fs::exists(folder.File("UserMissions\\Valley\\Valley.cms")));
     EXPECT_EQ(ListMissions(*scenario).size(), 301u);
-    DeleteMission(*scenario, "");
 }
 
-TEST_F(MissionPackage, ASaveThatCannotWriteLeavesTheOldFiles) {
+TEST_F(MissionPackage, ASaveThatFailsLeavesTheOldPackage) {
     ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
     const std::string oldScript = folder.Read("UserMissions\\Valley\\Valley.cms");
     const std::string oldDescriptor = folder.Read("UserMissions\\Valley.add");
+    auto unchanged = [&] {
+        EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), oldScript);
+        EXPECT_EQ(folder.Read("UserMissions\\Valley.add"), oldDescriptor);
+        EXPECT_FALSE(folder.HasStagingLeftovers());
+    };
     scenario->title = "Changed";
     scenario->triggers.Clear();
     fs::create_directory(folder.File("UserMissions\\Valley\\Valley.txt.tmp"));
     EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't write mission pages file.");
-    EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), oldScript);
-    EXPECT_EQ(folder.Read("UserMissions\\Valley.add"), oldDescriptor);
-    EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Valley.add.tmp")));
-    EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Valley\\Valley.cms.tmp")));
-
     fs::remove(folder.File("UserMissions\\Valley\\Valley.txt.tmp"));
+    unchanged();
+
+    {
+        // The pages file cannot be replaced after the descriptor and script were.
+        test::ImmutableFile pages(folder.File("UserMissions\\Valley\\Valley.txt"));
+        if (!pages.held()) GTEST_SKIP() << "files cannot be made immutable here";
+        EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }),
+                  "The file " + folder.File("UserMissions\\Valley\\Valley.txt").string() +
+                      " cannot be replaced; the mission's files are left as they were.");
+    }
+    unchanged();
+    {
+        // A map that already names the script is not written.
+        test::ImmutableFile map(folder.File("Maps\\Valley.m3d"));
+        SaveMission(*scenario);
+        EXPECT_EQ(folder.Read("UserMissions\\Valley.add").substr(0, 7), "Changed");
+    }
+
+    // A new mission on a map that cannot take the script leaves nothing behind.
+    const std::string harbourMap = folder.File("Maps\\Harbour.m3d").string();
+    folder.Write("Maps\\Harbour.m3d", test::MapBytes({"Quay"}, {}));
+    ASSERT_TRUE(NewMission(*scenario, "Maps\\Harbour.m3d"));
+    {
+        test::ImmutableFile map(harbourMap);
+        EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "The map " + harbourMap + " cannot be written.");
+    }
+    EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Harbour.add")));
+    EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Harbour")));
+
     fs::remove_all(folder.File("UserMissions"));
     folder.Write("UserMissions", "a file where the folder should be");
     EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't create .add file.");
 }
+
+#ifndef _WIN32
+// Game folders copied from Windows keep their case loosely: every file of
+// the mission is found in any case, and saved in place.
+TEST_F(MissionPackage, FilesInAnotherCaseAreOpenedAndSavedInPlace) {
+    const std::pair<const char*, const char*> renames[] = {
+        {"Maps\\Valley.m3d", "Maps\\valley.m3d"},
+        {"Maps\\Valley.m3d", "Maps\\Valley.M3D"},
+        {"UserMissions\\Valley.add", "UserMissions\\valley.add"},
+        {"UserMissions\\Valley", "UserMissions\\VALLEY"},
+        {"UserMissions\\Valley\\Valley.txt", "UserMissions\\Valley\\VALLEY.TXT"},
+        {"UserMissions\\Valley\\Valley.cms", "UserMissions\\Valley\\valley.Cms"},
+    };
+    for (const auto& [from, to] : renames) {
+        test::TempGameFolder game;
+        fs::rename(game.File(from), game.File(to));
+        Scenario mission(game.path());
+        auto descriptor = ReadWholeFile(FindMissionDescriptor(mission, "Valley"));
+        ASSERT_TRUE(descriptor) << to;
+        ASSERT_TRUE(OpenMission(mission, DescriptorMapPath(*descriptor), false)) << to;
+        EXPECT_EQ(mission.objectGroups.GetGroup("objectives")[0], "Hold the ford") << to;
+        EXPECT_GT(mission.triggers.count(), 0) << to;
+        const std::vector<fs::path> before = game.Entries();
+        SaveMission(mission);
+        EXPECT_EQ(game.Entries(), before) << to << ": no second file beside the one in another case";
+    }
+}
+#endif
 
 TEST_F(MissionPackage, ASaveChecksTheMapAndTheValuesFirst) {
     ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));

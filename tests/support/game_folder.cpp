@@ -1,5 +1,6 @@
 #include "support/game_folder.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <random>
@@ -50,6 +51,20 @@ std::string TempGameFolder::Read(std::string_view relative) const {
 }
 
 void TempGameFolder::Remove(std::string_view relative) const { fs::remove(File(relative)); }
+
+std::vector<fs::path> TempGameFolder::Entries() const {
+    std::vector<fs::path> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(path_)) entries.push_back(entry.path());
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+bool TempGameFolder::HasStagingLeftovers() const {
+    return std::ranges::any_of(Entries(), [](const fs::path& entry) {
+        std::string name = entry.filename().string();
+        return name.ends_with(".tmp") || name.ends_with(".bak");
+    });
+}
 
 WarningRecorder::WarningRecorder()
     : previous_(SetWarningSink([this](const std::string& text) { texts.push_back(text); })) {}

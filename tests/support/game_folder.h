@@ -28,6 +28,10 @@ public:
     void Write(std::string_view relative, std::string_view bytes) const;
     std::string Read(std::string_view relative) const;
     void Remove(std::string_view relative) const;
+    // Every entry under the folder, sorted.
+    std::vector<std::filesystem::path> Entries() const;
+    // Whether a temporary or kept-aside file of a save is still there.
+    bool HasStagingLeftovers() const;
 
 private:
     std::filesystem::path path_;
