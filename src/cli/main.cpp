@@ -167,9 +167,9 @@ int main(int argc, char** argv) {
                                  auto bytes = ReadWholeFile(path);
                                  Check(bytes.has_value(), "Cannot read " + path + ".");
                                  Scramble(*bytes);
-                                 errno = 0;
-                                 if (!WriteFileAtomically(second, *bytes))
-                                     Fail("Cannot write " + second + ": " + cli::SystemReason() + ".");
+                                 std::error_code why;
+                                 if (!WriteFileAtomically(second, *bytes, &why))
+                                     Fail("Cannot write " + second + ": " + why.message() + ".");
                                  return 0;
                              }));
     scramble->add_option("IN", path, "the file to read")->required();

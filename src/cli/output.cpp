@@ -35,9 +35,9 @@ std::string WriteStandardOutput(std::string_view bytes) {
 
 void WriteTextFile(const std::filesystem::path& path, std::string_view bytes, bool utf8, std::string_view what) {
     std::string converted = utf8 ? Cp1251ToUtf8(bytes) : std::string(bytes);
-    errno = 0;
-    if (!WriteFileAtomically(path, converted))
-        Fail("The " + std::string(what) + " cannot be written to " + path.string() + ": " + SystemReason() + ".");
+    std::error_code why;
+    if (!WriteFileAtomically(path, converted, &why))
+        Fail("The " + std::string(what) + " cannot be written to " + path.string() + ": " + why.message() + ".");
 }
 
 std::string ReadTextFile(const std::filesystem::path& path, bool utf8, std::string_view what) {

@@ -1,7 +1,9 @@
 #include "core/file_write.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
+#include <random>
 #include <system_error>
 
 #ifdef _WIN32
@@ -30,24 +32,28 @@ std::string WithCrLf(std::string_view text) {
 
 namespace {
 
-bool ReplaceFile(const fs::path& from, const fs::path& to) {
+bool ReplaceFile(const fs::path& from, const fs::path& to, std::error_code& why) {
 #ifdef _WIN32
-    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0) return true;
+    why = std::error_code(static_cast<int>(GetLastError()), std::system_category());
+    return false;
 #else
-    std::error_code ec;
-    fs::rename(from, to, ec);
-    return !ec;
+    fs::rename(from, to, why);
+    return !why;
 #endif
 }
 
-fs::path WithSuffix(const fs::path& target, const char* suffix) {
-    fs::path path = target;
-    path += suffix;
-    return path;
+// A name beside the target that no file has, so that no file of the
+// designer's is ever overwritten or removed by a save's own files.
+fs::path FreeSibling(const fs::path& target, const char* kind) {
+    static std::mt19937 random{std::random_device{}()};
+    std::error_code ec;
+    for (;;) {
+        fs::path path = target;
+        path += "." + std::to_string(random() % 1000000) + kind;
+        if (!fs::exists(fs::symlink_status(path, ec))) return path;
+    }
 }
-
-fs::path TemporaryOf(const fs::path& target) { return WithSuffix(target, ".tmp"); }
-fs::path BackupOf(const fs::path& target) { return WithSuffix(target, ".bak"); }
 
 // The file a write through the path changes: symbolic links are followed to
 // the file they finally name, which need not exist yet.
@@ -63,30 +69,35 @@ fs::path FinalTarget(const fs::path& target) {
     return path;
 }
 
-bool WriteBytes(const fs::path& path, std::string_view bytes) {
+bool WriteBytes(const fs::path& path, std::string_view bytes, std::error_code& why) {
+    errno = 0;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
+    if (out) {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+    }
+    if (out) return true;
+    why = std::error_code(errno != 0 ? errno : EIO, std::generic_category());
+    return false;
 }
 
 // A second name for the old file, so that it can be put back; a copy where
 // the file system has no hard links.
-bool KeepBackup(const fs::path& target) {
+bool KeepBackup(const fs::path& target, const fs::path& backup, std::error_code& why) {
     std::error_code ec;
-    fs::path backup = BackupOf(target);
-    fs::remove(backup, ec);
     fs::create_hard_link(target, backup, ec);
     if (ec) fs::copy_file(target, backup, fs::copy_options::overwrite_existing, ec);
+    why = ec;
     return !ec;
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+bool WriteFileAtomically(const fs::path& target, std::string_view bytes, std::error_code* why) {
     StagedFiles files;
-    return files.Stage(target, bytes) && files.Commit();
+    bool written = files.Stage(target, bytes) && files.Commit();
+    if (!written && why) *why = files.error();
+    return written;
 }
 
 StagedFiles::~StagedFiles() {
@@ -100,7 +111,10 @@ bool StagedFiles::Stage(const fs::path& target, std::string_view bytes) {
     Entry entry;
     std::error_code ec;
     fs::file_status status = fs::status(target, ec);
-    if (fs::is_directory(status)) return false;
+    if (fs::is_directory(status)) {
+        error_ = std::make_error_code(std::errc::is_a_directory);
+        return false;
+    }
     entry.existed = fs::exists(status);
     if (entry.existed && !fs::is_regular_file(status)) {
         // A device or pipe cannot be renamed over: it gets the bytes itself,
@@ -108,9 +122,13 @@ bool StagedFiles::Stage(const fs::path& target, std::string_view bytes) {
         entry.target = target;
         entry.direct = true;
         entry.bytes = bytes;
-    } else if (entry.target = FinalTarget(target); !WriteBytes(TemporaryOf(entry.target), bytes)) {
-        fs::remove(TemporaryOf(entry.target), ec);
-        return false;
+    } else {
+        entry.target = FinalTarget(target);
+        entry.temporary = FreeSibling(entry.target, ".tmp");
+        if (!WriteBytes(entry.temporary, bytes, error_)) {
+            fs::remove(entry.temporary, ec);
+            return false;
+        }
     }
     entries_.push_back(std::move(entry));
     return true;
@@ -118,14 +136,15 @@ bool StagedFiles::Stage(const fs::path& target, std::string_view bytes) {
 
 bool StagedFiles::Replace() {
     for (; replaced_ < entries_.size(); ++replaced_) {
-        const Entry& entry = entries_[replaced_];
-        bool ok = entry.direct ? WriteBytes(entry.target, entry.bytes)
-                               : (!entry.existed || KeepBackup(entry.target)) &&
-                                     ReplaceFile(TemporaryOf(entry.target), entry.target);
+        Entry& entry = entries_[replaced_];
+        if (!entry.direct && entry.existed) entry.backup = FreeSibling(entry.target, ".bak");
+        bool ok = entry.direct ? WriteBytes(entry.target, entry.bytes, error_)
+                               : (!entry.existed || KeepBackup(entry.target, entry.backup, error_)) &&
+                                     ReplaceFile(entry.temporary, entry.target, error_);
         if (!ok) {
             failed_ = entry.target;
             std::error_code ec;
-            if (!entry.direct && entry.existed) fs::remove(BackupOf(entry.target), ec);
+            if (!entry.backup.empty()) fs::remove(entry.backup, ec);
             RollBack();
             return false;
         }
@@ -144,8 +163,9 @@ void StagedFiles::RollBack() {
     for (std::size_t i = replaced_; i-- > 0;) {
         const Entry& entry = entries_[i];
         if (entry.direct) continue;
+        std::error_code ignored;
         if (entry.existed)
-            ReplaceFile(BackupOf(entry.target), entry.target);
+            ReplaceFile(entry.backup, entry.target, ignored);
         else
             fs::remove(entry.target, ec);
     }
@@ -156,7 +176,7 @@ void StagedFiles::RollBack() {
 void StagedFiles::Keep() {
     std::error_code ec;
     for (std::size_t i = 0; i < replaced_; ++i)
-        if (!entries_[i].direct && entries_[i].existed) fs::remove(BackupOf(entries_[i].target), ec);
+        if (!entries_[i].backup.empty()) fs::remove(entries_[i].backup, ec);
     replaced_ = 0;
     entries_.clear();
 }
@@ -164,7 +184,7 @@ void StagedFiles::Keep() {
 void StagedFiles::Discard() {
     std::error_code ec;
     for (std::size_t i = replaced_; i < entries_.size(); ++i)
-        if (!entries_[i].direct) fs::remove(TemporaryOf(entries_[i].target), ec);
+        if (!entries_[i].direct) fs::remove(entries_[i].temporary, ec);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(replaced_), entries_.end());
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace sced {
@@ -14,8 +15,9 @@ std::string WithCrLf(std::string_view text);
 // the target only when it is complete, so a failure never leaves half a file
 // where a good one stood. A symbolic link is written through to the file it
 // names; a device or pipe is written directly. False when anything fails;
-// the target is then as it was.
-bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+// the target is then as it was, and why holds the system's reason.
+bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                         std::error_code* why = nullptr);
 
 // Several files that must change together: each is written to a temporary
 // file beside its target first; then all are renamed over their targets,
@@ -48,10 +50,14 @@ public:
     void Discard();
     // The target whose replacement failed last; empty when none did.
     const std::filesystem::path& failed() const { return failed_; }
+    // The system's reason of the last failure.
+    const std::error_code& error() const { return error_; }
 
 private:
     struct Entry {
-        std::filesystem::path target;  // the final file, links followed
+        std::filesystem::path target;     // the final file, links followed
+        std::filesystem::path temporary;  // the new bytes beside it
+        std::filesystem::path backup;     // the old file while it may be put back
         bool existed = false;
         bool direct = false;  // a device or pipe, written at Replace
         std::string bytes;    // only for a direct target
@@ -59,6 +65,7 @@ private:
     std::vector<Entry> entries_;
     std::size_t replaced_ = 0;  // entries_[0, replaced_) are replaced, not kept
     std::filesystem::path failed_;
+    std::error_code error_;
 };
 
 }  // namespace sced

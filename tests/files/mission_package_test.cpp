@@ -241,9 +241,14 @@ TEST_F(MissionPackage, ASaveThatFailsLeavesTheOldPackage) {
     };
     scenario->title = "Changed";
     scenario->triggers.Clear();
-    fs::create_directory(folder.File("UserMissions\\Valley\\Valley.txt.tmp"));
-    EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't write mission pages file.");
-    fs::remove(folder.File("UserMissions\\Valley\\Valley.txt.tmp"));
+    // The designer's own files that look like a save's temporaries are none of its business.
+    folder.Write("UserMissions\\Valley\\Valley.txt.tmp", "mine");
+    folder.Write("UserMissions\\Valley\\Valley.cms.bak", "mine too");
+    {
+        test::ImmutableFile missionFolder(folder.File("UserMissions\\Valley"));
+        if (!missionFolder.held()) GTEST_SKIP() << "files cannot be made immutable here";
+        EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't create script temporary file.");
+    }
     unchanged();
 
     {
@@ -261,6 +266,8 @@ TEST_F(MissionPackage, ASaveThatFailsLeavesTheOldPackage) {
         SaveMission(*scenario);
         EXPECT_EQ(folder.Read("UserMissions\\Valley.add").substr(0, 7), "Changed");
     }
+    EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.txt.tmp"), "mine");
+    EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms.bak"), "mine too");
 
     // A new mission on a map that cannot take the script leaves nothing behind.
     const std::string harbourMap = folder.File("Maps\\Harbour.m3d").string();

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <fstream>
 #include <random>
+#include <regex>
 #include <stdexcept>
 
 namespace sced::test {
@@ -61,8 +62,9 @@ std::vector<fs::path> TempGameFolder::Entries() const {
 
 bool TempGameFolder::HasStagingLeftovers() const {
     return std::ranges::any_of(Entries(), [](const fs::path& entry) {
-        std::string name = entry.filename().string();
-        return name.ends_with(".tmp") || name.ends_with(".bak");
+        // A save's own files: "NAME.<number>.tmp" and "NAME.<number>.bak".
+        static const std::regex staging(R"(.*\.[0-9]+\.(tmp|bak))");
+        return std::regex_match(entry.filename().string(), staging);
     });
 }
 
