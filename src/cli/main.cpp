@@ -4,12 +4,14 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <sstream>
 #include <variant>
 
 #include "cli/commands.h"
+#include "cli/designer_script.h"
 #include "core/code_page.h"
 #include "core/file_write.h"
 #include "core/game_path.h"
@@ -42,7 +44,8 @@ constexpr const char* kFooter =
     "MAPPATH is a map's path, such as \"Maps\\Valley.m3d\", taken from the game folder when relative; the other "
     "file arguments are taken from the current folder.\n"
     "Exit status: 0 done; 1 an error of the editor (its text on standard error); 2 wrong usage; 3 for check, "
-    "when opening the mission lost or changed something or saving it would fail.";
+    "when opening the mission lost or changed something or saving it would fail; 4 for edit, when the script "
+    "stopped (nothing is saved then).";
 
 constexpr const char* kMissionHelp = "the mission: its name, or the path of its .add file";
 constexpr const char* kForceHelp = "save even though opening the mission lost something";
@@ -65,6 +68,8 @@ int main(int argc, char** argv) {
     CliCommand command;
     std::string mission, path, second;
     bool force = false;
+    bool noSave = false;
+    bool printTree = false;
     auto add = [&](const char* name, const char* help, CliCommand action) {
         CLI::App* sub = app.add_subcommand(name, help);
         sub->fallthrough();  // -C and --utf8 may follow the command too
@@ -174,6 +179,20 @@ int main(int argc, char** argv) {
                              }));
     scramble->add_option("IN", path, "the file to read")->required();
     scramble->add_option("OUT", second, "the file to write")->required();
+    CLI::App* edit = add("edit", "runs a designer script on a mission through the editing operations, then saves it",
+                         GameCommand([&](Scenario& s, cli::Output& out) {
+                             cli::ScriptOptions options{!noSave, printTree, force};
+                             if (second.empty() || second == "-")
+                                 return cli::RunDesignerScript(s, mission, std::cin, options, out, std::cerr);
+                             std::ifstream script(second, std::ios::binary);
+                             Check(static_cast<bool>(script), "The script " + second + " cannot be read.");
+                             return cli::RunDesignerScript(s, mission, script, options, out, std::cerr);
+                         }));
+    edit->add_option("MISSION", mission, kMissionHelp)->required();
+    edit->add_option("SCRIPT", second, "the designer script (default, or -: standard input)");
+    edit->add_flag("--no-save", noSave, "leave the mission's files as they are");
+    edit->add_flag("--tree", printTree, "print the scenario tree at the end");
+    edit->add_flag("--force", force, kForceHelp);
     add("delete", "deletes a mission's descriptor (its folder stays)", GameCommand([&](Scenario& s, cli::Output&) {
         cli::DeleteNamedMission(s, mission);
         return 0;
