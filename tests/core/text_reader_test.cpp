@@ -97,18 +97,44 @@ TEST(TextReader, BlockRunsToTheFirstEnd) {
     EXPECT_EQ(noEnd.error(), 3);
 }
 
-TEST(TextReader, ValueAfterIsTheNextLine) {
-    TextReader reader;
-    reader.OpenText("#TITLE\r\n\r\nMy mission\r\n#END");
-    EXPECT_EQ(reader.ValueAfter("#TITLE"), "My mission");
-    EXPECT_EQ(reader.ValueAfter("#NONE"), "");
-    EXPECT_EQ(reader.error(), 1);
-}
-
 TEST(TextReader, TextEndsAtTheFirstZeroByte) {
     TextReader reader;
     reader.OpenText(std::string("#S\na\0b\n", 7));
     EXPECT_EQ(reader.text(), "#S\na");
+}
+
+// The sections of a text walked section by section, each as header and
+// name lines: what a section holds and where it ends.
+TEST(TextSections, EndOnlyAtAnEndLineAndKeepLinesWhole) {
+    using Sections = std::vector<std::pair<std::string, std::vector<std::string>>>;
+    const std::string longName(3000, 'n');
+    struct Case {
+        std::string text;
+        Sections expected;
+    };
+    const Case cases[] = {
+        {"#A\r\none\r\n\r\n##two\r\n#END\r\n", {{"#A", {"one", "#two"}}}},
+        {"#A\rone\rtwo\r#END\r#B\rthree\r#END", {{"#A", {"one", "two"}}, {"#B", {"three"}}}},
+        {"#A\n#END of story\n#TRIGGERS\n#END  \n#TRIGGERS\nx\n", {{"#A", {"END of story", "TRIGGERS"}}, {"#TRIGGERS", {"x"}}}},
+        {"% comment\nUNITS\nplain\n#END\n#B \n" + longName + "\nlast", {{"#B", {longName, "last"}}}},
+    };
+    for (const Case& c : cases) {
+        Sections got;
+        for (const TextSection& section : SplitSections(c.text))
+            got.emplace_back(std::string(section.header), NameLines(section.body));
+        EXPECT_EQ(got, c.expected) << c.text.substr(0, 40);
+    }
+    std::vector<TextSection> sections = SplitSections("#A\r\n\r\nx\r\n#END\r\n#B\nopen");
+    EXPECT_EQ(FindSectionBody(sections, "#A"), "\r\nx\r\n");
+    EXPECT_TRUE(sections[0].ended);
+    EXPECT_FALSE(sections[1].ended);
+    EXPECT_FALSE(FindSectionBody(sections, "#C"));
+
+    EXPECT_FALSE(NameLineReadsBack(""));
+    EXPECT_FALSE(NameLineReadsBack(std::string("a\0b", 3)));
+    EXPECT_FALSE(NameLineReadsBack("a\x7f"));
+    EXPECT_TRUE(NameLineReadsBack("#END \xC0"));
+    EXPECT_EQ(ReadableName(std::string("a\r\n\0\tb", 6)), "a\\x0D\\x0A\\x00\\x09b");
 }
 
 TEST(TokenFunctions, BlanksIncludeCommentsAndOneBreakAtATime) {

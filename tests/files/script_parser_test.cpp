@@ -53,6 +53,7 @@ TEST_F(ScriptParser, FormsAreReadBack) {
     EXPECT_EQ((std::vector<int>{variable.args[0], variable.args[1], variable.args[2]}), (std::vector<int>{3, 0, 5}));
     EXPECT_EQ(Call(conditions, 1).form, FormNot);
     EXPECT_EQ(Call(conditions, 2).args[1], 0) << "a lone = reads as ==";
+    EXPECT_EQ(demo->readingChanges, (std::vector<std::string>{"Trigger \"Trigger 1\": the comparison = is read as ==."}));
     EXPECT_EQ(Call(conditions, 3).args[2], 2);
     TermCommand& assign = Call(trigger.actions, 0);
     EXPECT_EQ(assign.form, FormAssign);
@@ -191,6 +192,71 @@ TEST_F(ScriptParser, MissingScriptsReadNothingAndWarn) {
     demo->scriptText.reset();
     ParseScript(*demo);
     EXPECT_EQ(warnings.texts.size(), 2u);
+}
+
+// The commands of a sequence as "Name", "IF{then}{else}", comma-separated.
+std::string Shape(const CommandSeq& commands) {
+    std::string out;
+    for (const auto& command : commands) {
+        if (!out.empty()) out += ",";
+        if (const auto* ifBlock = dynamic_cast<const IfBlock*>(command.get()))
+            out += "IF{" + Shape(ifBlock->thenCommands) + "}{" + Shape(ifBlock->elseCommands) + "}";
+        else if (const auto* call = dynamic_cast<const TermCommand*>(command.get()))
+            out += call->function->name;
+    }
+    return out;
+}
+
+std::string CrOnly(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at + 1, 1);
+    return text;
+}
+
+TEST_F(ScriptParser, ActionsReadWhateverTheLineEndsAndBracketPlaces) {
+    const std::string nested =
+        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n\tIF  ALWAYS\r\n\t[\r\n\t\tIF  ALWAYS\r\n\t[\r\n"
+        "\t\tSwitchOn( 1 ) \r\n\t]\r\n, \r\n\t\tSwitchOn( 2 ) \r\n\t]\r\n\tELSE\r\n\t[\r\n\t\tSwitchOff( 3 ) \r\n\t] \r\n\r\n";
+    const std::string inlined =
+        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n\tIF SwitchIsOn( 1 ) [ SwitchOn( 2 ), % a [ comment\r\n"
+        "IF  ALWAYS [ MoveGroup( Guards,Hill [2] ) ] ] ELSE [ SwitchOn( 4 ) ], SwitchOn( 5 ) \r\n\r\n";
+    demo->objectGroups.GetGroup("zones")[2] = "Hill [2]";
+    struct Case {
+        std::string script;
+        std::string shape;
+    };
+    const Case cases[] = {
+        {Script(nested), "IF{IF{SwitchOn}{},SwitchOn}{SwitchOff}"},
+        {CrOnly(Script(nested)), "IF{IF{SwitchOn}{},SwitchOn}{SwitchOff}"},
+        {Script(inlined), "IF{SwitchOn,IF{MoveGroup}{}}{SwitchOn},SwitchOn"},
+        {CrOnly(Script(inlined)), "IF{SwitchOn,IF{MoveGroup}{}}{SwitchOn},SwitchOn"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Shape(Parse(c.script).actions), c.shape) << c.script;
+    EXPECT_TRUE(demo->leftOut.empty());
+}
+
+TEST_F(ScriptParser, NameLinesAreReadWholeAndEndOnlyAtTheirEndLine) {
+    const std::string longLabel(3000, 'L');
+    Parse(Script("CONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\nCONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\n",
+                 "#TRIGGERS\r\n" + longLabel + "\r\n#ENDING\r\n#END\r\n#SWITCHES\r\n" + longLabel +
+                     "\r\nBridge\r\n#END\r\n"));
+    EXPECT_EQ(demo->triggers.At(0).text, longLabel);
+    EXPECT_EQ(demo->triggers.At(1).text, "ENDING");
+    EXPECT_EQ(demo->objectGroups.GetGroup("switches")[1], "Bridge");
+}
+
+TEST_F(ScriptParser, ReadingOtherwiseThanWrittenIsListedAndWarnedOnce) {
+    Parse(Script("CONDITION \tTimerValue( 1 ) >= 9 AND SwitchIsOn( 1 )\r\nTIMES\t\tmany\r\nACTION \t\t\r\n"
+                 "\tTotal=CountUnits( 1,Harbour ), \r\n\tVar4=CountUnits( 1,Harbour ) \r\n\r\n"
+                 "CONDITION \tTimerValue( 1 ) < 9\r\nTIMES\t\t3 % thrice\r\nACTION \t\t\r\n\r\n",
+                 "#TRIGGERS\r\nCount\r\n#END\r\n"));
+    EXPECT_EQ(demo->readingChanges, (std::vector<std::string>{
+                                        "Trigger \"Count\": the comparison >= is read as >.",
+                                        "Trigger \"Count\": the repeat count \"many\" is read as 0.",
+                                        "Trigger \"Count\": the assignment to Total is read as Var0.",
+                                    }));
+    EXPECT_EQ(warnings.texts.size(), 1u);
+    auto& second = dynamic_cast<CommandBlock&>(demo->triggers.At(1));
+    EXPECT_EQ(second.times, 3);
 }
 
 TEST_F(ScriptParser, MalformedScriptsStopWithTheirTexts) {
