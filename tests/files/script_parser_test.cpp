@@ -61,27 +61,6 @@ TEST_F(ScriptParser, FormsAreReadBack) {
     EXPECT_EQ(Call(trigger.actions, 1).args[0], 2) << "E is the third objective's letter";
 }
 
-TEST_F(ScriptParser, NestedIfsAndBracketsInNamesReadBackAsWritten) {
-    demo->objectGroups.GetGroup("zones")[2] = "Hill [203]";
-    demo->objectGroups.GetGroup("groups")[0] = "Guards ]";
-    CommandBlock& trigger = Parse(Script(
-        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n"
-        "\tIF GroupInZone( Guards ],Hill [203] )\r\n\t[\r\n"
-        "\t\tIF  ALWAYS\r\n\t[\r\n\t\tMoveGroup( Guards ],Hill [203] ) \r\n\t]\r\n, \r\n"
-        "\t\tSwitchOn( 1 ) \r\n\t]\r\n\tELSE\r\n\t[\r\n\t\tSwitchOff( 2 ) \r\n\t], \r\n"
-        "\tSwitchOn( 9 ) \r\n\r\n"));
-    ASSERT_EQ(trigger.actions.count(), 2);
-    auto& outer = dynamic_cast<IfBlock&>(trigger.actions.At(0));
-    EXPECT_EQ(outer.conditions.list.count(), 1);
-    ASSERT_EQ(outer.thenCommands.count(), 2);
-    auto& inner = dynamic_cast<IfBlock&>(outer.thenCommands.At(0));
-    EXPECT_EQ(inner.conditions.list.count(), 0);
-    EXPECT_EQ(Call(inner.thenCommands, 0).args[1], 2);
-    EXPECT_EQ(Call(outer.thenCommands, 1).args[0], 1);
-    ASSERT_EQ(outer.elseCommands.count(), 1);
-    EXPECT_EQ(Call(trigger.actions, 1).args[0], 9);
-}
-
 TEST_F(ScriptParser, KeywordsInsideNamesCutNothing) {
     StringList& zones = demo->objectGroups.GetGroup("zones");
     zones[0] = "CONDITION ACTION";
@@ -218,8 +197,13 @@ TEST_F(ScriptParser, ActionsReadWhateverTheLineEndsAndBracketPlaces) {
         "\t\tSwitchOn( 1 ) \r\n\t]\r\n, \r\n\t\tSwitchOn( 2 ) \r\n\t]\r\n\tELSE\r\n\t[\r\n\t\tSwitchOff( 3 ) \r\n\t] \r\n\r\n";
     const std::string inlined =
         "CONDITION \t ALWAYS\r\nACTION \t\t\r\n\tIF SwitchIsOn( 1 ) [ SwitchOn( 2 ), % a [ comment\r\n"
-        "IF  ALWAYS [ MoveGroup( Guards,Hill [2] ) ] ] ELSE [ SwitchOn( 4 ) ], SwitchOn( 5 ) \r\n\r\n";
+        "IF  ALWAYS [ MoveGroup( Guards ],Hill [2] ) ] ] ELSE [ SwitchOn( 4 ) ], SwitchOn( 5 ) \r\n\r\n";
+    const std::string names =
+        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n\tIF GroupInZone( Guards ],Hill [2] )\r\n\t[\r\n"
+        "\t\tIF  ALWAYS\r\n\t[\r\n\t\tMoveGroup( Guards ],Hill [2] ) \r\n\t]\r\n, \r\n"
+        "\t\tSwitchOn( 1 ) \r\n\t]\r\n\tELSE\r\n\t[\r\n\t\tSwitchOff( 2 ) \r\n\t], \r\n\tSwitchOn( 9 ) \r\n\r\n";
     demo->objectGroups.GetGroup("zones")[2] = "Hill [2]";
+    demo->objectGroups.GetGroup("groups")[0] = "Guards ]";
     struct Case {
         std::string script;
         std::string shape;
@@ -229,6 +213,7 @@ TEST_F(ScriptParser, ActionsReadWhateverTheLineEndsAndBracketPlaces) {
         {CrOnly(Script(nested)), "IF{IF{SwitchOn}{},SwitchOn}{SwitchOff}"},
         {Script(inlined), "IF{SwitchOn,IF{MoveGroup}{}}{SwitchOn},SwitchOn"},
         {CrOnly(Script(inlined)), "IF{SwitchOn,IF{MoveGroup}{}}{SwitchOn},SwitchOn"},
+        {Script(names), "IF{IF{MoveGroup}{},SwitchOn}{SwitchOff},SwitchOn"},
     };
     for (const Case& c : cases) EXPECT_EQ(Shape(Parse(c.script).actions), c.shape) << c.script;
     EXPECT_TRUE(demo->leftOut.empty());
