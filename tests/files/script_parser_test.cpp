@@ -143,23 +143,26 @@ TEST_F(ScriptParser, UnresolvedCommandsAreLeftOutRecordedAndWarnedOnce) {
     EXPECT_EQ(warnings.texts.size(), 1u);
 }
 
+// Name lines are read whole, and only an "#END" line ends their section.
 TEST_F(ScriptParser, NameSectionsRenameWhatTheyList) {
+    const std::string longName(3000, 'L');
     std::string timers = "\r\n#TIMERS\r\n";
     for (int i = 0; i < 40; ++i) timers += "Clock " + std::to_string(i) + "\r\n";
-    Parse(Script("CONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\n",
-                 "\r\n#TRIGGERS\r\nFirst\r\nExtra\r\n#END\r\n\r\n#SWITCHES\r\nBridge\r\n##END of it\r\n#END\r\n" +
-                     timers +
-                     "#END\r\n"));
+    Parse(Script("CONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\nCONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\n",
+                 "\r\n#TRIGGERS\r\n" + longName + "\r\n#ENDING\r\nExtra\r\n#END\r\n\r\n#SWITCHES\r\n" + longName +
+                     "\r\nBridge\r\n##END of it\r\n#END\r\n" + timers + "#END\r\n"));
     const ObjectGroups& groups = demo->objectGroups;
     EXPECT_EQ(groups.GetGroup("timers")[31], "Clock 31");
     EXPECT_EQ(groups.GetGroup("timers").count(), 32);
-    EXPECT_EQ(groups.GetGroup("switches")[0], "Bridge");
-    EXPECT_EQ(groups.GetGroup("switches")[1], "#END of it");
-    EXPECT_EQ(groups.GetGroup("switches")[2], "Switch2");
+    EXPECT_EQ(groups.GetGroup("switches")[0], longName);
+    EXPECT_EQ(groups.GetGroup("switches")[1], "Bridge");
+    EXPECT_EQ(groups.GetGroup("switches")[2], "#END of it");
+    EXPECT_EQ(groups.GetGroup("switches")[3], "Switch3");
     // Written back so that it reads back.
-    EXPECT_NE(BuildScript(*demo).find("\nBridge\n##END of it\nSwitch2\n"), std::string::npos);
+    EXPECT_NE(BuildScript(*demo).find("\nBridge\n##END of it\nSwitch3\n"), std::string::npos);
     EXPECT_EQ(groups.GetGroup("dyngroups")[0], "Relief_Dyn");
-    EXPECT_EQ(demo->triggers.At(0).text, "First");
+    EXPECT_EQ(demo->triggers.At(0).text, longName);
+    EXPECT_EQ(demo->triggers.At(1).text, "ENDING");
 }
 
 TEST_F(ScriptParser, MissingScriptsReadNothingAndWarn) {
@@ -217,16 +220,6 @@ TEST_F(ScriptParser, ActionsReadWhateverTheLineEndsAndBracketPlaces) {
     };
     for (const Case& c : cases) EXPECT_EQ(Shape(Parse(c.script).actions), c.shape) << c.script;
     EXPECT_TRUE(demo->leftOut.empty());
-}
-
-TEST_F(ScriptParser, NameLinesAreReadWholeAndEndOnlyAtTheirEndLine) {
-    const std::string longLabel(3000, 'L');
-    Parse(Script("CONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\nCONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\n",
-                 "#TRIGGERS\r\n" + longLabel + "\r\n#ENDING\r\n#END\r\n#SWITCHES\r\n" + longLabel +
-                     "\r\nBridge\r\n#END\r\n"));
-    EXPECT_EQ(demo->triggers.At(0).text, longLabel);
-    EXPECT_EQ(demo->triggers.At(1).text, "ENDING");
-    EXPECT_EQ(demo->objectGroups.GetGroup("switches")[1], "Bridge");
 }
 
 TEST_F(ScriptParser, ReadingOtherwiseThanWrittenIsListedAndWarnedOnce) {
