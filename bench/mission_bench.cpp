@@ -1,9 +1,12 @@
-// mission_bench [--runs N] [--sizes 1000,10000] [--phases] [--game DIR]
+// mission_bench [--runs N] [--sizes 1000,10000] [--if-sizes 2000,20000] [--phases] [--game DIR]
 //
 // Times opening (OpenMission: unscramble, parse, bind) and saving
 // (SaveMission) of synthetic missions with the given trigger counts, against
 // reading and writing the same number of bytes raw, and prints the medians,
 // the ratios and the growth from the smallest to the largest mission.
+// Then times parsing a hand-written script of one trigger full of IF blocks
+// with CR-only line ends and their brackets on the IF's own line, at two
+// sizes, to show that parsing stays linear whatever the script's layout.
 // Works on a copy of the game folder in the temporary folder.
 
 #include <algorithm>
@@ -233,6 +236,39 @@ Figures Measure(const fs::path& game, int count, int runs, bool phases) {
     return f;
 }
 
+// A hand-written script: one trigger of ifCount IF blocks, every other one
+// nested in the one before, with CR-only line ends and inline brackets.
+std::string HandWrittenIfs(int ifCount, const std::string& group, const std::string& zone) {
+    std::string text = "#SCRIPT\rCONDITION \t ALWAYS\rACTION \t\t\r";
+    for (int i = 0; i < ifCount / 2; ++i) {
+        std::string k = std::to_string(i % 256);
+        if (i > 0) text += ", \r";
+        text += "\tIF SwitchIsOn( " + k + " ) [ SwitchOn( " + k + " ), IF  ALWAYS [ SwitchOff( " + k +
+                " ) ] ] ELSE [ MoveGroup( " + group + "," + zone + " ) ]";
+    }
+    return text + " \r\r#END\r";
+}
+
+struct IfFigures {
+    int ifs = 0;
+    std::size_t bytes = 0;
+    double parse = 0;
+};
+
+IfFigures MeasureIfs(const fs::path& game, int ifCount, int runs) {
+    Scenario scenario(game);
+    Check(NewMission(scenario, kMap), "The demo map cannot be read.");
+    const std::string text = HandWrittenIfs(ifCount, scenario.objectGroups.GetGroup("groups")[0],
+                                            scenario.objectGroups.GetGroup("zones")[0]);
+    IfFigures f{ifCount, text.size(), 0};
+    f.parse = Time(runs, [&] { ParseScript(scenario); }, [&] { scenario.scriptText = text; });
+    Check(scenario.triggers.count() == 1, "The hand-written script did not open as one trigger.");
+    const auto& trigger = dynamic_cast<const CommandBlock&>(scenario.triggers.At(0));
+    Check(trigger.actions.count() == ifCount / 2 && scenario.leftOut.empty(),
+          "The hand-written script lost IF blocks or commands.");
+    return f;
+}
+
 std::string Fixed(double value, int decimals) {
     std::ostringstream out;
     out << std::fixed << std::setprecision(decimals) << value;
@@ -250,7 +286,8 @@ std::vector<int> ParseSizes(std::string_view text) {
 }
 
 int Usage() {
-    std::cerr << "usage: mission_bench [--runs N] [--sizes 1000,10000] [--phases] [--game DIR]\n";
+    std::cerr << "usage: mission_bench [--runs N] [--sizes 1000,10000] [--if-sizes 2000,20000] [--phases] "
+                 "[--game DIR]\n";
     return 2;
 }
 
@@ -259,6 +296,7 @@ int Usage() {
 int main(int argc, char** argv) {
     int runs = 9;
     std::vector<int> sizes = {1000, 10000};
+    std::vector<int> ifSizes = {2000, 20000};
     bool phases = false;
     fs::path source = SCED_DEMO_GAME;
     try {
@@ -270,6 +308,8 @@ int main(int argc, char** argv) {
                 runs = std::stoi(argv[++i]);
             } else if (i + 1 < argc && arg == "--sizes") {
                 sizes = ParseSizes(argv[++i]);
+            } else if (i + 1 < argc && arg == "--if-sizes") {
+                ifSizes = ParseSizes(argv[++i]);
             } else if (i + 1 < argc && arg == "--game") {
                 source = argv[++i];
             } else {
@@ -279,18 +319,23 @@ int main(int argc, char** argv) {
     } catch (const std::exception&) {
         return Usage();
     }
-    if (runs < 1 || sizes.empty() || std::any_of(sizes.begin(), sizes.end(), [](int n) { return n < 1; }))
-        return Usage();
+    auto invalid = [](const std::vector<int>& list) {
+        return list.empty() || std::any_of(list.begin(), list.end(), [](int n) { return n < 1; });
+    };
+    if (runs < 1 || invalid(sizes) || invalid(ifSizes)) return Usage();
     std::sort(sizes.begin(), sizes.end());
+    std::sort(ifSizes.begin(), ifSizes.end());
 
     int warnings = 0;
     SetWarningSink([&](const std::string&) { ++warnings; });
     std::vector<Figures> results;
+    std::vector<IfFigures> ifResults;
     try {
         GameCopy copy(source);
         fs::path game = MakeGameFolder(copy.path());
         StringTable::Instance().Load(game);
         for (int n : sizes) results.push_back(Measure(game, n, runs, phases));
+        for (int n : ifSizes) ifResults.push_back(MeasureIfs(game, n, runs));
     } catch (const ScenarioError& e) {
         std::cerr << "mission_bench: " << e.text() << '\n';
         return 1;
@@ -341,6 +386,20 @@ int main(int argc, char** argv) {
                   << "x: open " << Fixed(large.open / small.open, 1) << "x, "
                   << verdict(large.open <= limit * small.open) << "; save " << Fixed(large.save / small.save, 1)
                   << "x, " << verdict(large.save <= limit * small.save) << '\n';
+    }
+    std::cout << "\nhand-written IF blocks, CR line ends, brackets inline: parse, ms\n"
+              << std::left << std::setw(9) << "IFs" << std::right << std::setw(11) << "bytes" << std::setw(10)
+              << "parse" << '\n';
+    for (const IfFigures& f : ifResults)
+        std::cout << std::left << std::setw(9) << f.ifs << std::right << std::setw(11) << f.bytes << std::setw(10)
+                  << Fixed(f.parse, 2) << '\n';
+    if (ifResults.size() > 1) {
+        const IfFigures& small = ifResults.front();
+        const IfFigures& big = ifResults.back();
+        double limit = kGrowthSlack * big.ifs / small.ifs;
+        std::cout << "  growth " << small.ifs << " -> " << big.ifs << " IFs at most " << Fixed(limit, 1)
+                  << "x: parse " << Fixed(big.parse / small.parse, 1) << "x, "
+                  << verdict(big.parse <= limit * small.parse) << '\n';
     }
     if (warnings > 0) std::cout << "\n" << warnings << " warnings were shown\n";
     std::cout << (met ? "\nall goals met\n" : "\nsome goals NOT met\n");

@@ -9,6 +9,7 @@
 #include "editing/scenario_tree.h"
 #include "files/map_reader.h"
 #include "files/mission_package.h"
+#include "files/script_check.h"
 
 namespace sced::cli {
 
@@ -110,6 +111,8 @@ int PrintProblems(const Scenario& scenario, Output& out) {
         problems.push_back("The mission script cannot be read or has no #SCRIPT block; the mission opens without "
                            "triggers.");
     problems.insert(problems.end(), scenario.readingChanges.begin(), scenario.readingChanges.end());
+    std::vector<std::string> unsaved = ScriptProblems(scenario);
+    problems.insert(problems.end(), unsaved.begin(), unsaved.end());
     for (const std::string& problem : problems) out.Line(problem);
     return scenario.leftOut.empty() && problems.empty() ? 0 : kExitLeftOut;
 }

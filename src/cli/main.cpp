@@ -23,6 +23,7 @@
 #include "files/mission_package.h"
 #include "files/scramble.h"
 #include "files/script_writer.h"
+#include "model/written_names.h"
 
 namespace {
 
@@ -151,7 +152,9 @@ int main(int argc, char** argv) {
     CLI::App* dumpExport = add("dump-export", "writes the dump of a mission's names for translation",
                                GameCommand([&](Scenario& s, cli::Output& out) {
                                    open(s);
-                                   cli::WriteTextFile(path, WithCrLf(DumpText(s)), out.utf8(), "dump");
+                                   std::string dump = WithCrLf(DumpText(s));
+                                   WarnOfEmptyNames(s);
+                                   cli::WriteTextFile(path, dump, out.utf8(), "dump");
                                    return 0;
                                }));
     dumpExport->add_option("MISSION", mission, kMissionHelp)->required();

@@ -1,5 +1,6 @@
 #include "core/text_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -11,6 +12,7 @@ namespace sced {
 namespace {
 
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsIdentifierStart(char c) {
     auto u = static_cast<unsigned char>(c);
@@ -75,16 +77,6 @@ int TextReader::FindSection(std::string_view keyword) {
     return 0;
 }
 
-int TextReader::FindSectionLine(std::string_view keyword, std::size_t from) {
-    std::size_t found = FindWholeLine(text_, keyword, from);
-    if (found == std::string::npos) {
-        error_ = 1;
-        return 1;
-    }
-    position_ = SkipLineBreaks(LineEnd(found));
-    return 0;
-}
-
 std::size_t FindAtLineStart(std::string_view text, std::string_view keyword, std::size_t from, std::size_t to) {
     // Searched only up to the bound, so that a keyword that is missing costs
     // no scan of the rest of the text.
@@ -96,36 +88,107 @@ std::size_t FindAtLineStart(std::string_view text, std::string_view keyword, std
     return std::string_view::npos;
 }
 
-std::size_t FindWholeLine(std::string_view text, std::string_view keyword, std::size_t from, std::size_t to) {
-    to = std::min(to, text.size());
-    for (std::size_t at = FindAtLineStart(text, keyword, from, to); at != std::string_view::npos;
-         at = FindAtLineStart(text, keyword, at + 1, to)) {
-        std::size_t i = at + keyword.size();
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-        if (i >= text.size() || IsLineBreak(text[i])) return at;
-    }
-    return std::string_view::npos;
-}
-
-std::vector<std::string> SectionLines(std::string_view text, std::string_view keyword, std::size_t from,
-                                      std::size_t to) {
-    std::vector<std::string> lines;
-    std::size_t at = FindWholeLine(text, keyword, from, to);
-    if (at == std::string_view::npos) return lines;
-    TextReader reader;
-    reader.OpenText(text.substr(at));
-    reader.FindSection(keyword);
-    std::string line;
-    for (int result; (result = reader.ReadLine(line)) == TextReader::kText || result == TextReader::kHeader;)
-        lines.push_back(line);
-    return lines;
-}
-
 std::string NameLine(std::string_view name) {
     std::string line = name.starts_with('#') ? "#" : "";
     line += name;
     line += '\n';
     return line;
+}
+
+bool HasControlCharacter(std::string_view text) { return std::any_of(text.begin(), text.end(), IsControl); }
+
+bool NameLineReadsBack(std::string_view name) { return !name.empty() && !HasControlCharacter(name); }
+
+std::string ReadableName(std::string_view name) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : name) {
+        if (IsControl(c)) {
+            auto u = static_cast<unsigned char>(c);
+            out += "\\x";
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// Walks a text line by line; a line break is CR LF, LF or CR.
+class LineWalk {
+public:
+    explicit LineWalk(std::string_view text) : text_(text) {}
+    bool done() const { return at_ >= text_.size(); }
+    std::size_t offset() const { return at_; }
+    std::string_view Next() {
+        std::size_t end = text_.find_first_of("\r\n", at_);
+        if (end == std::string_view::npos) end = text_.size();
+        std::string_view line = text_.substr(at_, end - at_);
+        at_ = end;
+        if (text_.substr(at_).starts_with("\r\n"))
+            at_ += 2;
+        else if (at_ < text_.size())
+            ++at_;
+        return line;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+std::string_view TrimTrailingBlanks(std::string_view line) {
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
+    return line;
+}
+
+}  // namespace
+
+bool IsEndLine(std::string_view line) { return TrimTrailingBlanks(line) == "#END"; }
+
+std::vector<TextSection> SplitSections(std::string_view text) {
+    std::vector<TextSection> sections;
+    LineWalk lines(text);
+    while (!lines.done()) {
+        std::string_view line = lines.Next();
+        if (!line.starts_with('#') || IsEndLine(line)) continue;
+        TextSection section{TrimTrailingBlanks(line), {}};
+        std::size_t begin = lines.offset();
+        std::size_t end = text.size();
+        while (!lines.done()) {
+            std::size_t at = lines.offset();
+            if (IsEndLine(lines.Next())) {
+                end = at;
+                section.ended = true;
+                break;
+            }
+        }
+        section.body = text.substr(begin, end - begin);
+        sections.push_back(section);
+    }
+    return sections;
+}
+
+std::optional<std::string_view> FindSectionBody(const std::vector<TextSection>& sections,
+                                                std::string_view header) {
+    for (const TextSection& section : sections)
+        if (section.header == header) return section.body;
+    return std::nullopt;
+}
+
+std::vector<std::string> NameLines(std::string_view body) {
+    std::vector<std::string> names;
+    LineWalk lines(body);
+    while (!lines.done()) {
+        std::string_view line = lines.Next();
+        if (line.empty()) continue;
+        if (line.front() == '#') line.remove_prefix(1);
+        names.emplace_back(line);
+    }
+    return names;
 }
 
 std::string CrLfToLf(std::string_view text) {
@@ -182,26 +245,6 @@ int TextReader::ReadLine(std::string& line) {
         line.assign(current);
         return kText;
     }
-}
-
-std::string TextReader::ValueAfter(std::string_view key) {
-    std::size_t found = text_.find(key);
-    if (found == std::string::npos) {
-        error_ = 1;
-        return {};
-    }
-    std::size_t lineEnd = LineEnd(found);
-    if (lineEnd - found > kMaxLineLength) {
-        error_ = kTooLong;
-        return {};
-    }
-    std::size_t next = SkipLineBreaks(lineEnd);
-    std::size_t nextEnd = LineEnd(next);
-    if (nextEnd - next > kMaxLineLength) {
-        error_ = kTooLong;
-        return {};
-    }
-    return text_.substr(next, nextEnd - next);
 }
 
 std::size_t SkipBlanks(std::string_view rest) {

@@ -30,10 +30,6 @@ public:
     // occur, or when the keyword's line is too long.
     int FindSection(std::string_view keyword);
 
-    // Like FindSection, but the keyword must be a whole line of its own
-    // (trailing blanks aside), at or after the offset from.
-    int FindSectionLine(std::string_view keyword, std::size_t from = 0);
-
     // The half-open range from the line after the keyword to the first
     // "#END" after it, as offsets into text(). The position is not moved.
     // Nothing (error 3 or 5) when the keyword or the "#END" is missing.
@@ -46,10 +42,6 @@ public:
     // Returns the next line of the section; see LineResult. A line that
     // begins with "#END" ends the section and is never consumed.
     int ReadLine(std::string& line);
-
-    // The line after the first line that contains the key; "" (error 1)
-    // when the key does not occur.
-    std::string ValueAfter(std::string_view key);
 
     std::string_view text() const { return text_; }
     int error() const { return error_; }
@@ -65,25 +57,44 @@ private:
     std::optional<std::size_t> position_;
 };
 
-// The offset of the first line at or after from (and before to) that is the
-// keyword alone, trailing blanks aside; npos when there is none.
-std::size_t FindWholeLine(std::string_view text, std::string_view keyword, std::size_t from = 0,
-                          std::size_t to = std::string_view::npos);
 // The offset of the first occurrence of the keyword at the start of a line
 // at or after from and before to; npos when there is none.
 std::size_t FindAtLineStart(std::string_view text, std::string_view keyword, std::size_t from = 0,
                             std::size_t to = std::string_view::npos);
 
-// The lines of the section whose header is the first whole line equal to the
-// keyword between from and to, as ReadLine gives them: blank lines skipped,
-// a leading "#" dropped, up to a line that begins with "#END" or a line too
-// long. A missing section has no lines.
-std::vector<std::string> SectionLines(std::string_view text, std::string_view keyword, std::size_t from = 0,
-                                      std::size_t to = std::string_view::npos);
-
-// A name as a line of a name section, so that ReadLine gives it back: a
-// name that begins with "#" gets a second one, which ReadLine drops.
+// A name as a line of a name section, so that ReadLine and NameLines give
+// it back: a name that begins with "#" gets a second one, which they drop.
 std::string NameLine(std::string_view name);
+
+// Whether NameLine's line reads back as the name: it must not be empty
+// (blank lines are skipped) and must hold no control character (a line
+// break would split it, a zero byte ends the text).
+bool NameLineReadsBack(std::string_view name);
+// Whether the text holds a byte below 0x20 or 0x7F.
+bool HasControlCharacter(std::string_view text);
+// The name with every control character shown as "\x0A", for messages.
+std::string ReadableName(std::string_view name);
+
+// One section of a text walked section by section: the header line and the
+// body between it and its "#END" line (or the end of the text).
+struct TextSection {
+    std::string_view header;  // without trailing blanks
+    std::string_view body;    // begins after the header's own line break
+    bool ended = false;       // closed by an "#END" line, not by the text's end
+};
+// The sections of the text. A header is a line that begins with "#" and
+// stands between sections; a section ends only at a line that is "#END"
+// (trailing blanks aside), so its body may hold any other line. Lines end at
+// CR LF, LF or CR. Linear in the text's size.
+std::vector<TextSection> SplitSections(std::string_view text);
+// The body of the first section with that header; nothing when none.
+std::optional<std::string_view> FindSectionBody(const std::vector<TextSection>& sections,
+                                                std::string_view header);
+// Whether the line ends a section.
+bool IsEndLine(std::string_view line);
+// The names of a section body, one a line and taken whole: blank lines
+// skipped, one leading "#" dropped.
+std::vector<std::string> NameLines(std::string_view body);
 
 // Every CR LF pair as a single LF.
 std::string CrLfToLf(std::string_view text);

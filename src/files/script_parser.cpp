@@ -1,6 +1,7 @@
 #include "files/script_parser.h"
 
 #include <algorithm>
+#include <charconv>
 #include <map>
 
 #include "core/scenario_error.h"
@@ -11,6 +12,7 @@
 #include "model/argument_text.h"
 #include "model/command_tree.h"
 #include "model/scenario.h"
+#include "model/written_names.h"
 
 namespace sced {
 
@@ -31,6 +33,13 @@ bool IsDecimal(std::string_view text) {
     return text.size() > digits &&
            std::all_of(text.begin() + static_cast<std::ptrdiff_t>(digits), text.end(),
                        [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Whether the text is a decimal number that fits, so that it is read as written.
+bool IsWholeNumber(std::string_view text) {
+    std::int32_t value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && ec == std::errc() && end == text.data() + text.size();
 }
 
 // One argument as written: a number, or a name still to be resolved
@@ -62,53 +71,59 @@ public:
     }
 
     void Parse() {
-        std::size_t scriptLine = FindWholeLine(text_, "#SCRIPT");
-        std::size_t begin = scriptLine == npos ? npos : AfterLine(scriptLine);
-        std::size_t end = begin == npos ? npos : FindWholeLine(text_, "#END", begin);
-        if (end == npos) {
+        std::vector<TextSection> sections = SplitSections(text_);
+        const TextSection* script = nullptr;
+        for (const TextSection& section : sections)
+            if (section.header == "#SCRIPT" && !script) script = &section;
+        if (!script || !script->ended) {
             scenario_.scriptUnread = true;
             Warn(false, "The mission script has no #SCRIPT block; the mission opens without triggers.");
             return;
         }
         ObjectGroups& groups = scenario_.objectGroups;
-        for (const char* name : {"switches", "timers", "players"}) groups.GetGroup(name);
-        Rename("#DYNGROUPS", 0, scriptLine, dynGroups_);
-        Rename("#SWITCHES", end, npos, groups.GetGroup("switches"));
-        Rename("#TIMERS", end, npos, groups.GetGroup("timers"));
-        Rename("#PLAYERS", end, npos, groups.GetGroup("players"));
-        ParseTriggers(begin, end);
-        ReadLabels(end);
+        Rename(sections, "#DYNGROUPS", dynGroups_);
+        Rename(sections, "#SWITCHES", groups.GetGroup("switches"));
+        Rename(sections, "#TIMERS", groups.GetGroup("timers"));
+        Rename(sections, "#PLAYERS", groups.GetGroup("players"));
+        std::size_t begin = static_cast<std::size_t>(script->body.data() - text_.data());
+        ParseTriggers(begin, begin + script->body.size());
+        ReadLabels(sections);
         for (std::size_t i = 0; i < scenario_.leftOut.size(); ++i)
             scenario_.leftOut[i].trigger = scenario_.triggers.At(leftOutTriggers_[i]).text;
+        for (const auto& [trigger, change] : changes_)
+            scenario_.readingChanges.push_back("Trigger \"" + ReadableName(scenario_.triggers.At(trigger).text) +
+                                               "\": " + change);
         if (!scenario_.leftOut.empty())
             Warn(false, std::to_string(scenario_.leftOut.size()) +
                             " commands of the mission script name things that no longer exist and were left "
                             "out; saving the mission now would lose them.");
+        if (!changes_.empty())
+            Warn(false, std::to_string(changes_.size()) +
+                            " statements of the mission script are read otherwise than they are written "
+                            "(check lists them); saving the mission writes them as read.");
     }
 
 private:
     // ---- name sections ----
 
-    std::size_t AfterLine(std::size_t at) const {
-        std::size_t end = text_.find_first_of("\r\n", at);
-        if (end == npos) return text_.size();
-        while (end < text_.size() && (text_[end] == '\r' || text_[end] == '\n')) ++end;
-        return end;
+    static std::vector<std::string> SectionNames(const std::vector<TextSection>& sections, std::string_view header) {
+        auto body = FindSectionBody(sections, header);
+        return body ? NameLines(*body) : std::vector<std::string>();
     }
 
-    void Rename(std::string_view keyword, std::size_t from, std::size_t to, StringList& items) {
-        std::vector<std::string> lines = SectionLines(text_, keyword, from, to);
+    static void Rename(const std::vector<TextSection>& sections, std::string_view header, StringList& items) {
+        std::vector<std::string> lines = SectionNames(sections, header);
         for (int k = 0; k < items.count() && k < static_cast<int>(lines.size()); ++k) items[k] = lines[k];
     }
 
-    void ReadLabels(std::size_t from) {
-        std::vector<std::string> lines = SectionLines(text_, "#TRIGGERS", from, npos);
+    void ReadLabels(const std::vector<TextSection>& sections) {
+        std::vector<std::string> lines = SectionNames(sections, "#TRIGGERS");
         for (int k = 0; k < scenario_.triggers.count(); ++k) {
             // A trigger the section does not name gets a name, so that the
             // labels written next time stay in their places.
             scenario_.triggers.At(k).text = k < static_cast<int>(lines.size())
                                                 ? lines[static_cast<std::size_t>(k)]
-                                                : Lookup("txtTrigger") + " " + std::to_string(k + 1);
+                                                : DefaultTriggerLabel(k);
         }
     }
 
@@ -141,20 +156,32 @@ private:
             trigger_ = scenario_.triggers.count();
             ParseConditions(trigger->conditions, p, std::min({times, label, action}), " \t");
             trigger->times = -1;
-            if (times != npos) {
-                std::size_t q = times + 5;
-                q += SkipBlanks(Region(q, action));
-                std::string token;
-                ReadIntegerToken(Region(q, action), token);
-                trigger->times = ParseInteger(token);
-            }
+            if (times != npos) trigger->times = ReadTimes(times + 5, action);
             std::size_t q = action + 6;
             q += SkipBlanks(Region(q, next));
+            FindBrackets(q, next);
             if (q < next) ParseActions(trigger->actions, q, next);
             scenario_.triggers.Append(std::move(trigger));
             p = next;
         }
     }
+
+    // The repeat count after "TIMES"; a count that is not a whole number is
+    // read as the number it begins with, 0 when none, and noted.
+    std::int32_t ReadTimes(std::size_t p, std::size_t end) {
+        p = Skip(p, end);
+        std::string token;
+        std::size_t length = ReadIntegerToken(Region(p, end), token);
+        std::int32_t value = ParseInteger(token);
+        if (!IsWholeNumber(token) || Skip(p + length, end) < end) {
+            std::string_view written = Region(p, end);
+            written = written.substr(0, written.find_first_of("\r\n"));
+            NoteChange("the repeat count \"" + ReadableName(written) + "\" is read as " + std::to_string(value) + ".");
+        }
+        return value;
+    }
+
+    void NoteChange(std::string change) { changes_.emplace_back(trigger_, std::move(change)); }
 
     std::string_view Region(std::size_t from, std::size_t to) const {
         to = std::min(to, text_.size());
@@ -252,6 +279,10 @@ private:
             std::size_t length = rest.find_first_not_of("!=<>");
             std::string_view op = rest.substr(0, length);
             arg.value = op == "!=" ? 1 : op.starts_with('>') ? 2 : op.starts_with('<') ? 3 : 0;
+            static constexpr std::string_view kOperators[] = {"==", "!=", ">", "<"};
+            if (op != kOperators[arg.value])
+                NoteChange("the comparison " + std::string(op) + " is read as " +
+                           std::string(kOperators[arg.value]) + ".");
             call.form = FormCompare;
             p = Skip(p + op.size(), end);
         } else if (!rest.empty() && rest[0] == '\'') {
@@ -277,44 +308,46 @@ private:
 
     // ---- actions ----
 
-    // A bracket line of an IF: a tab and "[" or "]" at the start of a line.
-    static bool IsOpenLine(std::string_view line) { return line == "\t["; }
-    static bool IsCloseLine(std::string_view line) {
-        if (!line.starts_with("\t]")) return false;
-        line.remove_prefix(2);
-        return line.find_first_not_of(", ") == npos;
-    }
-    std::string_view LineAt(std::size_t start, std::size_t end) const {
-        std::string_view line = Region(start, end);
-        line = line.substr(0, line.find_first_of("\r\n"));
-        while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
-        return line;
-    }
-    std::size_t NextLineStart(std::size_t at, std::size_t end) const {
-        std::size_t lineEnd = text_.find('\n', at);
-        return lineEnd == npos || lineEnd + 1 >= end ? npos : lineEnd + 1;
-    }
-
-    // The "[" that opens a THEN part: on a line of its own as the writer puts
-    // it, else the first "[".
-    std::size_t FindOpen(std::size_t from, std::size_t end) const {
-        for (std::size_t line = NextLineStart(from, end); line != npos; line = NextLineStart(line, end))
-            if (IsOpenLine(LineAt(line, end))) return line + 1;
-        std::size_t bracket = text_.find('[', from);
-        return bracket < end ? bracket : npos;
-    }
-
-    // The "]" that closes the part opened just before from: bracket lines nest;
-    // brackets inside names do not count.
-    std::size_t FindClose(std::size_t from, std::size_t end) const {
-        int depth = 1;
-        for (std::size_t line = NextLineStart(from, end); line != npos; line = NextLineStart(line, end)) {
-            std::string_view content = LineAt(line, end);
-            if (IsOpenLine(content)) ++depth;
-            if (IsCloseLine(content) && --depth == 0) return line + 1;
+    // The structural brackets of a trigger's actions, found in one pass:
+    // "[" and "]" outside the parentheses of a call (names stand inside
+    // them, and a call stays on its line) and outside comments, each "["
+    // with the "]" that closes it, in text order.
+    void FindBrackets(std::size_t begin, std::size_t end) {
+        brackets_.clear();
+        std::vector<std::size_t> open;
+        int depth = 0;
+        for (std::size_t i = begin; i < end && i < text_.size(); ++i) {
+            char c = text_[i];
+            if (c == '\r' || c == '\n') {
+                depth = 0;
+            } else if (c == '(') {
+                ++depth;
+            } else if (c == ')') {
+                depth = std::max(depth - 1, 0);
+            } else if (depth == 0 && c == '%') {
+                while (i + 1 < end && text_[i + 1] != '\r' && text_[i + 1] != '\n') ++i;
+            } else if (depth == 0 && c == '[') {
+                open.push_back(brackets_.size());
+                brackets_.push_back({i, npos});
+            } else if (depth == 0 && c == ']' && !open.empty()) {
+                brackets_[open.back()].close = i;
+                open.pop_back();
+            }
         }
-        std::size_t bracket = text_.find(']', from);
-        return bracket < end ? bracket : npos;
+    }
+
+    // The first "[" at or after from and before end.
+    std::size_t FindOpen(std::size_t from, std::size_t end) const {
+        auto found = std::lower_bound(brackets_.begin(), brackets_.end(), from,
+                                      [](const Bracket& bracket, std::size_t at) { return bracket.open < at; });
+        return found != brackets_.end() && found->open < end ? found->open : npos;
+    }
+
+    // The "]" that closes the "[" at open; npos when there is none.
+    std::size_t FindClose(std::size_t open) const {
+        auto found = std::lower_bound(brackets_.begin(), brackets_.end(), open,
+                                      [](const Bracket& bracket, std::size_t at) { return bracket.open < at; });
+        return found != brackets_.end() && found->open == open ? found->close : npos;
     }
 
     void ParseActions(CommandSeq& actions, std::size_t p, std::size_t end) {
@@ -341,14 +374,14 @@ private:
         std::size_t open = FindOpen(p, end);
         Check(open != npos, "Script parsing error - incorrect IF, no open bracket.");
         ParseConditions(ifBlock->conditions, p, open, " ");
-        std::size_t close = FindClose(open + 1, end);
+        std::size_t close = FindClose(open);
         Check(close != npos, "Script parsing error - incorrect IF, no enclosing bracket.");
         ParseActions(ifBlock->thenCommands, open + 1, close);
         p = Skip(close + 1, end);
         if (StartsWith(p, end, "ELSE")) {
             p = Skip(p + 4, end);
             Check(At(p, end) == '[', "Script parsing error - ELSE: no [.");
-            std::size_t elseClose = FindClose(p + 1, end);
+            std::size_t elseClose = FindClose(p);
             Check(elseClose != npos, "Script parsing error - ELSE: no ].");
             ParseActions(ifBlock->elseCommands, p + 1, elseClose);
             p = elseClose + 1;
@@ -368,7 +401,10 @@ private:
         if (At(p, end) == '=') {
             call.form = FormAssign;
             std::string_view number = std::string_view(identifier).substr(std::min<std::size_t>(3, identifier.size()));
-            call.args.push_back(RawArg{RawArg::kNumber, ParseInteger(number), {}});
+            std::int32_t variable = ParseInteger(number);
+            if (!identifier.starts_with("Var") || !IsWholeNumber(number))
+                NoteChange("the assignment to " + identifier + " is read as Var" + std::to_string(variable) + ".");
+            call.args.push_back(RawArg{RawArg::kNumber, variable, {}});
             p = Skip(p + 1, end);
             length = ReadIdentifier(Region(p, end), identifier);
             Check(length > 0, "Script parsing error - no expected function ID.");
@@ -595,6 +631,12 @@ private:
     int trigger_ = 0;
     int ifDepth_ = 0;
     std::vector<int> leftOutTriggers_;  // the trigger of each left-out command
+    std::vector<std::pair<int, std::string>> changes_;  // reading changes by trigger
+    struct Bracket {
+        std::size_t open;
+        std::size_t close;
+    };
+    std::vector<Bracket> brackets_;  // of the trigger being read
 };
 
 }  // namespace
@@ -607,6 +649,7 @@ void ParseScript(Scenario& scenario) {
     }
     scenario.triggers.Clear();
     scenario.leftOut.clear();
+    scenario.readingChanges.clear();
     ScriptParser(scenario).Parse();
 }
 

@@ -7,8 +7,11 @@ class Scenario;
 // Reads the scenario's mission script text into its triggers and renames the
 // dynamic groups, switches, timers and players after the script's name
 // sections. A command whose names resolve to nothing the scenario knows is
-// left out and recorded in leftOut; the designer is warned once when that
-// happens, or when there is no script to read.
+// left out and recorded in leftOut; a statement read otherwise than it is
+// written (an assignment to a name that is no variable, an unknown
+// comparison, a repeat count that is no number) is kept as read and
+// recorded in readingChanges. The designer is warned once for each of the
+// two when they happen, and when there is no script to read.
 void ParseScript(Scenario& scenario);
 
 }  // namespace sced

@@ -14,6 +14,7 @@
 #include "declarations/function_template.h"
 #include "files/map_reader.h"
 #include "files/mission_package.h"
+#include "files/script_check.h"
 #include "files/scramble.h"
 #include "model/argument_text.h"
 #include "model/command_tree.h"
@@ -59,81 +60,6 @@ void Section(std::string& out, std::string_view header, const Scenario& scenario
     const int count = scenario.objectGroups.GetGroup(group).count();
     for (int i = 0; i < count; ++i) out += NameLine(WrittenName(scenario, group, i));
     out += after;
-}
-
-// Whether every value of the call lies inside its list, so that the script
-// names only what exists.
-bool ValueFits(const Scenario& scenario, const TermCommand& command, const Template& function, int i) {
-    auto slot = static_cast<std::size_t>(i);
-    std::int32_t value = command.args[slot];
-    const std::string& group = function.argGroup[slot];
-    const ObjectGroups& groups = scenario.objectGroups;
-    if (function.form == FormCompare && i == function.argCount - 2 && (value < 0 || value > 3)) return false;
-    if (function.argKind[slot] == KindGroup) {
-        if (group == "groups")
-            return value >= 0 && value < groups.GetGroup("groups").count() + groups.GetGroup("dyngroups").count();
-        if (group == "blocks") return value >= 0 && value < scenario.triggers.count();
-        int found = groups.FindGroup(group);
-        return found >= 0 && groups[found].items.Contains(value);
-    }
-    if (group == "unittypes") return scenario.lists.UnitTypeAt(value) != nullptr;
-    if (function.argKind[slot] != KindGroupNumber) return true;
-    if (group == "upgrades") return scenario.lists.UpgradeAt(value) != nullptr;
-    if (group == "formations") return scenario.lists.FormationAt(value) != nullptr;
-    return true;
-}
-
-// Whether the parser reads the name back as written when it stands as an
-// argument: the script does not quote names, so a comma, an unmatched ")",
-// outer blanks or a start that reads as a number, string or operator would
-// turn it into something else.
-bool NameReadsBack(std::string_view name) {
-    if (name.empty() || name.find_first_of("\r\n") != std::string_view::npos) return false;
-    char first = name.front();
-    if (std::string_view(" \t%\"'=<>").find(first) != std::string_view::npos || (first >= '0' && first <= '9'))
-        return false;
-    if (name.starts_with("!=") || (first == '-' && name.size() > 1 && name[1] >= '0' && name[1] <= '9'))
-        return false;
-    std::string probe = std::string(name) + " )";
-    std::string read;
-    ReadArgText(probe, read);
-    return read == name;
-}
-
-bool IsNamedGroup(const std::string& group) { return group == "zones" || group == "groups" || group == "dyngroups"; }
-
-void CheckValues(const Scenario& scenario, const CommandSeq& commands, const std::string& trigger) {
-    for (const auto& command : commands) {
-        if (const auto* ifBlock = dynamic_cast<const IfBlock*>(command.get())) {
-            CheckValues(scenario, ifBlock->conditions.list, trigger);
-            CheckValues(scenario, ifBlock->thenCommands, trigger);
-            CheckValues(scenario, ifBlock->elseCommands, trigger);
-            continue;
-        }
-        const auto* call = dynamic_cast<const TermCommand*>(command.get());
-        if (!call) continue;
-        if (!call->function) Fail("A command of the trigger \"" + trigger + "\" has no function.");
-        const Template& function = *call->function;
-        for (int i = 0; i < function.argCount && i < call->argCount; ++i) {
-            auto slot = static_cast<std::size_t>(i);
-            std::string where = "argument " + std::to_string(i + 1) + " of " + function.name + " in the trigger \"" +
-                                trigger + "\"";
-            if (!ValueFits(scenario, *call, function, i)) Fail("The value of " + where + " lies outside its list.");
-            if (function.argKind[slot] != KindGroup || !IsNamedGroup(function.argGroup[slot])) continue;
-            std::string name = GetObjectString(scenario, *call, i);
-            if (!NameReadsBack(name))
-                Fail("The name \"" + name + "\" of " + where + " cannot be written to the mission script.");
-        }
-    }
-}
-
-void CheckValues(const Scenario& scenario) {
-    for (const auto& entry : scenario.triggers) {
-        const auto* trigger = dynamic_cast<const CommandBlock*>(entry.get());
-        if (!trigger) continue;
-        CheckValues(scenario, trigger->conditions.list, trigger->text);
-        CheckValues(scenario, trigger->actions, trigger->text);
-    }
 }
 
 // The folders a save makes, removed again (when empty) unless the save
@@ -218,7 +144,7 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     std::string reference = ScriptReference(scenario);
     Check(reference.size() < kScriptFieldSize,
           "The mission name " + scenario.missionName + " is too long for the map's script field.");
-    CheckValues(scenario);
+    CheckScriptCanBeSaved(scenario);
     CheckObjectiveNames(scenario);
     std::string patched = map->substr(*field, kScriptFieldSize);
     patched.replace(0, reference.size() + 1, reference + '\0');

@@ -125,10 +125,11 @@ void ObjectGroups::RecordMapCounts() {
 void ObjectGroups::UniquifyDynGroups() {
     StringList& dyngroups = GetGroup("dyngroups");
     const StringList& mapGroups = GetGroup("groups");
+    // Each name is made unlike the map's groups and every earlier dynamic
+    // group; a prefix can meet another taken name, so it repeats until free.
     for (int i = 0; i < dyngroups.count(); ++i) {
-        if (mapGroups.IndexOf(dyngroups[i]) >= 0) dyngroups[i] = "_" + dyngroups[i];
-        int first = dyngroups.IndexOf(dyngroups[i]);
-        if (first != i) dyngroups[i] = "_" + dyngroups[i];
+        while (mapGroups.IndexOf(dyngroups[i]) >= 0 || dyngroups.IndexOf(dyngroups[i]) != i)
+            dyngroups[i] = "_" + dyngroups[i];
     }
 }
 

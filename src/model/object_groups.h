@@ -36,8 +36,8 @@ public:
     void ResetGroups();
     // Remembers the item counts of "groups" and "zones".
     void RecordMapCounts();
-    // Gives a leading "_" to a dynamic group whose name a map group or an
-    // earlier dynamic group already has.
+    // Gives leading "_"s to a dynamic group whose name a map group or an
+    // earlier dynamic group already has, until every name is unique.
     void UniquifyDynGroups();
     // The name the item of a built-in group has in a fresh mission
     // ("Objective 3", the nation of a player); "" for the other groups.

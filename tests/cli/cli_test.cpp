@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/game_path.h"
+#include "files/scramble.h"
 #include "support/game_folder.h"
 #include "support/map_bytes.h"
 
@@ -246,20 +248,35 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
 }
 
 TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
+    std::string script = ReadWholeFile(test::DemoGame() / "UserMissions/Valley/Valley.cms").value();
+    Scramble(script);
+    auto edited = [&](std::string_view from, std::string_view to) {
+        std::string text = script;
+        text.replace(text.find(from), from.size(), to);
+        Scramble(text);
+        return text;
+    };
+    enum Saving { kRefusedUnlessForced, kFails, kSaves };
     struct Case {
         const char* name;
         const char* file;     // replaced before opening
         std::string bytes;
         const char* checked;  // a line of check's report
+        Saving saving;
     };
     const Case cases[] = {
         // The map editor took the old mill away.
         {"map", "Maps\\Valley.m3d",
          test::MapBytes({"North Ford", "Hill 203", "South Gate"},
                         {"Blue Scouts", "Red Column", "Bridge Guard", "Supply Train"}),
-         "Relief force\tSendReinforcements\tOld Mill"},
+         "Relief force\tSendReinforcements\tOld Mill", kRefusedUnlessForced},
         {"no script block", "UserMissions\\Valley\\Valley.cms", "damaged",
-         "The mission script cannot be read or has no #SCRIPT block; the mission opens without triggers."},
+         "The mission script cannot be read or has no #SCRIPT block; the mission opens without triggers.",
+         kRefusedUnlessForced},
+        {"value outside its list", "UserMissions\\Valley\\Valley.cms", edited("SwitchOn( 1 ) ", "SwitchOn( 999 ) "),
+         "The value of argument 1 of SwitchOn in the trigger \"Ford watch\" lies outside its list.", kFails},
+        {"meaning changed", "UserMissions\\Valley\\Valley.cms", edited("TimerValue( 0 ) >", "TimerValue( 0 ) >="),
+         "Trigger \"Relief force\": the comparison >= is read as >.", kSaves},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -271,7 +288,15 @@ TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
         CliRun check = RunCli(game + " check Valley", folder);
         EXPECT_EQ(check.status, 3);
         EXPECT_TRUE(HasLine(check.out, c.checked)) << check.out;
+        if (c.saving == kFails) {
+            EXPECT_EQ(RunCli(game + " resave --force Valley", folder).status, 1);
+            continue;
+        }
         EXPECT_NE(check.err.find("ScenarioEditor: "), std::string::npos);
+        if (c.saving == kSaves) {
+            EXPECT_EQ(RunCli(game + " resave Valley", folder).status, 0);
+            continue;
+        }
 
         const std::string names = Quoted(folder.File("names.dmp").string());
         ASSERT_EQ(RunCli(game + " dump-export Valley " + names, folder).status, 0);

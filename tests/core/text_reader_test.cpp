@@ -13,72 +13,39 @@ struct Line {
     bool operator==(const Line&) const = default;
 };
 
-std::vector<Line> AllLines(TextReader& reader, int limit = 20) {
-    std::vector<Line> lines;
-    std::string line;
-    for (int i = 0; i < limit; ++i) {
-        int result = reader.ReadLine(line);
-        lines.push_back({result, line});
-        if (result == TextReader::kEnd || result == TextReader::kTooLong) break;
+// A section as ReadLine walks it after FindSection: blank lines skipped, a
+// line beginning with "#END" never consumed, a long line never passed.
+TEST(TextReader, SectionLinesAsReadLineGivesThem) {
+    constexpr int kText = TextReader::kText, kHeader = TextReader::kHeader, kEnd = TextReader::kEnd,
+                  kLong = TextReader::kTooLong;
+    const std::string x1024(1024, 'x');
+    struct Case {
+        std::string text;
+        std::string keyword;
+        int found;
+        std::vector<Line> lines;
+    };
+    const Case cases[] = {
+        {"junk\n#STRINGS\r\n\r\n\nfirst\r\n\r\n\n#header\n   #END not an end\nlast", "#STRINGS", 0,
+         {{kText, "first"}, {kHeader, "header"}, {kText, "   #END not an end"}, {kText, "last"}, {kEnd, ""}, {kEnd, ""}}},
+        {"#A\none\n#ENDING\ntwo\n", "#A", 0, {{kText, "one"}, {kEnd, ""}, {kEnd, ""}}},
+        {"#S\n" + x1024 + "x\nnext\n", "#S", 0, {{kLong, ""}, {kLong, ""}}},
+        {"#S\n" + x1024, "#S", 0, {{kText, x1024}, {kEnd, ""}}},
+        {"nothing here", "#MISSING", 1, {{kLong, ""}}},
+        {"% see #ACTIONS below\nfirst\n#ACTION\nsecond\n", "#ACTION", 0, {{kText, "first"}}},
+    };
+    for (const Case& c : cases) {
+        TextReader reader;
+        reader.OpenText(c.text);
+        EXPECT_EQ(reader.FindSection(c.keyword), c.found) << c.keyword;
+        std::vector<Line> got;
+        std::string line;
+        for (std::size_t i = 0; i < c.lines.size(); ++i) {
+            int result = reader.ReadLine(line);
+            got.push_back({result, result == kLong ? "" : line});
+        }
+        EXPECT_EQ(got, c.lines) << c.text.substr(0, 30);
     }
-    return lines;
-}
-
-TEST(TextReader, SectionLinesSkipBlankLinesAndEndAtEnd) {
-    TextReader reader;
-    reader.OpenText("junk\n#STRINGS\r\n\r\n\nfirst\r\n\r\n\n#header\n   #END not an end\nlast");
-    ASSERT_EQ(reader.FindSection("#STRINGS"), 0);
-    std::vector<Line> expected = {{TextReader::kText, "first"},
-                                  {TextReader::kHeader, "header"},
-                                  {TextReader::kText, "   #END not an end"},
-                                  {TextReader::kText, "last"},
-                                  {TextReader::kEnd, ""}};
-    EXPECT_EQ(AllLines(reader), expected);
-    std::string line = "x";
-    EXPECT_EQ(reader.ReadLine(line), TextReader::kEnd);
-    EXPECT_EQ(line, "");
-}
-
-TEST(TextReader, EndLineIsNeverConsumed) {
-    TextReader reader;
-    reader.OpenText("#A\none\n#ENDING\ntwo\n");
-    ASSERT_EQ(reader.FindSection("#A"), 0);
-    std::string line;
-    EXPECT_EQ(reader.ReadLine(line), TextReader::kText);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(reader.ReadLine(line), TextReader::kEnd);
-}
-
-TEST(TextReader, LongLinesAreReportedWithoutMoving) {
-    TextReader reader;
-    reader.OpenText("#S\n" + std::string(1025, 'x') + "\nnext\n");
-    ASSERT_EQ(reader.FindSection("#S"), 0);
-    std::string line;
-    EXPECT_EQ(reader.ReadLine(line), TextReader::kTooLong);
-    EXPECT_EQ(reader.ReadLine(line), TextReader::kTooLong);
-
-    TextReader exact;
-    exact.OpenText("#S\n" + std::string(1024, 'x'));
-    ASSERT_EQ(exact.FindSection("#S"), 0);
-    EXPECT_EQ(exact.ReadLine(line), TextReader::kText);
-    EXPECT_EQ(line.size(), 1024u);
-}
-
-TEST(TextReader, WithoutAPositionReadLineReportsTooLong) {
-    TextReader reader;
-    reader.OpenText("nothing here");
-    EXPECT_NE(reader.FindSection("#MISSING"), 0);
-    EXPECT_EQ(reader.error(), 1);
-    std::string line;
-    EXPECT_EQ(reader.ReadLine(line), TextReader::kTooLong);
-}
-
-TEST(TextReader, SectionKeywordIsAPlainSubstringSearch) {
-    TextReader reader;
-    reader.OpenText("% see #ACTIONS below\nfirst\n#ACTION\nsecond\n");
-    ASSERT_EQ(reader.FindSection("#ACTION"), 0);
-    std::string line;
-    reader.ReadLine(line);
-    EXPECT_EQ(line, "first");
 }
 
 TEST(TextReader, BlockRunsToTheFirstEnd) {
@@ -97,18 +64,44 @@ TEST(TextReader, BlockRunsToTheFirstEnd) {
     EXPECT_EQ(noEnd.error(), 3);
 }
 
-TEST(TextReader, ValueAfterIsTheNextLine) {
-    TextReader reader;
-    reader.OpenText("#TITLE\r\n\r\nMy mission\r\n#END");
-    EXPECT_EQ(reader.ValueAfter("#TITLE"), "My mission");
-    EXPECT_EQ(reader.ValueAfter("#NONE"), "");
-    EXPECT_EQ(reader.error(), 1);
-}
-
 TEST(TextReader, TextEndsAtTheFirstZeroByte) {
     TextReader reader;
     reader.OpenText(std::string("#S\na\0b\n", 7));
     EXPECT_EQ(reader.text(), "#S\na");
+}
+
+// The sections of a text walked section by section, each as header and
+// name lines: what a section holds and where it ends.
+TEST(TextSections, EndOnlyAtAnEndLineAndKeepLinesWhole) {
+    using Sections = std::vector<std::pair<std::string, std::vector<std::string>>>;
+    const std::string longName(3000, 'n');
+    struct Case {
+        std::string text;
+        Sections expected;
+    };
+    const Case cases[] = {
+        {"#A\r\none\r\n\r\n##two\r\n#END\r\n", {{"#A", {"one", "#two"}}}},
+        {"#A\rone\rtwo\r#END\r#B\rthree\r#END", {{"#A", {"one", "two"}}, {"#B", {"three"}}}},
+        {"#A\n#END of story\n#TRIGGERS\n#END  \n#TRIGGERS\nx\n", {{"#A", {"END of story", "TRIGGERS"}}, {"#TRIGGERS", {"x"}}}},
+        {"% comment\nUNITS\nplain\n#END\n#B \n" + longName + "\nlast", {{"#B", {longName, "last"}}}},
+    };
+    for (const Case& c : cases) {
+        Sections got;
+        for (const TextSection& section : SplitSections(c.text))
+            got.emplace_back(std::string(section.header), NameLines(section.body));
+        EXPECT_EQ(got, c.expected) << c.text.substr(0, 40);
+    }
+    std::vector<TextSection> sections = SplitSections("#A\r\n\r\nx\r\n#END\r\n#B\nopen");
+    EXPECT_EQ(FindSectionBody(sections, "#A"), "\r\nx\r\n");
+    EXPECT_TRUE(sections[0].ended);
+    EXPECT_FALSE(sections[1].ended);
+    EXPECT_FALSE(FindSectionBody(sections, "#C"));
+
+    EXPECT_FALSE(NameLineReadsBack(""));
+    EXPECT_FALSE(NameLineReadsBack(std::string("a\0b", 3)));
+    EXPECT_FALSE(NameLineReadsBack("a\x7f"));
+    EXPECT_TRUE(NameLineReadsBack("#END \xC0"));
+    EXPECT_EQ(ReadableName(std::string("a\r\n\0\tb", 6)), "a\\x0D\\x0A\\x00\\x09b");
 }
 
 TEST(TokenFunctions, BlanksIncludeCommentsAndOneBreakAtATime) {

@@ -53,32 +53,12 @@ TEST_F(ScriptParser, FormsAreReadBack) {
     EXPECT_EQ((std::vector<int>{variable.args[0], variable.args[1], variable.args[2]}), (std::vector<int>{3, 0, 5}));
     EXPECT_EQ(Call(conditions, 1).form, FormNot);
     EXPECT_EQ(Call(conditions, 2).args[1], 0) << "a lone = reads as ==";
+    EXPECT_EQ(demo->readingChanges, (std::vector<std::string>{"Trigger \"Trigger 1\": the comparison = is read as ==."}));
     EXPECT_EQ(Call(conditions, 3).args[2], 2);
     TermCommand& assign = Call(trigger.actions, 0);
     EXPECT_EQ(assign.form, FormAssign);
     EXPECT_EQ((std::vector<int>{assign.args[0], assign.args[1], assign.args[2]}), (std::vector<int>{2, 1, 1}));
     EXPECT_EQ(Call(trigger.actions, 1).args[0], 2) << "E is the third objective's letter";
-}
-
-TEST_F(ScriptParser, NestedIfsAndBracketsInNamesReadBackAsWritten) {
-    demo->objectGroups.GetGroup("zones")[2] = "Hill [203]";
-    demo->objectGroups.GetGroup("groups")[0] = "Guards ]";
-    CommandBlock& trigger = Parse(Script(
-        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n"
-        "\tIF GroupInZone( Guards ],Hill [203] )\r\n\t[\r\n"
-        "\t\tIF  ALWAYS\r\n\t[\r\n\t\tMoveGroup( Guards ],Hill [203] ) \r\n\t]\r\n, \r\n"
-        "\t\tSwitchOn( 1 ) \r\n\t]\r\n\tELSE\r\n\t[\r\n\t\tSwitchOff( 2 ) \r\n\t], \r\n"
-        "\tSwitchOn( 9 ) \r\n\r\n"));
-    ASSERT_EQ(trigger.actions.count(), 2);
-    auto& outer = dynamic_cast<IfBlock&>(trigger.actions.At(0));
-    EXPECT_EQ(outer.conditions.list.count(), 1);
-    ASSERT_EQ(outer.thenCommands.count(), 2);
-    auto& inner = dynamic_cast<IfBlock&>(outer.thenCommands.At(0));
-    EXPECT_EQ(inner.conditions.list.count(), 0);
-    EXPECT_EQ(Call(inner.thenCommands, 0).args[1], 2);
-    EXPECT_EQ(Call(outer.thenCommands, 1).args[0], 1);
-    ASSERT_EQ(outer.elseCommands.count(), 1);
-    EXPECT_EQ(Call(trigger.actions, 1).args[0], 9);
 }
 
 TEST_F(ScriptParser, KeywordsInsideNamesCutNothing) {
@@ -163,23 +143,26 @@ TEST_F(ScriptParser, UnresolvedCommandsAreLeftOutRecordedAndWarnedOnce) {
     EXPECT_EQ(warnings.texts.size(), 1u);
 }
 
+// Name lines are read whole, and only an "#END" line ends their section.
 TEST_F(ScriptParser, NameSectionsRenameWhatTheyList) {
+    const std::string longName(3000, 'L');
     std::string timers = "\r\n#TIMERS\r\n";
     for (int i = 0; i < 40; ++i) timers += "Clock " + std::to_string(i) + "\r\n";
-    Parse(Script("CONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\n",
-                 "\r\n#TRIGGERS\r\nFirst\r\nExtra\r\n#END\r\n\r\n#SWITCHES\r\nBridge\r\n##END of it\r\n#END\r\n" +
-                     timers +
-                     "#END\r\n"));
+    Parse(Script("CONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\nCONDITION \t ALWAYS\r\nACTION \t\t\r\n\r\n",
+                 "\r\n#TRIGGERS\r\n" + longName + "\r\n#ENDING\r\nExtra\r\n#END\r\n\r\n#SWITCHES\r\n" + longName +
+                     "\r\nBridge\r\n##END of it\r\n#END\r\n" + timers + "#END\r\n"));
     const ObjectGroups& groups = demo->objectGroups;
     EXPECT_EQ(groups.GetGroup("timers")[31], "Clock 31");
     EXPECT_EQ(groups.GetGroup("timers").count(), 32);
-    EXPECT_EQ(groups.GetGroup("switches")[0], "Bridge");
-    EXPECT_EQ(groups.GetGroup("switches")[1], "#END of it");
-    EXPECT_EQ(groups.GetGroup("switches")[2], "Switch2");
+    EXPECT_EQ(groups.GetGroup("switches")[0], longName);
+    EXPECT_EQ(groups.GetGroup("switches")[1], "Bridge");
+    EXPECT_EQ(groups.GetGroup("switches")[2], "#END of it");
+    EXPECT_EQ(groups.GetGroup("switches")[3], "Switch3");
     // Written back so that it reads back.
-    EXPECT_NE(BuildScript(*demo).find("\nBridge\n##END of it\nSwitch2\n"), std::string::npos);
+    EXPECT_NE(BuildScript(*demo).find("\nBridge\n##END of it\nSwitch3\n"), std::string::npos);
     EXPECT_EQ(groups.GetGroup("dyngroups")[0], "Relief_Dyn");
-    EXPECT_EQ(demo->triggers.At(0).text, "First");
+    EXPECT_EQ(demo->triggers.At(0).text, longName);
+    EXPECT_EQ(demo->triggers.At(1).text, "ENDING");
 }
 
 TEST_F(ScriptParser, MissingScriptsReadNothingAndWarn) {
@@ -191,6 +174,67 @@ TEST_F(ScriptParser, MissingScriptsReadNothingAndWarn) {
     demo->scriptText.reset();
     ParseScript(*demo);
     EXPECT_EQ(warnings.texts.size(), 2u);
+}
+
+// The commands of a sequence as "Name", "IF{then}{else}", comma-separated.
+std::string Shape(const CommandSeq& commands) {
+    std::string out;
+    for (const auto& command : commands) {
+        if (!out.empty()) out += ",";
+        if (const auto* ifBlock = dynamic_cast<const IfBlock*>(command.get()))
+            out += "IF{" + Shape(ifBlock->thenCommands) + "}{" + Shape(ifBlock->elseCommands) + "}";
+        else if (const auto* call = dynamic_cast<const TermCommand*>(command.get()))
+            out += call->function->name;
+    }
+    return out;
+}
+
+std::string CrOnly(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at + 1, 1);
+    return text;
+}
+
+TEST_F(ScriptParser, ActionsReadWhateverTheLineEndsAndBracketPlaces) {
+    const std::string nested =
+        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n\tIF  ALWAYS\r\n\t[\r\n\t\tIF  ALWAYS\r\n\t[\r\n"
+        "\t\tSwitchOn( 1 ) \r\n\t]\r\n, \r\n\t\tSwitchOn( 2 ) \r\n\t]\r\n\tELSE\r\n\t[\r\n\t\tSwitchOff( 3 ) \r\n\t] \r\n\r\n";
+    const std::string inlined =
+        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n\tIF SwitchIsOn( 1 ) [ SwitchOn( 2 ), % a [ comment\r\n"
+        "IF  ALWAYS [ MoveGroup( Guards ],Hill [2] ) ] ] ELSE [ SwitchOn( 4 ) ], SwitchOn( 5 ) \r\n\r\n";
+    const std::string names =
+        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n\tIF GroupInZone( Guards ],Hill [2] )\r\n\t[\r\n"
+        "\t\tIF  ALWAYS\r\n\t[\r\n\t\tMoveGroup( Guards ],Hill [2] ) \r\n\t]\r\n, \r\n"
+        "\t\tSwitchOn( 1 ) \r\n\t]\r\n\tELSE\r\n\t[\r\n\t\tSwitchOff( 2 ) \r\n\t], \r\n\tSwitchOn( 9 ) \r\n\r\n";
+    demo->objectGroups.GetGroup("zones")[2] = "Hill [2]";
+    demo->objectGroups.GetGroup("groups")[0] = "Guards ]";
+    struct Case {
+        std::string script;
+        std::string shape;
+    };
+    const Case cases[] = {
+        {Script(nested), "IF{IF{SwitchOn}{},SwitchOn}{SwitchOff}"},
+        {CrOnly(Script(nested)), "IF{IF{SwitchOn}{},SwitchOn}{SwitchOff}"},
+        {Script(inlined), "IF{SwitchOn,IF{MoveGroup}{}}{SwitchOn},SwitchOn"},
+        {CrOnly(Script(inlined)), "IF{SwitchOn,IF{MoveGroup}{}}{SwitchOn},SwitchOn"},
+        {Script(names), "IF{IF{MoveGroup}{},SwitchOn}{SwitchOff},SwitchOn"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Shape(Parse(c.script).actions), c.shape) << c.script;
+    EXPECT_TRUE(demo->leftOut.empty());
+}
+
+TEST_F(ScriptParser, ReadingOtherwiseThanWrittenIsListedAndWarnedOnce) {
+    Parse(Script("CONDITION \tTimerValue( 1 ) >= 9 AND SwitchIsOn( 1 )\r\nTIMES\t\tmany\r\nACTION \t\t\r\n"
+                 "\tTotal=CountUnits( 1,Harbour ), \r\n\tVar4=CountUnits( 1,Harbour ) \r\n\r\n"
+                 "CONDITION \tTimerValue( 1 ) < 9\r\nTIMES\t\t3 % thrice\r\nACTION \t\t\r\n\r\n",
+                 "#TRIGGERS\r\nCount\r\n#END\r\n"));
+    EXPECT_EQ(demo->readingChanges, (std::vector<std::string>{
+                                        "Trigger \"Count\": the comparison >= is read as >.",
+                                        "Trigger \"Count\": the repeat count \"many\" is read as 0.",
+                                        "Trigger \"Count\": the assignment to Total is read as Var0.",
+                                    }));
+    EXPECT_EQ(warnings.texts.size(), 1u);
+    auto& second = dynamic_cast<CommandBlock&>(demo->triggers.At(1));
+    EXPECT_EQ(second.times, 3);
 }
 
 TEST_F(ScriptParser, MalformedScriptsStopWithTheirTexts) {

@@ -135,16 +135,26 @@ TEST_F(ObjectGroupsTest, ResetWithoutNationsFailsAfterNamingThePlayers) {
     EXPECT_EQ(groups.mapGroupCount, 4);
 }
 
-TEST_F(ObjectGroupsTest, DuplicateDynamicGroupNamesGetALeadingUnderscore) {
-    ObjectGroups groups = BuildWithNations(kNations);
-    groups.GetGroup("groups").Add("Convoy_Dyn");
-    StringList& dyn = groups.GetGroup("dyngroups");
-    dyn.Clear();
-    for (const char* name : {"Convoy_Dyn", "Twin_Dyn", "Twin_Dyn", "Convoy_Dyn", "_Twin_Dyn", "Solo_Dyn"})
-        dyn.Add(name);
-    groups.UniquifyDynGroups();
-    EXPECT_EQ(Items(dyn), (std::vector<std::string>{"_Convoy_Dyn", "Twin_Dyn", "_Twin_Dyn", "__Convoy_Dyn",
-                                                    "__Twin_Dyn", "Solo_Dyn"}));
+TEST_F(ObjectGroupsTest, DuplicateDynamicGroupNamesGetLeadingUnderscoresUntilUnique) {
+    struct Case {
+        std::vector<std::string> names;
+        std::vector<std::string> unique;
+    };
+    const Case cases[] = {
+        {{"Convoy_Dyn", "Twin_Dyn", "Twin_Dyn", "Convoy_Dyn", "_Twin_Dyn", "Solo_Dyn"},
+         {"_Convoy_Dyn", "Twin_Dyn", "_Twin_Dyn", "__Convoy_Dyn", "__Twin_Dyn", "Solo_Dyn"}},
+        {{"__Red Column", "_Red Column", "Red Column"}, {"__Red Column", "_Red Column", "___Red Column"}},
+    };
+    for (const Case& c : cases) {
+        ObjectGroups groups = BuildWithNations(kNations);
+        groups.GetGroup("groups").Add("Convoy_Dyn");
+        groups.GetGroup("groups").Add("Red Column");
+        StringList& dyn = groups.GetGroup("dyngroups");
+        dyn.Clear();
+        for (const std::string& name : c.names) dyn.Add(name);
+        groups.UniquifyDynGroups();
+        EXPECT_EQ(Items(dyn), c.unique);
+    }
 }
 
 TEST_F(ObjectGroupsTest, TypedDynamicGroupNamesAvoidTakenNames) {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace sced {
+
+class Scenario;
+
+// Every reason the scenario cannot be saved as its mission script, one
+// readable line each, in the order the script would hold them: names of the
+// name sections that would not read back as written, commands without a
+// function, values outside their lists and names of arguments that the
+// parser would read as something else. Empty when the script can be saved.
+std::vector<std::string> ScriptProblems(const Scenario& scenario);
+
+// Raises the first of ScriptProblems, if any.
+void CheckScriptCanBeSaved(const Scenario& scenario);
+
+}  // namespace sced
