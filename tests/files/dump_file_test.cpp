@@ -17,6 +17,9 @@ TEST(DumpFile, ExportAndImportKeepEveryName) {
     demo->triggers.Append(demo.Trigger(longLabel, {}, {}));
     demo->triggers.Append(demo.Trigger("End", {}, {}));
     demo->objectGroups.GetGroup("switches")[3] = "#END";
+    // An empty name goes out as its default, so the names after it keep their places.
+    demo->objectGroups.GetGroup("objectives")[0] = "";
+    demo->objectGroups.GetGroup("objectives")[1] = "Second";
     test::TempGameFolder folder(test::TempGameFolder::kEmpty);
     ASSERT_TRUE(WriteDump(*demo, folder.File("mission.dmp")));
     std::string dump = folder.Read("mission.dmp");
@@ -32,6 +35,7 @@ TEST(DumpFile, ExportAndImportKeepEveryName) {
     EXPECT_EQ(demo->triggers.At(0).text, longLabel);
     EXPECT_EQ(demo->triggers.At(1).text, "End");
     EXPECT_EQ(demo->objectGroups.GetGroup("switches")[3], "#END");
+    EXPECT_EQ(demo->objectGroups.GetGroup("objectives")[1], "Second");
 }
 
 TEST(DumpFile, ImportRenamesOnlyWhatTheDumpListsAndKeepsDynamicGroupsApart) {
