@@ -111,6 +111,8 @@ int PrintProblems(const Scenario& scenario, Output& out) {
         problems.push_back("The mission script cannot be read or has no #SCRIPT block; the mission opens without "
                            "triggers.");
     problems.insert(problems.end(), scenario.readingChanges.begin(), scenario.readingChanges.end());
+    for (const std::string& call : LostMapReferences(scenario))
+        problems.push_back("The map no longer has what this command names: " + call);
     std::vector<std::string> unsaved = ScriptProblems(scenario);
     problems.insert(problems.end(), unsaved.begin(), unsaved.end());
     for (const std::string& problem : problems) out.Line(problem);

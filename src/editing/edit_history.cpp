@@ -199,6 +199,12 @@ EditStep* EditHistory::Redo(Scenario& scenario) {
     return step;
 }
 
+void EditHistory::Forget() {
+    bool modified = Modified();
+    Clear();
+    if (modified) saved_.reset();
+}
+
 void EditHistory::Clear() {
     steps_.clear();
     done_ = 0;

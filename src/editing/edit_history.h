@@ -79,6 +79,8 @@ public:
     bool CanRedo() const { return done_ < steps_.size(); }
 
     void Clear();
+    // Drops every step but keeps whether the mission is modified.
+    void Forget();
     void MarkSaved() { saved_ = done_; }
     bool Modified() const { return saved_ != done_; }
 

@@ -432,6 +432,22 @@ void Editor::Close() {
     AfterOpening();
 }
 
+void Editor::RefreshFromMap() {
+    const ObjectGroups& groups = scenario_.objectGroups;
+    auto names = [&] {
+        const StringList& zones = groups.GetGroup("zones");
+        const StringList& mapGroups = groups.GetGroup("groups");
+        std::vector<std::string> all(zones.begin(), zones.end());
+        all.push_back({});  // between the zones and the groups
+        all.insert(all.end(), mapGroups.begin(), mapGroups.end());
+        return all;
+    };
+    std::vector<std::string> before = names();
+    sced::RefreshFromMap(scenario_);
+    if (names() != before) history_.Forget();
+    RebuildTree();
+}
+
 std::vector<std::filesystem::path> Editor::Save() {
     std::vector<std::filesystem::path> saved = SaveMission(scenario_);
     history_.MarkSaved();

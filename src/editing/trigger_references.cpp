@@ -8,25 +8,6 @@ namespace sced {
 
 namespace {
 
-// The walk for both constnesses: Call is TermCommand or const TermCommand.
-template <typename Call, typename CommandType, typename Visit>
-void Walk(CommandType& command, const Visit& visit) {
-    auto each = [&](auto& commands) {
-        for (const auto& child : commands) Walk<Call>(static_cast<CommandType&>(*child), visit);
-    };
-    if (auto* call = dynamic_cast<Call*>(&command)) {
-        visit(*call);
-    } else if (auto* ifBlock = dynamic_cast<std::conditional_t<std::is_const_v<Call>, const IfBlock, IfBlock>*>(&command)) {
-        each(ifBlock->conditions.list);
-        each(ifBlock->thenCommands);
-        each(ifBlock->elseCommands);
-    } else if (auto* trigger =
-                   dynamic_cast<std::conditional_t<std::is_const_v<Call>, const CommandBlock, CommandBlock>*>(&command)) {
-        each(trigger->conditions.list);
-        each(trigger->actions);
-    }
-}
-
 bool IsTriggerArgument(const TermCommand& call, int i) {
     auto slot = static_cast<std::size_t>(i);
     return call.function && i < call.function->argCount && call.function->argKind[slot] == KindGroup &&
@@ -34,14 +15,6 @@ bool IsTriggerArgument(const TermCommand& call, int i) {
 }
 
 }  // namespace
-
-void ForEachCall(Command& command, const std::function<void(TermCommand&)>& visit) {
-    Walk<TermCommand>(command, visit);
-}
-
-void ForEachCall(const Command& command, const std::function<void(const TermCommand&)>& visit) {
-    Walk<const TermCommand>(command, visit);
-}
 
 void RenumberTriggerReferences(Scenario& scenario, const std::function<int(int)>& newPosition) {
     for (const auto& trigger : scenario.triggers)

@@ -10,10 +10,6 @@ class Command;
 class Scenario;
 class TermCommand;
 
-// Calls the function for every call in the command and in its lists.
-void ForEachCall(Command& command, const std::function<void(TermCommand&)>& visit);
-void ForEachCall(const Command& command, const std::function<void(const TermCommand&)>& visit);
-
 // Arguments of the "blocks" group name a trigger by its position in the
 // trigger list. When triggers move, the references follow them: the
 // function maps each old position to the new one.

@@ -7,6 +7,7 @@
 #include "core/game_path.h"
 #include "core/scenario_error.h"
 #include "core/text_reader.h"
+#include "core/warning.h"
 #include "files/map_reader.h"
 #include "files/scramble.h"
 #include "files/script_parser.h"
@@ -208,10 +209,18 @@ bool NewMission(Scenario& scenario, std::string_view mapPath) {
     return true;
 }
 
-void RefreshFromMap(Scenario& scenario, bool applicationBecameActive) {
+void RefreshFromMap(Scenario& scenario) {
     if (scenario.objectGroups.mapLoaded) {
-        ReadMap(scenario, "");
-        if (applicationBecameActive) scenario.CheckMapReferences();
+        int lostBefore = RebindMapReferences(scenario, scenario.triggers);
+        // A map that cannot be read now changes nothing.
+        if (ReadMap(scenario, "") && scenario.CheckMapReferences() > lostBefore) {
+            scenario.triggers.UpdateText(scenario);
+            std::string list;
+            for (const std::string& call : LostMapReferences(scenario)) list += "\n" + call;
+            Warn(false, "These commands name zones or groups that the map no longer has. They keep those names "
+                        "and are saved with them; opening the mission leaves them out until the map has the names "
+                        "again:" + list);
+        }
     }
     scenario.triggers.UpdateText(scenario);
 }

@@ -51,9 +51,9 @@ bool OpenMission(Scenario& scenario, std::string_view mapPath, bool mapOnly);
 bool NewMission(Scenario& scenario, std::string_view mapPath);
 
 // When the editor becomes active again: the open mission's map is read
-// again, and when the whole application became active, commands whose zone
-// or map group is gone are removed.
-void RefreshFromMap(Scenario& scenario, bool applicationBecameActive);
+// again and every command finds its zones and groups again by name; one
+// whose zone or group is gone keeps it by name, with one warning.
+void RefreshFromMap(Scenario& scenario);
 
 struct MissionEntry {
     std::string title;

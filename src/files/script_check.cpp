@@ -98,7 +98,8 @@ private:
             auto slot = static_cast<std::size_t>(i);
             std::string where = "argument " + std::to_string(i + 1) + " of " + function.name + " in the trigger \"" +
                                 ReadableName(trigger) + "\"";
-            if (!ValueFits(scenario_, call, function, i)) {
+            // A zone or group the map lost is written by the name it had.
+            if (!call.IsLost(i) && !ValueFits(scenario_, call, function, i)) {
                 problems.push_back("The value of " + where + " lies outside its list.");
                 continue;
             }

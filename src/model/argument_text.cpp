@@ -79,7 +79,9 @@ std::string GetArgumentString(const Scenario& scenario, const TermCommand& comma
     const Template& function = FunctionOf(command, index);
     auto slot = static_cast<std::size_t>(index);
     switch (function.argKind[slot]) {
-        case KindGroup: return GroupItemText(scenario, function.argGroup[slot], command.args[slot]);
+        case KindGroup:
+            if (command.IsLost(index)) return Cut96(command.argText[slot]);
+            return GroupItemText(scenario, function.argGroup[slot], command.args[slot]);
         case KindConst:
         case KindChInt: return std::to_string(command.args[slot]);
         case KindGroupNumber: return NumberedText(scenario, command, function, slot);
@@ -94,6 +96,7 @@ std::string GetObjectString(const Scenario& scenario, const TermCommand& command
     const std::string& group = function.argGroup[slot];
     std::int32_t value = command.args[slot];
     const ObjectGroups& groups = scenario.objectGroups;
+    if (command.IsLost(index)) return command.argText[slot];
     if (group == "zones") return ItemText(groups.GetGroup("zones"), value);
     if (group == "groups") {
         const StringList& mapGroups = groups.GetGroup("groups");

@@ -110,15 +110,49 @@ void ReadConditions(RecordReader& in, ConditionList& conditions) {
     for (const auto& condition : conditions.list)
         Check(condition->kind == kTermCommand, "CommandSeq::ReadFromFile - Unknown command type");
 }
+
+// The walk for both constnesses: Call is TermCommand or const TermCommand.
+template <typename Call, typename CommandType, typename Visit>
+void Walk(CommandType& command, const Visit& visit) {
+    auto each = [&](auto& commands) {
+        for (const auto& child : commands) Walk<Call>(static_cast<CommandType&>(*child), visit);
+    };
+    if (auto* call = dynamic_cast<Call*>(&command)) {
+        visit(*call);
+    } else if (auto* ifBlock = dynamic_cast<std::conditional_t<std::is_const_v<Call>, const IfBlock, IfBlock>*>(&command)) {
+        each(ifBlock->conditions.list);
+        each(ifBlock->thenCommands);
+        each(ifBlock->elseCommands);
+    } else if (auto* trigger =
+                   dynamic_cast<std::conditional_t<std::is_const_v<Call>, const CommandBlock, CommandBlock>*>(&command)) {
+        each(trigger->conditions.list);
+        each(trigger->actions);
+    }
+}
+
 }  // namespace
 
-void PurgeLostReferences(Scenario& scenario, CommandSeq& sequence) {
-    for (int i = 0; i < sequence.count();) {
-        if (sequence.At(i).ValidateReferences(scenario) != -1)
-            sequence.Remove(i);
-        else
-            ++i;
-    }
+void ForEachCall(Command& command, const std::function<void(TermCommand&)>& visit) {
+    Walk<TermCommand>(command, visit);
+}
+
+void ForEachCall(const Command& command, const std::function<void(const TermCommand&)>& visit) {
+    Walk<const TermCommand>(command, visit);
+}
+
+std::vector<std::string> LostMapReferences(const Scenario& scenario) {
+    std::vector<std::string> lost;
+    for (const auto& trigger : scenario.triggers)
+        ForEachCall(*trigger, [&](const TermCommand& call) {
+            if (call.lost != 0) lost.push_back(trigger->text + ": " + call.text);
+        });
+    return lost;
+}
+
+int RebindMapReferences(Scenario& scenario, CommandSeq& sequence) {
+    int lost = 0;
+    for (const auto& command : sequence) lost += command->RebindMapReferences(scenario);
+    return lost;
 }
 
 // ---- ConditionList ----
@@ -194,38 +228,43 @@ std::unique_ptr<Command> TermCommand::Clone() const {
     clone->argText = argText;
     clone->form = form;
     clone->unfilled = unfilled;
+    clone->lost = lost;
     clone->page = std::make_unique<PageRecord>(page ? *page : PageRecord{});
     return clone;
 }
 
-std::int32_t TermCommand::ValidateReferences(Scenario& scenario) {
-    if (!function) return -1;
+int TermCommand::RebindMapReferences(Scenario& scenario) {
+    if (!function) return 0;
     ObjectGroups& groups = scenario.objectGroups;
     const StringList& zones = groups.GetGroup("zones");
     const StringList& mapGroups = groups.GetGroup("groups");
     int recorded = groups.mapGroupCount;
+    auto rebind = [&](int i, const StringList& items) {
+        auto slot = static_cast<std::size_t>(i);
+        std::int32_t& value = args[slot];
+        const std::string& name = argText[slot];
+        int found = name.empty() && !IsLost(i) ? (items.Contains(value) ? value : -1) : items.IndexOf(name);
+        if (found < 0) {
+            lost = static_cast<std::uint8_t>(lost | 1u << i);
+            return;
+        }
+        lost = static_cast<std::uint8_t>(lost & ~(1u << i));
+        value = found;
+    };
     for (int i = 0; i < argCount && i < function->argCount; ++i) {
         auto slot = static_cast<std::size_t>(i);
         if (function->argKind[slot] != KindGroup) continue;
         const std::string& group = function->argGroup[slot];
-        std::int32_t& value = args[slot];
-        const std::string& name = argText[slot];
         if (group == "zones") {
-            int found = name.empty() ? (zones.Contains(value) ? value : -1) : zones.IndexOf(name);
-            if (found < 0) return i;
-            value = found;
+            rebind(i, zones);
         } else if (group == "groups") {
-            if (value < recorded) {
-                int found = name.empty() ? (mapGroups.Contains(value) ? value : -1) : mapGroups.IndexOf(name);
-                if (found < 0) return i;
-                value = found;
-            } else {
-                // A dynamic group keeps its place after the map's groups.
-                value = value - recorded + mapGroups.count();
-            }
+            if (args[slot] < recorded)
+                rebind(i, mapGroups);
+            else  // a dynamic group keeps its place after the map's groups
+                args[slot] = args[slot] - recorded + mapGroups.count();
         }
     }
-    return -1;
+    return lost != 0 ? 1 : 0;
 }
 
 void TermCommand::WriteToFile(RecordWriter& out) const {
@@ -279,11 +318,9 @@ std::unique_ptr<Command> IfBlock::Clone() const {
     return clone;
 }
 
-std::int32_t IfBlock::ValidateReferences(Scenario& scenario) {
-    PurgeLostReferences(scenario, conditions.list);
-    PurgeLostReferences(scenario, thenCommands);
-    PurgeLostReferences(scenario, elseCommands);
-    return -1;
+int IfBlock::RebindMapReferences(Scenario& scenario) {
+    return sced::RebindMapReferences(scenario, conditions.list) + sced::RebindMapReferences(scenario, thenCommands) +
+           sced::RebindMapReferences(scenario, elseCommands);
 }
 
 void IfBlock::WriteToFile(RecordWriter& out) const {
@@ -318,10 +355,8 @@ std::unique_ptr<Command> CommandBlock::Clone() const {
     return clone;
 }
 
-std::int32_t CommandBlock::ValidateReferences(Scenario& scenario) {
-    PurgeLostReferences(scenario, conditions.list);
-    PurgeLostReferences(scenario, actions);
-    return -1;
+int CommandBlock::RebindMapReferences(Scenario& scenario) {
+    return sced::RebindMapReferences(scenario, conditions.list) + sced::RebindMapReferences(scenario, actions);
 }
 
 void CommandBlock::WriteToFile(RecordWriter& out) const {

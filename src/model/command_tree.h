@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -101,10 +102,10 @@ public:
     virtual std::unique_ptr<Command> Clone() const = 0;
     // Appends the command's script text.
     virtual void WriteScript(Scenario& scenario, ScriptOutput& out) const = 0;
-    // After the map is read again: -1 when the command may stay, else the
-    // index of an argument whose zone or map group is gone. Blocks purge
-    // their children and return -1.
-    virtual std::int32_t ValidateReferences(Scenario& scenario) = 0;
+    // After the map is read again: every zone and map group is found again
+    // by the name it had; one that is gone is kept by that name (and written
+    // with it). Returns the number of calls that name something gone.
+    virtual int RebindMapReferences(Scenario& scenario) = 0;
     virtual void WriteToFile(RecordWriter& out) const;
     virtual void ReadFromFile(RecordReader& in);
 
@@ -131,7 +132,7 @@ public:
     void UpdateText(Scenario& scenario) override;
     std::unique_ptr<Command> Clone() const override;
     void WriteScript(Scenario& scenario, ScriptOutput& out) const override;
-    std::int32_t ValidateReferences(Scenario& scenario) override;
+    int RebindMapReferences(Scenario& scenario) override;
     void WriteToFile(RecordWriter& out) const override;
     void ReadFromFile(RecordReader& in) override;
 
@@ -146,8 +147,12 @@ public:
     void MarkAllFilled() { unfilled = 0; }
     bool AllFilled() const { return unfilled == 0; }
 
+    // Whether argument i names a zone or map group that the map no longer
+    // has: it keeps the name it had (argText) until the map has it again.
+    bool IsLost(int i) const { return ((lost >> i) & 1u) != 0; }
+
     std::uint8_t form = 0;
-    std::uint8_t unresolved = 0;
+    std::uint8_t lost = 0;      // a bit per argument
     std::uint8_t unfilled = 0;  // a bit per placeholder
     std::unique_ptr<PageRecord> page;
 };
@@ -161,7 +166,7 @@ public:
     void UpdateText(Scenario& scenario) override;
     std::unique_ptr<Command> Clone() const override;
     void WriteScript(Scenario& scenario, ScriptOutput& out) const override;
-    std::int32_t ValidateReferences(Scenario& scenario) override;
+    int RebindMapReferences(Scenario& scenario) override;
     void WriteToFile(RecordWriter& out) const override;
     void ReadFromFile(RecordReader& in) override;
 
@@ -178,7 +183,7 @@ public:
     void UpdateText(Scenario& scenario) override;
     std::unique_ptr<Command> Clone() const override;
     void WriteScript(Scenario& scenario, ScriptOutput& out) const override;
-    std::int32_t ValidateReferences(Scenario& scenario) override;
+    int RebindMapReferences(Scenario& scenario) override;
     void WriteToFile(RecordWriter& out) const override;
     void ReadFromFile(RecordReader& in) override;
 
@@ -187,8 +192,16 @@ public:
     std::int32_t times = 1;  // -1: no TIMES line
 };
 
-// Removes every child for which ValidateReferences returns anything but -1.
-void PurgeLostReferences(Scenario& scenario, CommandSeq& sequence);
+// Calls the function for every call in the command and in its lists.
+void ForEachCall(Command& command, const std::function<void(TermCommand&)>& visit);
+void ForEachCall(const Command& command, const std::function<void(const TermCommand&)>& visit);
+
+// The calls that name a zone or group the map no longer has, as
+// "label: text", in the order of the triggers.
+std::vector<std::string> LostMapReferences(const Scenario& scenario);
+
+// RebindMapReferences of every command of the sequence.
+int RebindMapReferences(Scenario& scenario, CommandSeq& sequence);
 
 // The first declared function with that name whose form and argument count
 // are the command's and whose constants equal the command's values there;

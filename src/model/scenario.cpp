@@ -34,9 +34,10 @@ void Scenario::ResetGroups() {
     triggers.Clear();
 }
 
-void Scenario::CheckMapReferences() {
-    PurgeLostReferences(*this, triggers);
+int Scenario::CheckMapReferences() {
+    int lost = RebindMapReferences(*this, triggers);
     objectGroups.RecordMapCounts();
+    return lost;
 }
 
 }  // namespace sced

@@ -36,10 +36,12 @@ public:
     // Regenerates the built-in groups for a fresh mission and deletes every
     // trigger (the triggers stay when "nations" is missing).
     void ResetGroups();
-    // After the map was read again: removes the commands whose zone or map
-    // group is gone, moves references to dynamic groups past the new map
-    // groups, then records the new counts.
-    void CheckMapReferences();
+    // After the map was read again: finds every zone and map group again by
+    // its name (one that is gone keeps its name, so no command is lost),
+    // moves references to dynamic groups past the new map groups, then
+    // records the new counts. Returns the number of calls that name
+    // something the map no longer has.
+    int CheckMapReferences();
 
     // The triggers; the first member, so that it is destroyed last.
     CommandSeq triggers;

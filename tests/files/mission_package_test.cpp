@@ -156,25 +156,33 @@ TEST_F(MissionPackage, OpeningReadsTheFilesThatExist) {
     EXPECT_FALSE(scenario->objectGroups.mapLoaded);
 }
 
-TEST_F(MissionPackage, ARereadMapRemovesOnlyCommandsWhoseZoneIsGone) {
+TEST_F(MissionPackage, ARereadMapFindsZonesAgainByNameAndKeepsTheLostOnes) {
     ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
     auto& relief = dynamic_cast<CommandBlock&>(scenario->triggers.At(1));
     const int actions = relief.actions.count();
+    const std::string originalMap = folder.Read("Maps\\Valley.m3d");
     // The map editor took the old mill away and added a group in front.
     folder.Write("Maps\\Valley.m3d",
                  test::MapBytes({"North Ford", "Hill 203", "South Gate"},
                                 {"Ferry", "Blue Scouts", "Red Column", "Bridge Guard", "Supply Train"}));
-    RefreshFromMap(*scenario, false);
-    EXPECT_EQ(relief.actions.count(), actions) << "only the window became active";
-    RefreshFromMap(*scenario, true);
-    ASSERT_EQ(relief.actions.count(), actions - 2) << "the two commands that send units to the mill";
-    auto& create = dynamic_cast<TermCommand&>(relief.actions.At(0));
-    EXPECT_EQ(create.args[2], 2) << "the south gate moved up";
-    auto& turn = dynamic_cast<TermCommand&>(relief.actions.At(2));
-    EXPECT_EQ(turn.args[0], 2) << "the red column moved down";
-    auto& formation = dynamic_cast<TermCommand&>(relief.actions.At(1));
-    EXPECT_EQ(formation.args[0], 5 + 0) << "still the first dynamic group";
-    EXPECT_NE(formation.text.find("Relief_force"), std::string::npos);
+    test::WarningRecorder warnings;
+    RefreshFromMap(*scenario);
+    RefreshFromMap(*scenario);
+    ASSERT_EQ(relief.actions.count(), actions) << "no command is deleted";
+    EXPECT_EQ(warnings.texts.size(), 1u) << "one warning, not one per activation";
+    auto arg = [&](int action, int i) { return dynamic_cast<TermCommand&>(relief.actions.At(action)).args[i]; };
+    EXPECT_EQ(arg(0, 2), 2) << "the south gate moved up";
+    EXPECT_EQ(arg(4, 0), 2) << "the red column moved down";
+    EXPECT_EQ(arg(3, 0), 5 + 0) << "still the first dynamic group";
+    auto& march = dynamic_cast<TermCommand&>(relief.actions.At(2));
+    EXPECT_TRUE(march.IsLost(1));
+    EXPECT_NE(march.text.find("Old Mill"), std::string::npos) << march.text;
+    EXPECT_NE(BuildScript(*scenario).find("MoveGroup( Relief_force_Dyn,Old Mill )"), std::string::npos);
+
+    folder.Write("Maps\\Valley.m3d", originalMap);
+    RefreshFromMap(*scenario);
+    EXPECT_FALSE(march.IsLost(1));
+    EXPECT_EQ(march.args[1], 1) << "the mill is back in its place";
 }
 
 TEST_F(MissionPackage, MissionsAreListedDeletedAndFound) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/argument_text.h"
 #include "support/demo_scenario.h"
 #include "support/raised.h"
 
@@ -125,18 +126,20 @@ TEST(CommandTree, MapReferencesFollowTheirNames) {
     demo->CheckMapReferences();
     EXPECT_EQ(dynamic.args[0], 8);
 
-    // Now the convoy and the hill are gone, and a zone takes the convoy's name.
+    // Now the convoy and the hill are gone, and a zone takes the convoy's name:
+    // the commands stay, with the names they had.
     groups.Clear();
     for (const char* group : {"Patrol", "Guards"}) groups.Add(group);
     zones.Clear();
     for (const char* zone : {"North gate", "Convoy"}) zones.Add(zone);
-    demo->CheckMapReferences();
-    EXPECT_EQ(kept.conditions.list.count(), 0) << "the dead convoy's condition is gone";
-    ASSERT_EQ(kept.actions.count(), 2);
+    EXPECT_EQ(demo->CheckMapReferences(), 3) << "the convoy's condition, the move to the hill, the if's harbour";
+    ASSERT_EQ(kept.conditions.list.count(), 1);
+    auto& dead = dynamic_cast<TermCommand&>(kept.conditions.list.At(0));
+    EXPECT_TRUE(dead.IsLost(0));
+    EXPECT_EQ(GetObjectString(*demo, dead, 0), "Convoy");
+    ASSERT_EQ(kept.actions.count(), 3);
     EXPECT_EQ(dynamic_cast<TermCommand&>(kept.actions.At(0)).args[0], 0);
-    auto& ifKept = dynamic_cast<IfBlock&>(kept.actions.At(1));
-    EXPECT_EQ(ifKept.thenCommands.count(), 0) << "it moved the guards to the lost harbour";
-    EXPECT_EQ(ifKept.elseCommands.count(), 1);
+    EXPECT_FALSE(dynamic_cast<TermCommand&>(kept.actions.At(0)).IsLost(0));
 }
 
 TEST(CommandTree, ADynGroupsArgumentIsNeverMoved) {
