@@ -38,12 +38,13 @@
 #include "model/command_tree.h"
 #include "model/page_table.h"
 #include "model/scenario.h"
+#include "synthetic_mission.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace sced;
-using Clock = std::chrono::steady_clock;
+using namespace bench;
 
 constexpr std::string_view kMap = "Maps\\Valley.m3d";
 
@@ -52,47 +53,6 @@ constexpr std::string_view kMap = "Maps\\Valley.m3d";
 constexpr double kRatioGoal = 20.0;
 // Ten times the triggers may cost at most this many times as much.
 constexpr double kGrowthSlack = 1.2;
-
-// A copy of the game folder, removed at the end.
-class GameCopy {
-public:
-    explicit GameCopy(const fs::path& source) {
-        std::random_device random;
-        path_ = fs::temp_directory_path() / ("sced-bench-" + std::to_string(random()));
-        fs::create_directories(path_);
-        fs::copy(source, path_, fs::copy_options::recursive);
-    }
-    ~GameCopy() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    GameCopy(const GameCopy&) = delete;
-    GameCopy& operator=(const GameCopy&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-// The median time of the runs, in ms; setup runs untimed before each run.
-double Time(int runs, const std::function<void()>& body, const std::function<void()>& setup = {}) {
-    std::vector<double> times;
-    for (int r = 0; r < runs; ++r) {
-        if (setup) setup();
-        auto start = Clock::now();
-        body();
-        times.push_back(Milliseconds(Clock::now() - start));
-    }
-    return Median(std::move(times));
-}
 
 std::string RawRead(const fs::path& file) {
     std::ifstream in(file, std::ios::binary | std::ios::ate);
@@ -108,70 +68,6 @@ void RawWrite(const fs::path& file, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     Check(static_cast<bool>(out), "cannot write " + file.string());
-}
-
-// Builds calls of the declared functions, found once by name and form.
-class Calls {
-public:
-    explicit Calls(Scenario& scenario) : scenario_(scenario) {}
-
-    std::unique_ptr<TermCommand> Make(std::string_view name, int form, std::initializer_list<std::int32_t> values) {
-        const Template& function = Find(name, form);
-        auto command = std::make_unique<TermCommand>();
-        command->Bind(function);
-        int i = 0;
-        for (std::int32_t value : values) command->SetArg(scenario_, i++, value);
-        return command;
-    }
-
-private:
-    const Template& Find(std::string_view name, int form) {
-        for (const auto& [key, function] : found_)
-            if (key.first == name && key.second == form) return *function;
-        for (const Template& function : scenario_.functions)
-            if (function.name == name && function.form == form) {
-                found_.push_back({{std::string(name), form}, &function});
-                return function;
-            }
-        Fail("no function " + std::string(name));
-    }
-
-    Scenario& scenario_;
-    std::vector<std::pair<std::pair<std::string, int>, const Template*>> found_;
-};
-
-// Triggers of 2-3 conditions, a TIMES line, four actions and an IF with an
-// ELSE, their values varied over the demo's switches, timers, groups and zones.
-void BuildTriggers(Scenario& s, int count) {
-    Calls c(s);
-    const int groups = s.objectGroups.GetGroup("groups").count();
-    const int zones = s.objectGroups.GetGroup("zones").count();
-    const int switches = s.objectGroups.GetGroup("switches").count();
-    const int timers = s.objectGroups.GetGroup("timers").count();
-    for (int i = 0; i < count; ++i) {
-        auto trigger = std::make_unique<CommandBlock>();
-        trigger->text = "Trigger " + std::to_string(i);
-        trigger->times = 1 + i % 5;
-        ConditionList& when = trigger->conditions;
-        when.list.Append(c.Make("TimerValue", FormCompare, {i % timers, i % 4, 10 + i % 300}));
-        when.list.Append(c.Make("SwitchIsOn", i % 2 ? FormNot : FormCall, {i % switches}));
-        if (i % 2 == 0) when.list.Append(c.Make("GroupInZone", FormCall, {i % groups, (i + 1) % zones}));
-
-        CommandSeq& actions = trigger->actions;
-        actions.Append(c.Make("RunTimer", FormCall, {i % timers, 60 + i % 500}));
-        actions.Append(c.Make("MoveGroup", FormCall, {(i + 1) % groups, i % zones}));
-        auto choice = std::make_unique<IfBlock>();
-        choice->conditions.list.Append(c.Make("SwitchIsOn", FormCall, {(i + 7) % switches}));
-        choice->thenCommands.Append(c.Make("SwitchOn", FormCall, {(i + 3) % switches}));
-        choice->thenCommands.Append(c.Make("EnableTrigger", FormCall, {(i + 1) % count}));
-        choice->elseCommands.Append(c.Make("MoveGroup", FormCall, {i % groups, (i + 2) % zones}));
-        choice->elseCommands.Append(c.Make("RunTimer", FormCall, {(i + 1) % timers, 30}));
-        actions.Append(std::move(choice));
-        actions.Append(c.Make("SwitchOn", FormCall, {i % switches}));
-        actions.Append(c.Make("EnableTrigger", FormCall, {(i + count - 1) % count}));
-        s.triggers.Append(std::move(trigger));
-    }
-    s.triggers.UpdateText(s);
 }
 
 struct Figures {

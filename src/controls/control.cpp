@@ -53,8 +53,13 @@ void TreeCtrl::SpliceTree(TreeSplice splice) {
     splice.position = std::clamp(splice.position, 0, size);
     splice.removed = std::clamp(splice.removed, 0, size - splice.position);
     auto first = tree_.begin() + splice.position;
-    tree_.erase(first, first + splice.removed);
-    tree_.insert(tree_.begin() + splice.position, splice.inserted.begin(), splice.inserted.end());
+    if (static_cast<std::size_t>(splice.removed) == splice.inserted.size()) {
+        // Nodes replaced in their places: nothing after them moves.
+        std::copy(splice.inserted.begin(), splice.inserted.end(), first);
+    } else {
+        tree_.erase(first, first + splice.removed);
+        tree_.insert(tree_.begin() + splice.position, splice.inserted.begin(), splice.inserted.end());
+    }
     selected_ = ResolvePath(tree_, selected_);
     Spliced(splice);
 }

@@ -15,6 +15,13 @@ TreeEffect ContentOf(const ListPlace& place, std::optional<TreePath> select) {
     return TreeEffect{TreeEffect::kTrigger, place.trigger, select};
 }
 
+void Renumber(Scenario& scenario, const ListPlace& place, const std::function<int(int)>& newPosition) {
+    if (place.references)
+        place.references->Renumber(newPosition);
+    else
+        RenumberTriggerReferences(scenario, newPosition);
+}
+
 // The path selected when the element at the position is gone: the one that
 // took its place, else its predecessor, else the list's node.
 TreePath AfterRemoval(const ListPlace& place, int position) {
@@ -42,14 +49,14 @@ private:
     // The references of the trigger put in already count it in its place;
     // only the others move.
     void Insert(Scenario& scenario) {
-        if (place_.isTriggerList())
-            RenumberTriggerReferences(scenario, [p = position_](int t) { return t >= p ? t + 1 : t; });
-        place_.list->Insert(position_, std::move(held_));
+        if (place_.isTriggerList()) Renumber(scenario, place_, [p = position_](int t) { return t >= p ? t + 1 : t; });
+        Command& command = place_.list->Insert(position_, std::move(held_));
+        if (place_.references) place_.references->Added(command);
     }
     void Remove(Scenario& scenario) {
         held_ = place_.list->Unlink(position_);
-        if (place_.isTriggerList())
-            RenumberTriggerReferences(scenario, [p = position_](int t) { return t > p ? t - 1 : t; });
+        if (place_.references) place_.references->Removed(*held_);
+        if (place_.isTriggerList()) Renumber(scenario, place_, [p = position_](int t) { return t > p ? t - 1 : t; });
     }
 
     ListPlace place_;
@@ -70,7 +77,11 @@ public:
 private:
     void Exchange() {
         std::unique_ptr<Command> current = place_.list->Unlink(position_);
-        place_.list->Insert(position_, std::move(other_));
+        Command& entered = place_.list->Insert(position_, std::move(other_));
+        if (place_.references) {
+            place_.references->Removed(*current);
+            place_.references->Added(entered);
+        }
         other_ = std::move(current);
     }
 
@@ -99,7 +110,7 @@ private:
         std::unique_ptr<Command> second = place_.list->Unlink(position_ + 1);
         place_.list->Insert(position_, std::move(second));
         if (place_.isTriggerList())
-            RenumberTriggerReferences(scenario, [p = position_](int t) { return t == p ? p + 1 : t == p + 1 ? p : t; });
+            Renumber(scenario, place_, [p = position_](int t) { return t == p ? p + 1 : t == p + 1 ? p : t; });
     }
 
     ListPlace place_;

@@ -40,13 +40,18 @@ public:
     virtual TreeEffect Effect(bool undone) const = 0;
 };
 
+class TriggerReferences;
+
 // Where a list stands: the list itself, the path of its node in the tree
 // (nothing for the trigger list) and the trigger that holds it (-1 for the
-// trigger list).
+// trigger list); and the mission's calls that name triggers, which follow
+// the commands that come and go (without them, a walk over the mission
+// renumbers).
 struct ListPlace {
     CommandSeq* list = nullptr;
     TreePath path = kNoTreePath;
     int trigger = -1;
+    TriggerReferences* references = nullptr;
     bool isTriggerList() const { return trigger < 0; }
 };
 

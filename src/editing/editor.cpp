@@ -49,6 +49,7 @@ std::unique_ptr<EditStep> OneStep(std::vector<std::unique_ptr<EditStep>> steps) 
 
 Editor::Editor(Scenario& scenario) : scenario_(scenario), arguments_(scenario) {
     ControlTable::Instance().SetEvents(&arguments_);
+    references_.Rebuild(scenario_);
 }
 
 Editor::~Editor() {
@@ -88,10 +89,10 @@ CommandBlock* Editor::CurrentTrigger() const {
     return dynamic_cast<CommandBlock*>(&scenario_.triggers.At(selection_.trigger));
 }
 
-ListPlace Editor::PlaceOfSelection() const {
+ListPlace Editor::PlaceOfSelection() {
     bool triggers = selection_.kind == ListKind::kTriggers;
-    return ListPlace{selection_.list, triggers ? kNoTreePath : selection_.listPath,
-                     triggers ? -1 : selection_.trigger};
+    return ListPlace{selection_.list, triggers ? kNoTreePath : selection_.listPath, triggers ? -1 : selection_.trigger,
+                     &references_};
 }
 
 // ---- the selection and the tree ----
@@ -228,7 +229,7 @@ bool Editor::AddTrigger() {
     auto trigger = std::make_unique<CommandBlock>();
     trigger->text = edit->GetText();
     int position = scenario_.triggers.count();
-    Apply(InsertStep(ListPlace{&scenario_.triggers}, position, std::move(trigger)));
+    Apply(InsertStep(ListPlace{&scenario_.triggers, kNoTreePath, -1, &references_}, position, std::move(trigger)));
     if (Control* tree = TreeControl()) tree->Notify(kExpand);
     return true;
 }
@@ -242,7 +243,7 @@ bool Editor::AddCommand(bool conditions) {
     IfBlock* ifBlock = selection_.ifBlock;
     TreePath triggerPath = PathPrefix(selection_.listPath, 1);
     triggerPath[0] = selection_.trigger;
-    ListPlace place{nullptr, kNoTreePath, selection_.trigger};
+    ListPlace place{nullptr, kNoTreePath, selection_.trigger, &references_};
     if (ifBlock) {
         TreePath ifPath = PathPrefix(selection_.listPath, 3);
         int part = conditions ? 0 : selection_.kind == ListKind::kElse ? 2 : 1;
@@ -313,13 +314,11 @@ bool Editor::ModifyTrigger() {
 
 bool Editor::Delete() {
     if (!HasSelectedElement()) return false;
-    if (selection_.kind == ListKind::kTriggers) {
-        std::vector<std::string> users = CommandsUsingTrigger(scenario_, selection_.index);
-        if (!users.empty()) {
-            Warn(false, "The trigger \"" + scenario_.triggers.At(selection_.index).text +
-                            "\" cannot be deleted while other commands run it:\n" + Joined(users, "\n"));
-            return false;
-        }
+    if (selection_.kind == ListKind::kTriggers && references_.IsUsed(scenario_, selection_.index)) {
+        Warn(false, "The trigger \"" + scenario_.triggers.At(selection_.index).text +
+                        "\" cannot be deleted while other commands run it:\n" +
+                        Joined(CommandsUsingTrigger(scenario_, selection_.index), "\n"));
+        return false;
     }
     Apply(RemoveStep(PlaceOfSelection(), selection_.index));
     return true;
@@ -351,7 +350,7 @@ bool Editor::Paste() {
 
 bool Editor::Cut() {
     if (!HasSelectedElement()) return false;
-    if (selection_.kind == ListKind::kTriggers && !CommandsUsingTrigger(scenario_, selection_.index).empty())
+    if (selection_.kind == ListKind::kTriggers && references_.IsUsed(scenario_, selection_.index))
         return Delete();  // refused, with the warning naming the users
     return Copy() && Delete();
 }
@@ -406,6 +405,7 @@ bool Editor::Redo() {
 
 void Editor::AfterOpening() {
     history_.Clear();
+    references_.Rebuild(scenario_);
     scenario_.modified = false;
     ResetSelection();
     if (Control* upgrades = ControlTable::Instance().At(kUpgradeTree))

@@ -10,6 +10,7 @@
 #include "editing/clipboard.h"
 #include "editing/edit_history.h"
 #include "editing/selection.h"
+#include "editing/trigger_references.h"
 
 namespace sced {
 
@@ -82,7 +83,7 @@ public:
 
 private:
     CommandBlock* CurrentTrigger() const;
-    ListPlace PlaceOfSelection() const;
+    ListPlace PlaceOfSelection();
     // Does the step, records it, and shows its effect.
     void Apply(std::unique_ptr<EditStep> step);
     void Show(const TreeEffect& effect);
@@ -94,6 +95,7 @@ private:
     std::string FreeTriggerName(const std::string& base, bool numberAlways) const;
 
     Scenario& scenario_;
+    TriggerReferences references_;
     Selection selection_;
     EditHistory history_;
     Clipboard clipboard_;

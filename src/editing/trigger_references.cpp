@@ -43,4 +43,42 @@ std::vector<std::string> CommandsUsingTrigger(const Scenario& scenario, int posi
     return users;
 }
 
+void TriggerReferences::Rebuild(const Scenario& scenario) {
+    calls_.clear();
+    for (const auto& trigger : scenario.triggers) Added(*trigger);
+}
+
+void TriggerReferences::Added(Command& command) {
+    ForEachCall(command, [&](TermCommand& call) {
+        for (int i = 0; i < call.argCount; ++i)
+            if (IsTriggerArgument(call, i)) {
+                calls_.insert(&call);
+                return;
+            }
+    });
+}
+
+void TriggerReferences::Removed(Command& command) {
+    ForEachCall(command, [&](TermCommand& call) { calls_.erase(&call); });
+}
+
+void TriggerReferences::Renumber(const std::function<int(int)>& newPosition) {
+    for (TermCommand* call : calls_)
+        for (int i = 0; i < call->argCount; ++i)
+            if (IsTriggerArgument(*call, i)) {
+                auto& value = call->args[static_cast<std::size_t>(i)];
+                value = newPosition(value);
+            }
+}
+
+bool TriggerReferences::IsUsed(const Scenario& scenario, int position) const {
+    for (const TermCommand* call : calls_)
+        for (int i = 0; i < call->argCount; ++i)
+            if (IsTriggerArgument(*call, i) && call->args[static_cast<std::size_t>(i)] == position) {
+                // A trigger that runs itself may go with itself.
+                if (!CommandsUsingTrigger(scenario, position).empty()) return true;
+            }
+    return false;
+}
+
 }  // namespace sced

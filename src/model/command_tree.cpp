@@ -112,21 +112,30 @@ void ReadConditions(RecordReader& in, ConditionList& conditions) {
 }
 
 // The walk for both constnesses: Call is TermCommand or const TermCommand.
+// It goes by the kind tags, since it runs over every command of a mission
+// on edits of the trigger list.
 template <typename Call, typename CommandType, typename Visit>
 void Walk(CommandType& command, const Visit& visit) {
+    constexpr bool kConst = std::is_const_v<Call>;
     auto each = [&](auto& commands) {
         for (const auto& child : commands) Walk<Call>(static_cast<CommandType&>(*child), visit);
     };
-    if (auto* call = dynamic_cast<Call*>(&command)) {
-        visit(*call);
-    } else if (auto* ifBlock = dynamic_cast<std::conditional_t<std::is_const_v<Call>, const IfBlock, IfBlock>*>(&command)) {
-        each(ifBlock->conditions.list);
-        each(ifBlock->thenCommands);
-        each(ifBlock->elseCommands);
-    } else if (auto* trigger =
-                   dynamic_cast<std::conditional_t<std::is_const_v<Call>, const CommandBlock, CommandBlock>*>(&command)) {
-        each(trigger->conditions.list);
-        each(trigger->actions);
+    switch (command.kind) {
+        case kTermCommand: visit(static_cast<Call&>(command)); break;
+        case kIfBlockCommand: {
+            auto& ifBlock = static_cast<std::conditional_t<kConst, const IfBlock, IfBlock>&>(command);
+            each(ifBlock.conditions.list);
+            each(ifBlock.thenCommands);
+            each(ifBlock.elseCommands);
+            break;
+        }
+        case kBlockCommand: {
+            auto& trigger = static_cast<std::conditional_t<kConst, const CommandBlock, CommandBlock>&>(command);
+            each(trigger.conditions.list);
+            each(trigger.actions);
+            break;
+        }
+        default: break;
     }
 }
 

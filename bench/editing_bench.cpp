@@ -1,0 +1,176 @@
+// editing_bench [--runs N] [--sizes 1000,10000] [--game DIR]
+//
+// Times the editing operations of the main window on synthetic missions,
+// each together with what it hands to the tree control: add an action to
+// the last trigger, modify an argument of the middle trigger, move a
+// trigger, delete one, and undo and redo of each; and the full tree that
+// opening hands over. An edit changes one trigger's content, so its time
+// must not grow with the number of triggers.
+
+#include <iostream>
+#include <functional>
+#include <iomanip>
+#include <string>
+#include <vector>
+
+#include "controls/control.h"
+#include "controls/control_table.h"
+#include "core/scenario_error.h"
+#include "core/string_table.h"
+#include "core/warning.h"
+#include "editing/editor.h"
+#include "editing/scenario_tree.h"
+#include "editing/trigger_references.h"
+#include "files/mission_package.h"
+#include "model/command_tree.h"
+#include "model/scenario.h"
+#include "synthetic_mission.h"
+
+namespace {
+
+using namespace sced;
+using namespace bench;
+
+constexpr double kGoalMs = 2.0;
+
+// A dialog that answers at once, as the designer would.
+class AnsweringDialog : public Dialog {
+public:
+    explicit AnsweringDialog(std::function<bool()> answer) : answer_(std::move(answer)) {}
+    bool ShowModal(std::string_view) override { return answer_(); }
+
+private:
+    std::function<bool()> answer_;
+};
+
+struct Row {
+    std::string what;
+    double ms = 0;
+};
+
+std::vector<Row> Measure(const fs::path& game, int count, int runs) {
+    Scenario scenario(game);
+    Check(NewMission(scenario, "Maps\\Valley.m3d"), "The demo map cannot be read.");
+    BuildTriggers(scenario, count);
+    // One trigger that nothing runs, so that deleting it is allowed.
+    const int spare = count / 2;
+    RenumberTriggerReferences(scenario, [&](int t) { return t >= spare ? t + 1 : t; });
+    auto free = std::make_unique<CommandBlock>();
+    free->text = "Spare";
+    scenario.triggers.Insert(spare, std::move(free));
+
+    ControlTable& table = ControlTable::Instance();
+    TreeCtrl tree, chooserTree;
+    ListBox groupList, renameList;
+    Edit numberEdit;
+    SmartCtrl chooserSentence, editorSentence;
+    table.Register(kScenarioTree, &tree);
+    table.Register(kChooserTree, &chooserTree);
+    table.Register(kGroupList, &groupList);
+    table.Register(kRenameList, &renameList);
+    table.Register(kNumberEdit, &numberEdit);
+    table.Register(kChooserSentence, &chooserSentence);
+    table.Register(kEditorSentence, &editorSentence);
+    Editor editor(scenario);
+    ControlEvents& events = *table.events();
+    auto accept = [](ListBox& list) { return [&list] { list.SetSelection(0); return true; }; };
+    AnsweringDialog groups(accept(groupList)), renames(accept(renameList));
+    AnsweringDialog number([&] { numberEdit.SetText("77"); return true; });
+    // The chooser: the first function of the first group, every argument given.
+    AnsweringDialog chooser([&] {
+        chooserTree.Select(TreePath{0, 0, -1, -1, -1, -1, -1, -1});
+        events.ChooserSelectionChanged();
+        const TermCommand* draft = chooserSentence.command();
+        for (int k = 0; draft && k < draft->function->placeholderCount; ++k) events.ArgumentClicked(k);
+        return true;
+    });
+    AnsweringDialog modifier([&] {
+        events.ArgumentClicked(1);  // RunTimer's seconds
+        return true;
+    });
+    table.Register(kGroupDialog, &groups);
+    table.Register(kRenameDialog, &renames);
+    table.Register(kNumberDialog, &number);
+    table.Register(kChooserDialog, &chooser);
+    table.Register(kEditorDialog, &modifier);
+
+    std::vector<Row> rows;
+    auto select = [&](TreePath path) {
+        tree.Select(path);
+        editor.FollowTreeSelection();
+    };
+    // Each run starts from the mission as it was; what the run did is undone untimed.
+    auto timed = [&](const std::string& what, const TreePath& path, const std::function<bool()>& operation) {
+        bool done = false;
+        rows.push_back({what, Time(
+                                  runs, [&] { done = operation(); },
+                                  [&] {
+                                      if (done) editor.Undo();
+                                      select(path);
+                                  })});
+        Check(done, what + " did nothing");
+        editor.Undo();
+        rows.push_back({"  undo", Time(runs, [&] { editor.Undo(); }, [&] { select(path); operation(); })});
+        select(path);
+        operation();
+        rows.push_back({"  redo", Time(runs, [&] { editor.Redo(); }, [&] { editor.Undo(); })});
+        editor.Undo();
+    };
+    rows.push_back({"tree of the whole mission", Time(runs, [&] { editor.RebuildTree(); })});
+    const int last = count;  // the spare trigger made count + 1
+    timed("add an action to the last trigger", {last, 1, -1, -1, -1, -1, -1, -1}, [&] { return editor.AddAction(); });
+    timed("modify an argument of the middle trigger", {spare + 1, 1, 0, -1, -1, -1, -1, -1},
+          [&] { return editor.Modify(); });
+    timed("move a trigger down", {spare - 1, -1, -1, -1, -1, -1, -1, -1}, [&] { return editor.MoveDown(); });
+    timed("delete a trigger", {spare, -1, -1, -1, -1, -1, -1, -1}, [&] { return editor.Delete(); });
+    return rows;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int runs = 9;
+    std::vector<int> sizes = {1000, 10000};
+    fs::path source = SCED_DEMO_GAME;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        std::string option = argv[i];
+        if (option == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
+        else if (option == "--game") source = argv[i + 1];
+        else if (option == "--sizes") {
+            sizes.clear();
+            for (std::string_view list = argv[i + 1]; !list.empty();) {
+                std::size_t comma = std::min(list.find(','), list.size());
+                sizes.push_back(std::atoi(std::string(list.substr(0, comma)).c_str()));
+                list.remove_prefix(std::min(comma + 1, list.size()));
+            }
+        } else {
+            std::cerr << "usage: editing_bench [--runs N] [--sizes 1000,10000] [--game DIR]\n";
+            return 2;
+        }
+    }
+    SetWarningSink([](const std::string& text) { std::cerr << "warning: " << text << '\n'; });
+    try {
+        GameCopy game(source);
+        StringTable::Instance().Load(game.path());
+        std::vector<std::vector<Row>> results;
+        for (int size : sizes) results.push_back(Measure(game.path(), size, runs));
+        std::cout << "median of " << runs << " runs, ms, each with what it hands to the tree\n\n";
+        std::cout << std::left << std::setw(44) << "operation";
+        for (int size : sizes) std::cout << std::right << std::setw(12) << (std::to_string(size) + " trig.");
+        std::cout << '\n';
+        bool met = true;
+        for (std::size_t r = 0; r < results.front().size(); ++r) {
+            std::cout << std::left << std::setw(44) << results.front()[r].what << std::right << std::fixed
+                      << std::setprecision(3);
+            for (const auto& rows : results) std::cout << std::setw(12) << rows[r].ms;
+            std::cout << '\n';
+            if (r > 0) met = met && results.back()[r].ms <= kGoalMs;
+        }
+        std::cout << "\ngoal: every edit within " << kGoalMs << " ms at " << sizes.back() << " triggers: "
+                  << (met ? "met" : "NOT met") << '\n';
+        return met ? 0 : 1;
+    } catch (const ScenarioError& e) {
+        std::cerr << "error: " << e.text() << '\n';
+        return 1;
+    }
+}

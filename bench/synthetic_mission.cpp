@@ -1,0 +1,97 @@
+#include "synthetic_mission.h"
+
+#include <algorithm>
+#include <random>
+
+#include "core/scenario_error.h"
+#include "declarations/function_template.h"
+#include "model/scenario.h"
+
+namespace bench {
+
+using namespace sced;
+
+GameCopy::GameCopy(const fs::path& source) {
+    std::random_device random;
+    path_ = fs::temp_directory_path() / ("sced-bench-" + std::to_string(random()));
+    fs::create_directories(path_);
+    fs::copy(source, path_, fs::copy_options::recursive);
+}
+
+GameCopy::~GameCopy() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+}
+
+double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double Time(int runs, const std::function<void()>& body, const std::function<void()>& setup) {
+    std::vector<double> times;
+    for (int r = 0; r < runs; ++r) {
+        if (setup) setup();
+        auto start = Clock::now();
+        body();
+        times.push_back(Milliseconds(Clock::now() - start));
+    }
+    return Median(std::move(times));
+}
+
+std::unique_ptr<TermCommand> Calls::Make(std::string_view name, int form, std::initializer_list<std::int32_t> values) {
+    const Template& function = Find(name, form);
+    auto command = std::make_unique<TermCommand>();
+    command->Bind(function);
+    int i = 0;
+    for (std::int32_t value : values) command->SetArg(scenario_, i++, value);
+    return command;
+}
+
+const Template& Calls::Find(std::string_view name, int form) {
+    for (const auto& [key, function] : found_)
+        if (key.first == name && key.second == form) return *function;
+    for (const Template& function : scenario_.functions)
+        if (function.name == name && function.form == form) {
+            found_.push_back({{std::string(name), form}, &function});
+            return function;
+        }
+    Fail("no function " + std::string(name));
+}
+
+void BuildTriggers(Scenario& s, int count) {
+    Calls c(s);
+    const int groups = s.objectGroups.GetGroup("groups").count();
+    const int zones = s.objectGroups.GetGroup("zones").count();
+    const int switches = s.objectGroups.GetGroup("switches").count();
+    const int timers = s.objectGroups.GetGroup("timers").count();
+    for (int i = 0; i < count; ++i) {
+        auto trigger = std::make_unique<CommandBlock>();
+        trigger->text = "Trigger " + std::to_string(i);
+        trigger->times = 1 + i % 5;
+        ConditionList& when = trigger->conditions;
+        when.list.Append(c.Make("TimerValue", FormCompare, {i % timers, i % 4, 10 + i % 300}));
+        when.list.Append(c.Make("SwitchIsOn", i % 2 ? FormNot : FormCall, {i % switches}));
+        if (i % 2 == 0) when.list.Append(c.Make("GroupInZone", FormCall, {i % groups, (i + 1) % zones}));
+
+        CommandSeq& actions = trigger->actions;
+        actions.Append(c.Make("RunTimer", FormCall, {i % timers, 60 + i % 500}));
+        actions.Append(c.Make("MoveGroup", FormCall, {(i + 1) % groups, i % zones}));
+        auto choice = std::make_unique<IfBlock>();
+        choice->conditions.list.Append(c.Make("SwitchIsOn", FormCall, {(i + 7) % switches}));
+        choice->thenCommands.Append(c.Make("SwitchOn", FormCall, {(i + 3) % switches}));
+        choice->thenCommands.Append(c.Make("EnableTrigger", FormCall, {(i + 1) % count}));
+        choice->elseCommands.Append(c.Make("MoveGroup", FormCall, {i % groups, (i + 2) % zones}));
+        choice->elseCommands.Append(c.Make("RunTimer", FormCall, {(i + 1) % timers, 30}));
+        actions.Append(std::move(choice));
+        actions.Append(c.Make("SwitchOn", FormCall, {i % switches}));
+        actions.Append(c.Make("EnableTrigger", FormCall, {(i + count - 1) % count}));
+        s.triggers.Append(std::move(trigger));
+    }
+    s.triggers.UpdateText(s);
+}
+
+}  // namespace bench

@@ -1,0 +1,64 @@
+#pragma once
+
+// What the benchmarks share: a scratch copy of the game folder, timing by
+// the median of runs, and synthetic missions of many triggers.
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "model/command_tree.h"
+
+namespace sced {
+class Scenario;
+class Template;
+}  // namespace sced
+
+namespace bench {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// A copy of the game folder, removed at the end.
+class GameCopy {
+public:
+    explicit GameCopy(const fs::path& source);
+    ~GameCopy();
+    GameCopy(const GameCopy&) = delete;
+    GameCopy& operator=(const GameCopy&) = delete;
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+double Milliseconds(Clock::duration d);
+double Median(std::vector<double> values);
+// The median time of the runs, in ms; setup runs untimed before each run.
+double Time(int runs, const std::function<void()>& body, const std::function<void()>& setup = {});
+
+// Builds calls of the declared functions, found once by name and form.
+class Calls {
+public:
+    explicit Calls(sced::Scenario& scenario) : scenario_(scenario) {}
+    std::unique_ptr<sced::TermCommand> Make(std::string_view name, int form, std::initializer_list<std::int32_t> values);
+
+private:
+    const sced::Template& Find(std::string_view name, int form);
+
+    sced::Scenario& scenario_;
+    std::vector<std::pair<std::pair<std::string, int>, const sced::Template*>> found_;
+};
+
+// Triggers of 2-3 conditions, a TIMES line, four actions and an IF with an
+// ELSE, their values varied over the demo's switches, timers, groups and
+// zones; each trigger enables its neighbours.
+void BuildTriggers(sced::Scenario& s, int count);
+
+}  // namespace bench
