@@ -385,19 +385,14 @@ bool Editor::MissionProperties() {
     return true;
 }
 
-bool Editor::Undo() {
-    EditStep* step = history_.Undo(scenario_);
-    if (!step) return false;
-    scenario_.modified = history_.Modified();
-    Show(step->Effect(true));
-    return true;
-}
+bool Editor::Undo() { return Shown(history_.Undo(scenario_), true); }
 
-bool Editor::Redo() {
-    EditStep* step = history_.Redo(scenario_);
+bool Editor::Redo() { return Shown(history_.Redo(scenario_), false); }
+
+bool Editor::Shown(const EditStep* step, bool undone) {
     if (!step) return false;
     scenario_.modified = history_.Modified();
-    Show(step->Effect(false));
+    Show(step->Effect(undone));
     return true;
 }
 

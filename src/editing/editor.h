@@ -87,6 +87,8 @@ private:
     // Does the step, records it, and shows its effect.
     void Apply(std::unique_ptr<EditStep> step);
     void Show(const TreeEffect& effect);
+    // After an undo or redo of the step (none: nothing was done).
+    bool Shown(const EditStep* step, bool undone);
     void ResetSelection();
     void AfterOpening();
     bool AddCommand(bool conditions);

@@ -227,13 +227,6 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
     EXPECT_EQ(printed.status, 0) << printed.err;
     EXPECT_EQ(printed.out, folder.Read("plain.txt")) << "a device is written, not renamed over";
 
-    const std::string names = Quoted(folder.File("names.dmp").string());
-    ASSERT_EQ(RunCli(game + " dump-export Valley " + names, folder).status, 0);
-    std::string dump = folder.Read("names.dmp");
-    dump.replace(dump.find("Hold the ford"), 13, "Tenir le gue");
-    folder.Write("names.dmp", dump);
-    ASSERT_EQ(RunCli(game + " dump-import Valley " + names, folder).status, 0);
-    EXPECT_NE(folder.Read("UserMissions\\Valley\\Valley.txt").find("{A}Tenir le gue"), std::string::npos);
 
     CliRun created = RunCli(game + " new 'Maps\\Harbour.m3d'", folder);
     ASSERT_EQ(created.status, 0) << created.err;
