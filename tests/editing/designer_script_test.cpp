@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "support/cli_run.h"
+#include "support/game_folder.h"
+
+// Each NAME.script of the folder is run by `sced-cli edit Valley` on a copy
+// of the demo game folder. NAME.out holds the standard output it must give,
+// NAME.err (when there is one) its remarks. A first comment line
+// "# sced-cli edit ARGS" adds arguments, "# exit N" gives the exit status.
+// A script named undo_all_* must save the mission with the very bytes it
+// was opened with.
+
+namespace sced {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kScripts = SCED_EDIT_SCRIPTS;
+
+std::string FileText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> ScriptNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kScripts))
+        if (entry.path().extension() == ".script") names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The value of the header comment "# KEY VALUE", or the fallback.
+std::string Header(const std::string& script, const std::string& key, const std::string& fallback) {
+    std::stringstream lines(script);
+    for (std::string line; std::getline(lines, line) && line.starts_with('#');)
+        if (line.starts_with("# " + key + " ")) return line.substr(key.size() + 3);
+    return fallback;
+}
+
+// The mission's files, by their path below the game folder.
+std::map<std::string, std::string> MissionFiles(const fs::path& game) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(game / "UserMissions"))
+        if (entry.is_regular_file()) files[fs::relative(entry.path(), game).string()] = FileText(entry.path());
+    return files;
+}
+
+class DesignerScript : public testing::TestWithParam<std::string> {};
+
+TEST_P(DesignerScript, GivesItsExpectedOutput) {
+    const fs::path script = kScripts / (GetParam() + ".script");
+    const std::string text = FileText(script);
+    test::TempGameFolder folder;
+    test::CliRun run = test::RunCli("-C " + test::Quoted(folder.path().string()) + " edit Valley " +
+                                        test::Quoted(script.string()) + " " + Header(text, "sced-cli edit", ""),
+                                    folder);
+    EXPECT_EQ(std::to_string(run.status), Header(text, "exit", "0"));
+    EXPECT_EQ(run.out, FileText(kScripts / (GetParam() + ".out")));
+    EXPECT_EQ(run.err, FileText(kScripts / (GetParam() + ".err")));
+    if (GetParam().starts_with("undo_all_")) {
+        EXPECT_EQ(MissionFiles(folder.path()), MissionFiles(test::DemoGame()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, DesignerScript, testing::ValuesIn(ScriptNames()),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+
+}  // namespace
+}  // namespace sced
