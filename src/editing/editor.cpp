@@ -196,6 +196,19 @@ void Editor::Show(const TreeEffect& effect) {
 
 void Editor::Apply(std::unique_ptr<EditStep> step) {
     step->Redo(scenario_);
+    Record(std::move(step));
+}
+
+void Editor::ApplyAfterRenames(std::unique_ptr<EditStep> step) {
+    std::vector<std::unique_ptr<EditStep>> steps = arguments_.TakeRenames();
+    if (step) {
+        step->Redo(scenario_);
+        steps.push_back(std::move(step));
+    }
+    if (!steps.empty()) Record(OneStep(std::move(steps)));
+}
+
+void Editor::Record(std::unique_ptr<EditStep> step) {
     TreeEffect effect = step->Effect(false);
     history_.Push(std::move(step));
     scenario_.modified = history_.Modified();
@@ -261,7 +274,6 @@ bool Editor::AddCommand(bool conditions) {
         arguments_.RollBackRenames();
         return false;
     }
-    std::vector<std::unique_ptr<EditStep>> steps = arguments_.TakeRenames();
     std::unique_ptr<Command> command;
     if (draft->function && draft->function->name == "IfBlock") {
         command = std::make_unique<IfBlock>();
@@ -269,8 +281,7 @@ bool Editor::AddCommand(bool conditions) {
         draft->UpdateText(scenario_);
         command = std::move(draft);
     }
-    steps.push_back(InsertStep(place, place.list->count(), std::move(command)));
-    Apply(OneStep(std::move(steps)));
+    ApplyAfterRenames(InsertStep(place, place.list->count(), std::move(command)));
     return true;
 }
 
@@ -287,12 +298,12 @@ bool Editor::Modify() {
         arguments_.RollBackRenames();
         return false;
     }
-    std::vector<std::unique_ptr<EditStep>> steps = arguments_.TakeRenames();
+    std::unique_ptr<EditStep> replace;
     if (!SameCall(*draft, *call)) {
         draft->UpdateText(scenario_);
-        steps.push_back(ReplaceStep(PlaceOfSelection(), selection_.index, std::move(draft)));
+        replace = ReplaceStep(PlaceOfSelection(), selection_.index, std::move(draft));
     }
-    if (!steps.empty()) Apply(OneStep(std::move(steps)));
+    ApplyAfterRenames(std::move(replace));
     return true;
 }
 

@@ -81,6 +81,11 @@ private:
     ListPlace PlaceOfSelection() const;
     // Does the step, records it, and shows its effect.
     void Apply(std::unique_ptr<EditStep> step);
+    // The renames that a dialog already did, with the step its OK makes
+    // (none: only the renames), recorded as one step.
+    void ApplyAfterRenames(std::unique_ptr<EditStep> step);
+    // Records a step already done and shows its effect.
+    void Record(std::unique_ptr<EditStep> step);
     void Show(const TreeEffect& effect);
     void ResetSelection();
     void AfterOpening();
