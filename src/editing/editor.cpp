@@ -101,14 +101,15 @@ void Editor::ResetSelection() { selection_ = Selection{}; }
 void Editor::FollowTreeSelection() {
     if (!IsOpen()) return;
     ResetSelection();
+    // The trigger list is current even when empty, so a cut trigger can be pasted back.
     CommandSeq& triggers = scenario_.triggers;
+    selection_.kind = ListKind::kTriggers;
+    selection_.list = &triggers;
     if (triggers.empty()) return;
     Control* tree = TreeControl();
     Check(tree != nullptr, "TR_SCENARIO: cannot get tree selection.");
     TreePath path = tree->GetTreePath();
     auto indexIn = [](const CommandSeq& list, int i) { return i >= 0 && i < list.count() ? i : -1; };
-    selection_.kind = ListKind::kTriggers;
-    selection_.list = &triggers;
     selection_.index = indexIn(triggers, path[0]);
     auto* trigger = selection_.index >= 0 ? dynamic_cast<CommandBlock*>(&triggers.At(path[0])) : nullptr;
     if (!trigger) return;
