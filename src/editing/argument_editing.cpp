@@ -276,7 +276,9 @@ std::string ArgumentEditing::ValidateName(std::string_view text) {
     }
     for (const std::string& name : *namesInUse_)
         if (name == text) return "The name " + std::string(text) + " is in use.";
-    if (groups.DynGroupNameFor(text) != text) return "The name " + std::string(text) + " is in use by a group.";
+    // A dynamic group is known both by its typed and its stored name.
+    if (groups.DynGroupNameFor(text) != text || groups.GetGroup("dyngroups").IndexOf(std::string(text)) >= 0)
+        return "The name " + std::string(text) + " is in use by a group.";
     return {};
 }
 
