@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,8 @@ struct DialogExchange {
     std::int32_t second = 0;   // the alliances of players 4 to 7
     std::string title;         // the properties dialog
     std::string description;
+    // The bitmap file the properties dialog loaded; nothing when the picture stays.
+    std::optional<std::string> picture;
     std::string pageFile;      // the page dialog: the picture file and its picture
     std::int32_t pageNumber = -1;
 };

@@ -387,6 +387,7 @@ bool Editor::MissionProperties() {
     DialogExchange& exchange = arguments_.exchange();
     exchange.title = scenario_.title;
     exchange.description = scenario_.description;
+    exchange.picture.reset();
     if (!ShowDialog(kPropertiesDialog, "txtMissProp")) return false;
     std::string title = exchange.title;
     if (title.find_first_not_of(' ') == std::string::npos) title = Lookup("txtMissTitle");
@@ -394,6 +395,8 @@ bool Editor::MissionProperties() {
     if (title != scenario_.title) steps.push_back(TextStep(&scenario_.title, title, TreeEffect::kNothing));
     if (exchange.description != scenario_.description)
         steps.push_back(TextStep(&scenario_.description, exchange.description, TreeEffect::kNothing));
+    if (exchange.picture && exchange.picture != scenario_.heldPicture)
+        steps.push_back(PictureStep(&scenario_.heldPicture, std::move(exchange.picture)));
     if (!steps.empty()) Apply(OneStep(std::move(steps)));
     return true;
 }
