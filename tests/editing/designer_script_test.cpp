@@ -12,8 +12,9 @@
 // of the demo game folder. NAME.out holds the standard output it must give,
 // NAME.err (when there is one) its remarks. A first comment line
 // "# sced-cli edit ARGS" adds arguments, "# exit N" gives the exit status.
-// A script named undo_all_* must save the mission with the very bytes it
-// was opened with.
+// NAME.saved.txt and NAME.saved.dsc (when there are) hold the pages and the
+// description the mission is saved with, lines ending in LF. A script named
+// undo_all_* must save the mission with the very bytes it was opened with.
 
 namespace sced {
 namespace {
@@ -65,6 +66,13 @@ TEST_P(DesignerScript, GivesItsExpectedOutput) {
     EXPECT_EQ(std::to_string(run.status), Header(text, "exit", "0"));
     EXPECT_EQ(run.out, FileText(kScripts / (GetParam() + ".out")));
     EXPECT_EQ(run.err, FileText(kScripts / (GetParam() + ".err")));
+    for (std::string extension : {"txt", "dsc"}) {
+        fs::path expected = kScripts / (GetParam() + ".saved." + extension);
+        if (!fs::exists(expected)) continue;
+        std::string saved = folder.Read("UserMissions\\Valley\\Valley." + extension);
+        std::erase(saved, '\r');
+        EXPECT_EQ(saved, FileText(expected)) << extension;
+    }
     if (GetParam().starts_with("undo_all_")) {
         EXPECT_EQ(MissionFiles(folder.path()), MissionFiles(test::DemoGame()));
     }
