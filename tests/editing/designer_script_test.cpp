@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "files/scramble.h"
 #include "support/cli_run.h"
 #include "support/game_folder.h"
 
@@ -12,8 +13,9 @@
 // of the demo game folder. NAME.out holds the standard output it must give,
 // NAME.err (when there is one) its remarks. A first comment line
 // "# sced-cli edit ARGS" adds arguments, "# exit N" gives the exit status.
-// NAME.saved.txt and NAME.saved.dsc (when there are) hold the pages and the
-// description the mission is saved with, lines ending in LF. A script named
+// NAME.saved.txt, NAME.saved.dsc and NAME.saved.cms (when there are) hold
+// the pages, the description and the "#SCRIPT" block of the script that the
+// mission is saved with, lines ending in LF. A script named
 // undo_all_* must save the mission with the very bytes it was opened with.
 
 namespace sced {
@@ -54,6 +56,16 @@ std::map<std::string, std::string> MissionFiles(const fs::path& game) {
     return files;
 }
 
+// The "#SCRIPT" block of a scrambled mission script, its end line included.
+std::string ScriptBlock(std::string scrambled) {
+    Scramble(scrambled);
+    std::erase(scrambled, '\r');
+    std::size_t start = scrambled.find("#SCRIPT");
+    std::size_t end = scrambled.find("#END", start);
+    if (start == std::string::npos || end == std::string::npos) return scrambled;
+    return scrambled.substr(start, end + 5 - start);
+}
+
 class DesignerScript : public testing::TestWithParam<std::string> {};
 
 TEST_P(DesignerScript, GivesItsExpectedOutput) {
@@ -66,10 +78,11 @@ TEST_P(DesignerScript, GivesItsExpectedOutput) {
     EXPECT_EQ(std::to_string(run.status), Header(text, "exit", "0"));
     EXPECT_EQ(run.out, FileText(kScripts / (GetParam() + ".out")));
     EXPECT_EQ(run.err, FileText(kScripts / (GetParam() + ".err")));
-    for (std::string extension : {"txt", "dsc"}) {
+    for (std::string extension : {"txt", "dsc", "cms"}) {
         fs::path expected = kScripts / (GetParam() + ".saved." + extension);
         if (!fs::exists(expected)) continue;
         std::string saved = folder.Read("UserMissions\\Valley\\Valley." + extension);
+        if (extension == "cms") saved = ScriptBlock(saved);
         std::erase(saved, '\r');
         EXPECT_EQ(saved, FileText(expected)) << extension;
     }
