@@ -94,8 +94,14 @@ void ArgumentEditing::ChooserSelectionChanged() {
     if (!function) return;
     draft_ = std::make_unique<TermCommand>();
     draft_->Bind(*function);
-    // A fresh command has no values yet: each argument waits for its click.
-    draft_->unfilled = static_cast<std::uint8_t>((1u << function->placeholderCount) - 1u);
+    // A fresh command has no values yet: each argument waits for its click,
+    // except a constant, which has its value and takes no click.
+    draft_->unfilled = 0;
+    for (int k = 0; k < function->placeholderCount; ++k) {
+        int arg = function->placeholders[static_cast<std::size_t>(k)].argIndex;
+        bool constant = arg >= 0 && arg < function->argCount && function->argKind[static_cast<std::size_t>(arg)] == KindConst;
+        if (!constant) draft_->unfilled |= static_cast<std::uint8_t>(1u << k);
+    }
     ShowDraft();
 }
 

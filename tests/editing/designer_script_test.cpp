@@ -12,7 +12,8 @@
 // Each NAME.script of the folder is run by `sced-cli edit Valley` on a copy
 // of the demo game folder. NAME.out holds the standard output it must give,
 // NAME.err (when there is one) its remarks. A first comment line
-// "# sced-cli edit ARGS" adds arguments, "# exit N" gives the exit status.
+// "# sced-cli edit ARGS" adds arguments, "# exit N" gives the exit status,
+// "# declare GROUP DECLARATION" an action the game declares besides.
 // NAME.saved.txt, NAME.saved.dsc and NAME.saved.cms (when there are) hold
 // the pages, the description and the "#SCRIPT" block of the script that the
 // mission is saved with, lines ending in LF. A script named
@@ -66,12 +67,29 @@ std::string ScriptBlock(std::string scrambled) {
     return scrambled.substr(start, end + 5 - start);
 }
 
+// "# declare GROUP DECLARATION": the game declares one more action, offered
+// in the menu group of the function structure.
+void Declare(const test::TempGameFolder& folder, const std::string& header) {
+    if (header.empty()) return;
+    const std::size_t blank = header.find(' ');
+    const std::string declaration = header.substr(blank + 1);
+    std::string functions = folder.Read("Data\\FuncDecl");
+    functions.insert(functions.find("#END"), declaration + "\n");
+    folder.Write("Data\\FuncDecl", functions);
+    std::string structure = folder.Read("Data\\FuncStruct");
+    const std::string group = "\n#" + header.substr(0, blank) + "\n";
+    structure.insert(structure.find(group, structure.find("#ACTION")) + group.size(),
+                     declaration.substr(0, declaration.find('(')) + "\n");
+    folder.Write("Data\\FuncStruct", structure);
+}
+
 class DesignerScript : public testing::TestWithParam<std::string> {};
 
 TEST_P(DesignerScript, GivesItsExpectedOutput) {
     const fs::path script = kScripts / (GetParam() + ".script");
     const std::string text = FileText(script);
     test::TempGameFolder folder;
+    Declare(folder, Header(text, "declare", ""));
     test::CliRun run = test::RunCli("-C " + test::Quoted(folder.path().string()) + " edit Valley " +
                                         test::Quoted(script.string()) + " " + Header(text, "sced-cli edit", ""),
                                     folder);
