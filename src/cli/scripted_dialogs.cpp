@@ -162,6 +162,7 @@ private:
             }
             case kString: return Events().ValidateName(owner_.stringEdit_.GetText());
             case kNumber: return Events().ValidateNumber(owner_.numberEdit_.GetText());
+            case kPage: return Events().ValidatePageText(owner_.pageText_.GetText());
             default: return {};
         }
     }

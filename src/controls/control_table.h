@@ -69,6 +69,9 @@ public:
     virtual void ChooserSelectionChanged() = 0;
     // Why the number dialog's text cannot be taken; "" when it can.
     virtual std::string ValidateNumber(std::string_view text) = 0;
+    // Why the page dialog's text cannot be taken; "" when it can (any text
+    // unless the editing operations say otherwise).
+    virtual std::string ValidatePageText(std::string_view) { return {}; }
     // Rename was pressed for the list item.
     virtual void Rename(int item) = 0;
     virtual bool RenameAllowed(int item) = 0;

@@ -265,6 +265,8 @@ void ArgumentEditing::EditPage(int position) {
     draft_->SetFilled(position);
 }
 
+std::string ArgumentEditing::ValidatePageText(std::string_view text) { return WhyPageCannotCarry(text); }
+
 const Formation* ArgumentEditing::FormationAt(int position) { return scenario_.lists.FormationAt(position); }
 
 std::string ArgumentEditing::ValidateName(std::string_view text) {
