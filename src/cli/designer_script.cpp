@@ -128,7 +128,7 @@ private:
 int RunDesignerScript(Scenario& scenario, const std::string& mission, std::istream& script,
                       const ScriptOptions& options, Output& out, std::ostream& remarks) {
     ScriptSteps steps(script, out.utf8());
-    ScriptedDialogs dialogs(steps, remarks, out.utf8());
+    ScriptedDialogs dialogs(steps, remarks, out.utf8(), scenario.gameFolder);
     try {
         ScriptRunner(scenario, mission, steps, dialogs, out, options).Run();
     } catch (const ScriptStop& stop) {

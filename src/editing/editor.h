@@ -86,6 +86,11 @@ private:
     ListPlace PlaceOfSelection();
     // Does the step, records it, and shows its effect.
     void Apply(std::unique_ptr<EditStep> step);
+    // The renames that a dialog already did, with the step its OK makes
+    // (none: only the renames), recorded as one step.
+    void ApplyAfterRenames(std::unique_ptr<EditStep> step);
+    // Records a step already done and shows its effect.
+    void Record(std::unique_ptr<EditStep> step);
     void Show(const TreeEffect& effect);
     // After an undo or redo of the step (none: nothing was done).
     bool Shown(const EditStep* step, bool undone);
