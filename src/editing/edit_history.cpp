@@ -22,12 +22,13 @@ void Renumber(Scenario& scenario, const ListPlace& place, const std::function<in
         RenumberTriggerReferences(scenario, newPosition);
 }
 
-// The path selected when the element at the position is gone: the one that
-// took its place, else its predecessor, else the list's node.
+// The path selected when the element at the position is gone: its
+// predecessor; the new first element when it was the first; the list's
+// node when the list is empty.
 TreePath AfterRemoval(const ListPlace& place, int position) {
     int size = place.list->count();
     if (size == 0) return place.path;
-    return ElementPath(place.path, std::min(position, size - 1));
+    return ElementPath(place.path, std::min(std::max(position - 1, 0), size - 1));
 }
 
 class InsertOrRemove : public EditStep {
