@@ -6,6 +6,7 @@
 #include "core/string_table.h"
 #include "core/warning.h"
 #include "declarations/function_template.h"
+#include "editing/mission_snapshot.h"
 #include "editing/scenario_tree.h"
 #include "editing/trigger_references.h"
 #include "files/mission_package.h"
@@ -425,15 +426,23 @@ void Editor::AfterOpening() {
 }
 
 bool Editor::StartFresh(std::string_view mapPath) {
-    if (!NewMission(scenario_, mapPath)) return false;
+    MissionSnapshot before(scenario_);
+    if (!NewMission(scenario_, mapPath)) {
+        before.Restore();
+        return false;
+    }
     AfterOpening();
     return true;
 }
 
 bool Editor::Open(std::string_view mapPath) {
-    bool opened = OpenMission(scenario_, mapPath, false);
+    MissionSnapshot before(scenario_);
+    if (!OpenMission(scenario_, mapPath, false)) {
+        before.Restore();
+        return false;
+    }
     AfterOpening();
-    return opened;
+    return true;
 }
 
 void Editor::Close() {

@@ -48,10 +48,11 @@ public:
     bool Undo();
     bool Redo();
 
-    // New on the map: a fresh mission named after it. False (nothing
-    // changed) when the map cannot be read.
+    // New on the map: a fresh mission named after it. False when the map
+    // cannot be read: the open mission, its name and its zones stay exactly
+    // as they were.
     bool StartFresh(std::string_view mapPath);
-    // Open the mission of the map. False (nothing changed) when its map
+    // Open the mission of the map. False, with nothing changed, when its map
     // cannot be read.
     bool Open(std::string_view mapPath);
     // Close: no mission is open afterwards.
