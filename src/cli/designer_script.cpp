@@ -60,12 +60,16 @@ public:
             } else if (step->word == "save") {
                 Save();
             } else if (step->word == "open") {
-                if (!editor_.Open(MissionMapPath(scenario_, step->rest)))
-                    throw ScriptStop{step->line, "the map of the mission " + step->rest + " cannot be read"};
-                mission_ = step->rest;
+                // A mission whose map cannot be read leaves the open one as it was.
+                if (editor_.Open(MissionMapPath(scenario_, step->rest)))
+                    mission_ = step->rest;
+                else
+                    dialogs_.Remark(step->line, "nothing done");
             } else if (step->word == "new") {
-                if (!editor_.StartFresh(step->rest)) throw ScriptStop{step->line, "the map " + step->rest + " cannot be read"};
-                mission_ = scenario_.missionName;
+                if (editor_.StartFresh(step->rest))
+                    mission_ = scenario_.missionName;
+                else
+                    dialogs_.Remark(step->line, "nothing done");
             } else {
                 throw ScriptStop{step->line, "no dialog is shown to take " + step->word};
             }
@@ -128,7 +132,7 @@ private:
 int RunDesignerScript(Scenario& scenario, const std::string& mission, std::istream& script,
                       const ScriptOptions& options, Output& out, std::ostream& remarks) {
     ScriptSteps steps(script, out.utf8());
-    ScriptedDialogs dialogs(steps, remarks, out.utf8());
+    ScriptedDialogs dialogs(steps, remarks, out.utf8(), scenario.gameFolder);
     try {
         ScriptRunner(scenario, mission, steps, dialogs, out, options).Run();
     } catch (const ScriptStop& stop) {

@@ -2,6 +2,7 @@
 
 #include "controls/control_table.h"
 #include "core/code_page.h"
+#include "core/game_path.h"
 #include "core/text_reader.h"
 #include "declarations/function_template.h"
 #include "editing/alliances.h"
@@ -143,6 +144,9 @@ private:
             case kProperties:
                 if (word == "title") Events().exchange().title = step.rest;
                 else if (word == "description") Events().exchange().description = WithLineBreaks(step.rest);
+                else if (word == "load-picture") Events().exchange().picture = Bitmap(step, step.rest);
+                else if (word == "default-picture")
+                    Events().exchange().picture = Bitmap(step, ResolveGamePath(owner_.gameFolder_, "Data\\ScEd_default.bmp"));
                 else
                     return false;
                 return true;
@@ -158,6 +162,7 @@ private:
             }
             case kString: return Events().ValidateName(owner_.stringEdit_.GetText());
             case kNumber: return Events().ValidateNumber(owner_.numberEdit_.GetText());
+            case kPage: return Events().ValidatePageText(owner_.pageText_.GetText());
             default: return {};
         }
     }
@@ -170,6 +175,13 @@ private:
         }
         // The picker shows the direction as an angle and reads it back.
         if (kind_ == kDirection) Events().exchange().first = DirectionOfAngle(AngleOfDirection(direction_));
+    }
+
+    // The bytes of a bitmap file, as the dialog loads it.
+    static std::string Bitmap(const ScriptStep& step, const std::filesystem::path& file) {
+        std::optional<std::string> bytes = ReadWholeFile(file);
+        if (!bytes || !bytes->starts_with("BM")) throw ScriptStop{step.line, "cannot load the picture " + file.string()};
+        return *bytes;
     }
 
     static std::string WithLineBreaks(const std::string& text) {
@@ -219,8 +231,9 @@ private:
     int direction_ = 0;
 };
 
-ScriptedDialogs::ScriptedDialogs(ScriptSteps& steps, std::ostream& remarks, bool utf8)
-    : steps_(steps), remarks_(remarks), utf8_(utf8) {
+ScriptedDialogs::ScriptedDialogs(ScriptSteps& steps, std::ostream& remarks, bool utf8,
+                                 std::filesystem::path gameFolder)
+    : steps_(steps), remarks_(remarks), utf8_(utf8), gameFolder_(std::move(gameFolder)) {
     ControlTable& table = ControlTable::Instance();
     table.Register(kScenarioTree, &scenarioTree_);
     table.Register(kChooserTree, &chooserTree_);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -16,8 +17,9 @@ namespace sced::cli {
 // or "cancel" closes it. Each unregisters when it goes.
 class ScriptedDialogs {
 public:
-    // Remarks go to remarks, as UTF-8 when asked.
-    ScriptedDialogs(ScriptSteps& steps, std::ostream& remarks, bool utf8);
+    // Remarks go to remarks, as UTF-8 when asked; the default picture is
+    // the game folder's.
+    ScriptedDialogs(ScriptSteps& steps, std::ostream& remarks, bool utf8, std::filesystem::path gameFolder);
     ~ScriptedDialogs();
     ScriptedDialogs(const ScriptedDialogs&) = delete;
     ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
@@ -35,6 +37,7 @@ private:
     ScriptSteps& steps_;
     std::ostream& remarks_;
     bool utf8_;
+    std::filesystem::path gameFolder_;
     TreeCtrl scenarioTree_;
     TreeCtrl chooserTree_, unitTree_, upgradeTree_;
     ListBox groupList_, renameList_, formationList_;

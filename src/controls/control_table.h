@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,8 @@ struct DialogExchange {
     std::int32_t second = 0;   // the alliances of players 4 to 7
     std::string title;         // the properties dialog
     std::string description;
+    // The bitmap file the properties dialog loaded; nothing when the picture stays.
+    std::optional<std::string> picture;
     std::string pageFile;      // the page dialog: the picture file and its picture
     std::int32_t pageNumber = -1;
 };
@@ -66,6 +69,9 @@ public:
     virtual void ChooserSelectionChanged() = 0;
     // Why the number dialog's text cannot be taken; "" when it can.
     virtual std::string ValidateNumber(std::string_view text) = 0;
+    // Why the page dialog's text cannot be taken; "" when it can (any text
+    // unless the editing operations say otherwise).
+    virtual std::string ValidatePageText(std::string_view) { return {}; }
     // Rename was pressed for the list item.
     virtual void Rename(int item) = 0;
     virtual bool RenameAllowed(int item) = 0;

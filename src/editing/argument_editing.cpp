@@ -94,8 +94,14 @@ void ArgumentEditing::ChooserSelectionChanged() {
     if (!function) return;
     draft_ = std::make_unique<TermCommand>();
     draft_->Bind(*function);
-    // A fresh command has no values yet: each argument waits for its click.
-    draft_->unfilled = static_cast<std::uint8_t>((1u << function->placeholderCount) - 1u);
+    // A fresh command has no values yet: each argument waits for its click,
+    // except a constant, which has its value and takes no click.
+    draft_->unfilled = 0;
+    for (int k = 0; k < function->placeholderCount; ++k) {
+        int arg = function->placeholders[static_cast<std::size_t>(k)].argIndex;
+        bool constant = arg >= 0 && arg < function->argCount && function->argKind[static_cast<std::size_t>(arg)] == KindConst;
+        if (!constant) draft_->unfilled |= static_cast<std::uint8_t>(1u << k);
+    }
     ShowDraft();
 }
 
@@ -253,11 +259,13 @@ void ArgumentEditing::EditPage(int position) {
     if (text) text->SetText(filled ? record.body : std::string());
     if (!ShowDialog(kPageDialog, "txtEdMessage")) return;
     record.picture = exchange_.pageFile;
-    record.number = exchange_.pageNumber;
+    record.number = std::max(exchange_.pageNumber, 0);  // a page shows a picture, the first when none was chosen
     if (text) record.body = text->GetText();
     draft_->page = std::make_unique<PageRecord>(std::move(record));
     draft_->SetFilled(position);
 }
+
+std::string ArgumentEditing::ValidatePageText(std::string_view text) { return WhyPageCannotCarry(text); }
 
 const Formation* ArgumentEditing::FormationAt(int position) { return scenario_.lists.FormationAt(position); }
 
@@ -276,7 +284,9 @@ std::string ArgumentEditing::ValidateName(std::string_view text) {
     }
     for (const std::string& name : *namesInUse_)
         if (name == text) return "The name " + std::string(text) + " is in use.";
-    if (groups.DynGroupNameFor(text) != text) return "The name " + std::string(text) + " is in use by a group.";
+    // A dynamic group is known both by its typed and its stored name.
+    if (groups.DynGroupNameFor(text) != text || groups.GetGroup("dyngroups").IndexOf(std::string(text)) >= 0)
+        return "The name " + std::string(text) + " is in use by a group.";
     return {};
 }
 

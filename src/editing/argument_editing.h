@@ -50,6 +50,7 @@ public:
     std::string ValidateName(std::string_view text) override;
     void ChooserSelectionChanged() override;
     std::string ValidateNumber(std::string_view text) override;
+    std::string ValidatePageText(std::string_view text) override;
     void Rename(int item) override;
     bool RenameAllowed(int item) override;
 

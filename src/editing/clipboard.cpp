@@ -44,7 +44,11 @@ void Clipboard::Take(const Command& command, ListKind kind, const Scenario& scen
                 reference.name = zones.Contains(value) ? zones[value] : std::string();
             } else if (group == "blocks") {
                 reference.what = Reference::kTrigger;
-                if (value >= 0 && value < scenario.triggers.count()) reference.name = scenario.triggers.At(value).text;
+                if (value >= 0 && value < scenario.triggers.count()) {
+                    const Command& target = scenario.triggers.At(value);
+                    if (&target == &command) reference.what = Reference::kOwnTrigger;
+                    reference.name = target.text;
+                }
             } else if (value < mapGroups.count()) {
                 reference.what = Reference::kMapGroup;
                 reference.name = mapGroups.Contains(value) ? mapGroups[value] : std::string();
@@ -77,6 +81,9 @@ std::unique_ptr<Command> Clipboard::CopyFor(const Scenario& scenario, std::vecto
                 case Reference::kTrigger:
                     value = TriggerNamed(scenario, reference.name);
                     if (newTrigger >= 0 && value >= newTrigger) ++value;
+                    break;
+                case Reference::kOwnTrigger:
+                    value = newTrigger >= 0 ? newTrigger : TriggerNamed(scenario, reference.name);
                     break;
                 case Reference::kDynamicGroup:
                     value = dynGroups.Contains(reference.offset) ? mapGroups.count() + reference.offset : -1;

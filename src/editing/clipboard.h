@@ -35,7 +35,8 @@ public:
 
 private:
     struct Reference {
-        enum What { kZone, kMapGroup, kDynamicGroup, kTrigger } what = kZone;
+        // kOwnTrigger: a copied trigger names itself, and the pasted one names the paste.
+        enum What { kZone, kMapGroup, kDynamicGroup, kTrigger, kOwnTrigger } what = kZone;
         std::string name;
         int offset = 0;  // a dynamic group's place among the dynamic groups
     };

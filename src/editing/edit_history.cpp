@@ -22,12 +22,13 @@ void Renumber(Scenario& scenario, const ListPlace& place, const std::function<in
         RenumberTriggerReferences(scenario, newPosition);
 }
 
-// The path selected when the element at the position is gone: the one that
-// took its place, else its predecessor, else the list's node.
+// The path selected when the element at the position is gone: its
+// predecessor; the new first element when it was the first; the list's
+// node when the list is empty.
 TreePath AfterRemoval(const ListPlace& place, int position) {
     int size = place.list->count();
     if (size == 0) return place.path;
-    return ElementPath(place.path, std::min(position, size - 1));
+    return ElementPath(place.path, std::min(std::max(position - 1, 0), size - 1));
 }
 
 class InsertOrRemove : public EditStep {
@@ -118,18 +119,20 @@ private:
     int moved_;
 };
 
-class Text : public EditStep {
+// A value of the mission trades places with the other one it held.
+template <typename Value>
+class Exchange : public EditStep {
 public:
-    Text(std::string* target, std::string text, TreeEffect::Scope scope, int trigger)
-        : target_(target), other_(std::move(text)), scope_(scope), trigger_(trigger) {}
+    Exchange(Value* target, Value value, TreeEffect::Scope scope, int trigger)
+        : target_(target), other_(std::move(value)), scope_(scope), trigger_(trigger) {}
 
     void Redo(Scenario&) override { std::swap(*target_, other_); }
     void Undo(Scenario&) override { std::swap(*target_, other_); }
     TreeEffect Effect(bool) const override { return TreeEffect{scope_, trigger_, std::nullopt}; }
 
 private:
-    std::string* target_;
-    std::string other_;
+    Value* target_;
+    Value other_;
     TreeEffect::Scope scope_;
     int trigger_;
 };
@@ -182,7 +185,11 @@ std::unique_ptr<EditStep> SwapStep(ListPlace place, int position, int moved) {
 }
 
 std::unique_ptr<EditStep> TextStep(std::string* target, std::string text, TreeEffect::Scope scope, int trigger) {
-    return std::make_unique<Text>(target, std::move(text), scope, trigger);
+    return std::make_unique<Exchange<std::string>>(target, std::move(text), scope, trigger);
+}
+
+std::unique_ptr<EditStep> PictureStep(std::optional<std::string>* target, std::optional<std::string> picture) {
+    return std::make_unique<Exchange<std::optional<std::string>>>(target, std::move(picture), TreeEffect::kNothing, -1);
 }
 
 std::unique_ptr<EditStep> CompoundStep(std::vector<std::unique_ptr<EditStep>> steps) {

@@ -68,6 +68,8 @@ std::unique_ptr<EditStep> SwapStep(ListPlace place, int position, int moved);
 // A text of the mission changes: a trigger's label, the title, the
 // description, an item of a group. The texts shown change everywhere.
 std::unique_ptr<EditStep> TextStep(std::string* target, std::string text, TreeEffect::Scope scope, int trigger = -1);
+// The mission's picture changes.
+std::unique_ptr<EditStep> PictureStep(std::optional<std::string>* target, std::optional<std::string> picture);
 // Several steps as one.
 std::unique_ptr<EditStep> CompoundStep(std::vector<std::unique_ptr<EditStep>> steps);
 

@@ -6,6 +6,7 @@
 #include "core/string_table.h"
 #include "core/warning.h"
 #include "declarations/function_template.h"
+#include "editing/mission_snapshot.h"
 #include "editing/scenario_tree.h"
 #include "editing/trigger_references.h"
 #include "files/mission_package.h"
@@ -102,14 +103,15 @@ void Editor::ResetSelection() { selection_ = Selection{}; }
 void Editor::FollowTreeSelection() {
     if (!IsOpen()) return;
     ResetSelection();
+    // The trigger list is current even when empty, so a cut trigger can be pasted back.
     CommandSeq& triggers = scenario_.triggers;
+    selection_.kind = ListKind::kTriggers;
+    selection_.list = &triggers;
     if (triggers.empty()) return;
     Control* tree = TreeControl();
     Check(tree != nullptr, "TR_SCENARIO: cannot get tree selection.");
     TreePath path = tree->GetTreePath();
     auto indexIn = [](const CommandSeq& list, int i) { return i >= 0 && i < list.count() ? i : -1; };
-    selection_.kind = ListKind::kTriggers;
-    selection_.list = &triggers;
     selection_.index = indexIn(triggers, path[0]);
     auto* trigger = selection_.index >= 0 ? dynamic_cast<CommandBlock*>(&triggers.At(path[0])) : nullptr;
     if (!trigger) return;
@@ -197,6 +199,19 @@ void Editor::Show(const TreeEffect& effect) {
 
 void Editor::Apply(std::unique_ptr<EditStep> step) {
     step->Redo(scenario_);
+    Record(std::move(step));
+}
+
+void Editor::ApplyAfterRenames(std::unique_ptr<EditStep> step) {
+    std::vector<std::unique_ptr<EditStep>> steps = arguments_.TakeRenames();
+    if (step) {
+        step->Redo(scenario_);
+        steps.push_back(std::move(step));
+    }
+    if (!steps.empty()) Record(OneStep(std::move(steps)));
+}
+
+void Editor::Record(std::unique_ptr<EditStep> step) {
     TreeEffect effect = step->Effect(false);
     history_.Push(std::move(step));
     scenario_.modified = history_.Modified();
@@ -262,7 +277,6 @@ bool Editor::AddCommand(bool conditions) {
         arguments_.RollBackRenames();
         return false;
     }
-    std::vector<std::unique_ptr<EditStep>> steps = arguments_.TakeRenames();
     std::unique_ptr<Command> command;
     if (draft->function && draft->function->name == "IfBlock") {
         command = std::make_unique<IfBlock>();
@@ -270,8 +284,7 @@ bool Editor::AddCommand(bool conditions) {
         draft->UpdateText(scenario_);
         command = std::move(draft);
     }
-    steps.push_back(InsertStep(place, place.list->count(), std::move(command)));
-    Apply(OneStep(std::move(steps)));
+    ApplyAfterRenames(InsertStep(place, place.list->count(), std::move(command)));
     return true;
 }
 
@@ -288,12 +301,12 @@ bool Editor::Modify() {
         arguments_.RollBackRenames();
         return false;
     }
-    std::vector<std::unique_ptr<EditStep>> steps = arguments_.TakeRenames();
+    std::unique_ptr<EditStep> replace;
     if (!SameCall(*draft, *call)) {
         draft->UpdateText(scenario_);
-        steps.push_back(ReplaceStep(PlaceOfSelection(), selection_.index, std::move(draft)));
+        replace = ReplaceStep(PlaceOfSelection(), selection_.index, std::move(draft));
     }
-    if (!steps.empty()) Apply(OneStep(std::move(steps)));
+    ApplyAfterRenames(std::move(replace));
     return true;
 }
 
@@ -374,6 +387,7 @@ bool Editor::MissionProperties() {
     DialogExchange& exchange = arguments_.exchange();
     exchange.title = scenario_.title;
     exchange.description = scenario_.description;
+    exchange.picture.reset();
     if (!ShowDialog(kPropertiesDialog, "txtMissProp")) return false;
     std::string title = exchange.title;
     if (title.find_first_not_of(' ') == std::string::npos) title = Lookup("txtMissTitle");
@@ -381,23 +395,20 @@ bool Editor::MissionProperties() {
     if (title != scenario_.title) steps.push_back(TextStep(&scenario_.title, title, TreeEffect::kNothing));
     if (exchange.description != scenario_.description)
         steps.push_back(TextStep(&scenario_.description, exchange.description, TreeEffect::kNothing));
+    if (exchange.picture && exchange.picture != scenario_.heldPicture)
+        steps.push_back(PictureStep(&scenario_.heldPicture, std::move(exchange.picture)));
     if (!steps.empty()) Apply(OneStep(std::move(steps)));
     return true;
 }
 
-bool Editor::Undo() {
-    EditStep* step = history_.Undo(scenario_);
-    if (!step) return false;
-    scenario_.modified = history_.Modified();
-    Show(step->Effect(true));
-    return true;
-}
+bool Editor::Undo() { return Shown(history_.Undo(scenario_), true); }
 
-bool Editor::Redo() {
-    EditStep* step = history_.Redo(scenario_);
+bool Editor::Redo() { return Shown(history_.Redo(scenario_), false); }
+
+bool Editor::Shown(const EditStep* step, bool undone) {
     if (!step) return false;
     scenario_.modified = history_.Modified();
-    Show(step->Effect(false));
+    Show(step->Effect(undone));
     return true;
 }
 
@@ -415,15 +426,23 @@ void Editor::AfterOpening() {
 }
 
 bool Editor::StartFresh(std::string_view mapPath) {
-    if (!NewMission(scenario_, mapPath)) return false;
+    MissionSnapshot before(scenario_);
+    if (!NewMission(scenario_, mapPath)) {
+        before.Restore();
+        return false;
+    }
     AfterOpening();
     return true;
 }
 
 bool Editor::Open(std::string_view mapPath) {
-    bool opened = OpenMission(scenario_, mapPath, false);
+    MissionSnapshot before(scenario_);
+    if (!OpenMission(scenario_, mapPath, false)) {
+        before.Restore();
+        return false;
+    }
     AfterOpening();
-    return opened;
+    return true;
 }
 
 void Editor::Close() {

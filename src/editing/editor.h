@@ -48,10 +48,11 @@ public:
     bool Undo();
     bool Redo();
 
-    // New on the map: a fresh mission named after it. False (nothing
-    // changed) when the map cannot be read.
+    // New on the map: a fresh mission named after it. False when the map
+    // cannot be read: the open mission, its name and its zones stay exactly
+    // as they were.
     bool StartFresh(std::string_view mapPath);
-    // Open the mission of the map. False (nothing changed) when its map
+    // Open the mission of the map. False, with nothing changed, when its map
     // cannot be read.
     bool Open(std::string_view mapPath);
     // Close: no mission is open afterwards.
@@ -86,7 +87,14 @@ private:
     ListPlace PlaceOfSelection();
     // Does the step, records it, and shows its effect.
     void Apply(std::unique_ptr<EditStep> step);
+    // The renames that a dialog already did, with the step its OK makes
+    // (none: only the renames), recorded as one step.
+    void ApplyAfterRenames(std::unique_ptr<EditStep> step);
+    // Records a step already done and shows its effect.
+    void Record(std::unique_ptr<EditStep> step);
     void Show(const TreeEffect& effect);
+    // After an undo or redo of the step (none: nothing was done).
+    bool Shown(const EditStep* step, bool undone);
     void ResetSelection();
     void AfterOpening();
     bool AddCommand(bool conditions);

@@ -13,6 +13,15 @@ std::string WhyNoFileCanCarry(std::string_view name) {
     return {};
 }
 
+std::string WhyPageCannotCarry(std::string_view text) {
+    for (std::size_t start = 0; start <= text.size();) {
+        std::size_t end = std::min(text.find('\n', start), text.size());
+        if (text.substr(start, end - start).starts_with('#')) return "A line of a page cannot begin with #.";
+        start = end + 1;
+    }
+    return {};
+}
+
 std::string WhyScriptCannotCarry(std::string_view name) {
     if (std::string why = WhyNoFileCanCarry(name); !why.empty()) return why;
     std::string probe = std::string(name) + " )";

@@ -9,6 +9,10 @@ namespace sced {
 // line break or another control character, a leading "#"); "" when it can.
 std::string WhyNoFileCanCarry(std::string_view name);
 
+// Why the pages file could not carry the text of a page: a line of it
+// would begin with "#", as the line that starts a page does; "" when it can.
+std::string WhyPageCannotCarry(std::string_view text);
+
 // Why the script could not give the name back as written where it stands
 // as an argument; "" when it can.
 std::string WhyScriptCannotCarry(std::string_view name);

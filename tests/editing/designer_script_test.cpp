@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "files/scramble.h"
+#include "support/cli_run.h"
+#include "support/game_folder.h"
+
+// Each NAME.script of the folder is run by `sced-cli edit Valley` on a copy
+// of the demo game folder. NAME.out holds the standard output it must give,
+// NAME.err (when there is one) its remarks. A first comment line
+// "# sced-cli edit ARGS" adds arguments, "# exit N" gives the exit status,
+// "# declare GROUP DECLARATION" an action the game declares besides.
+// NAME.saved.txt, NAME.saved.dsc and NAME.saved.cms (when there are) hold
+// the pages, the description and the "#SCRIPT" block of the script that the
+// mission is saved with, lines ending in LF. A script named
+// undo_all_* must save the mission with the very bytes it was opened with.
+
+namespace sced {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kScripts = SCED_EDIT_SCRIPTS;
+
+std::string FileText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> ScriptNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kScripts))
+        if (entry.path().extension() == ".script") names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The value of the header comment "# KEY VALUE", or the fallback.
+std::string Header(const std::string& script, const std::string& key, const std::string& fallback) {
+    std::stringstream lines(script);
+    for (std::string line; std::getline(lines, line) && line.starts_with('#');)
+        if (line.starts_with("# " + key + " ")) return line.substr(key.size() + 3);
+    return fallback;
+}
+
+// The mission's files, by their path below the game folder.
+std::map<std::string, std::string> MissionFiles(const fs::path& game) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(game / "UserMissions"))
+        if (entry.is_regular_file()) files[fs::relative(entry.path(), game).string()] = FileText(entry.path());
+    return files;
+}
+
+// The "#SCRIPT" block of a scrambled mission script, its end line included.
+std::string ScriptBlock(std::string scrambled) {
+    Scramble(scrambled);
+    std::erase(scrambled, '\r');
+    std::size_t start = scrambled.find("#SCRIPT");
+    std::size_t end = scrambled.find("#END", start);
+    if (start == std::string::npos || end == std::string::npos) return scrambled;
+    return scrambled.substr(start, end + 5 - start);
+}
+
+// "# declare GROUP DECLARATION": the game declares one more action, offered
+// in the menu group of the function structure.
+void Declare(const test::TempGameFolder& folder, const std::string& header) {
+    if (header.empty()) return;
+    const std::size_t blank = header.find(' ');
+    const std::string declaration = header.substr(blank + 1);
+    std::string functions = folder.Read("Data\\FuncDecl");
+    functions.insert(functions.find("#END"), declaration + "\n");
+    folder.Write("Data\\FuncDecl", functions);
+    std::string structure = folder.Read("Data\\FuncStruct");
+    const std::string group = "\n#" + header.substr(0, blank) + "\n";
+    structure.insert(structure.find(group, structure.find("#ACTION")) + group.size(),
+                     declaration.substr(0, declaration.find('(')) + "\n");
+    folder.Write("Data\\FuncStruct", structure);
+}
+
+class DesignerScript : public testing::TestWithParam<std::string> {};
+
+TEST_P(DesignerScript, GivesItsExpectedOutput) {
+    const fs::path script = kScripts / (GetParam() + ".script");
+    const std::string text = FileText(script);
+    test::TempGameFolder folder;
+    Declare(folder, Header(text, "declare", ""));
+    test::CliRun run = test::RunCli("-C " + test::Quoted(folder.path().string()) + " edit Valley " +
+                                        test::Quoted(script.string()) + " " + Header(text, "sced-cli edit", ""),
+                                    folder);
+    EXPECT_EQ(std::to_string(run.status), Header(text, "exit", "0"));
+    EXPECT_EQ(run.out, FileText(kScripts / (GetParam() + ".out")));
+    EXPECT_EQ(run.err, FileText(kScripts / (GetParam() + ".err")));
+    for (std::string extension : {"txt", "dsc", "cms"}) {
+        fs::path expected = kScripts / (GetParam() + ".saved." + extension);
+        if (!fs::exists(expected)) continue;
+        std::string saved = folder.Read("UserMissions\\Valley\\Valley." + extension);
+        if (extension == "cms") saved = ScriptBlock(saved);
+        std::erase(saved, '\r');
+        EXPECT_EQ(saved, FileText(expected)) << extension;
+    }
+    if (GetParam().starts_with("undo_all_")) {
+        EXPECT_EQ(MissionFiles(folder.path()), MissionFiles(test::DemoGame()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, DesignerScript, testing::ValuesIn(ScriptNames()),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+
+}  // namespace
+}  // namespace sced
