@@ -33,12 +33,6 @@ namespace {
 
 using namespace sced;
 
-TreePath P(std::initializer_list<int> levels) {
-    TreePath path = kNoTreePath;
-    std::copy(levels.begin(), levels.end(), path.begin());
-    return path;
-}
-
 // The first declared function with at least two placeholders, called with
 // its first argument given and the others still open.
 std::unique_ptr<TermCommand> HalfFilledCall(Scenario& scenario) {
@@ -86,11 +80,11 @@ int Run(const std::filesystem::path& game, const QString& out) {
 
     auto* tree = new CoolTreeCtrl;
     tree->SetTree(BuildScenarioTree(scenario));
-    tree->SetTreePath(P({0}));
+    tree->SetTreePath(PathTo({0}));
     tree->Notify(kExpand);
-    tree->SetTreePath(P({1}));
+    tree->SetTreePath(PathTo({1}));
     tree->Notify(kExpand);
-    tree->SetTreePath(P({0, 1, 0}));
+    tree->SetTreePath(PathTo({0, 1, 0}));
     auto* left = new QVBoxLayout;
     left->addWidget(new CoolCaption(QStringLiteral("Triggers")));
     left->addWidget(tree, 1);

@@ -182,6 +182,22 @@ struct Plate {
     QPixmap left, middle, right;
 };
 
+// A banner with pointed ends across the width, 36 high in the middle of
+// the height, shrunk by the inset all round.
+QPainterPath Banner(int width, int height, qreal inset) {
+    qreal middle = height / 2.0, top = middle - 18 + inset, bottom = middle + 18 - inset;
+    qreal tip = 1 + inset, shoulder = 16 + inset * 0.5;
+    QPainterPath banner;
+    banner.moveTo(tip, middle);
+    banner.lineTo(shoulder, top);
+    banner.lineTo(width - shoulder, top);
+    banner.lineTo(width - tip, middle);
+    banner.lineTo(width - shoulder, bottom);
+    banner.lineTo(shoulder, bottom);
+    banner.closeSubpath();
+    return banner;
+}
+
 Plate CaptionPlate(qreal ratio) {
     constexpr int kEnd = 40, kMiddle = 32, kHeight = 48;
     constexpr int kWidth = 2 * kEnd + kMiddle;
@@ -189,14 +205,7 @@ Plate CaptionPlate(qreal ratio) {
     {
         QPainter painter(&whole);
         painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath shape;
-        shape.moveTo(1, 24);
-        shape.lineTo(16, 6);
-        shape.lineTo(kWidth - 16, 6);
-        shape.lineTo(kWidth - 1, 24);
-        shape.lineTo(kWidth - 16, 42);
-        shape.lineTo(16, 42);
-        shape.closeSubpath();
+        QPainterPath shape = Banner(kWidth, kHeight, 0);
         QLinearGradient fill(0, 6, 0, 42);
         fill.setColorAt(0, QColor(84, 50, 28));
         fill.setColorAt(0.5, QColor(52, 26, 12));
@@ -204,19 +213,12 @@ Plate CaptionPlate(qreal ratio) {
         painter.setBrush(fill);
         painter.setPen(QPen(BronzeGradient({0, 6}, {0, 42}), 3));
         painter.drawPath(shape);
-        QPainterPath inner;
-        inner.moveTo(8, 24);
-        inner.lineTo(19, 11);
-        inner.lineTo(kWidth - 19, 11);
-        inner.lineTo(kWidth - 8, 24);
-        inner.lineTo(kWidth - 19, 37);
-        inner.lineTo(19, 37);
-        inner.closeSubpath();
+        QPainterPath inner = Banner(kWidth, kHeight, 6);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(QColor(150, 104, 50, 170), 1));
         painter.drawPath(inner);
-        Rivet(painter, {8, 24}, 2.5);
-        Rivet(painter, {kWidth - 8, 24}, 2.5);
+        Rivet(painter, {8, kHeight / 2.0}, 2.5);
+        Rivet(painter, {kWidth - 8, kHeight / 2.0}, 2.5);
     }
     auto slice = [&](int x, int width) {
         QPixmap part = whole.copy(QRect(QPoint(static_cast<int>(std::lround(x * ratio)), 0),

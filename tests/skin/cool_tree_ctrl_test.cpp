@@ -10,11 +10,7 @@
 namespace sced {
 namespace {
 
-TreePath P(std::initializer_list<int> levels) {
-    TreePath path = kNoTreePath;
-    std::copy(levels.begin(), levels.end(), path.begin());
-    return path;
-}
+constexpr auto P = PathTo;
 
 TreeNode Trigger(const std::string& label, int actions) {
     TreeNode node{"&b" + label, {TreeNode{"&wIF", {TreeNode{"&yalways", {}}}}, TreeNode{"&wDO", {}}}};
