@@ -1,6 +1,7 @@
 #include "skin/cool_tree_ctrl.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QStyledItemDelegate>
 
 #include "controls/item_markup.h"
@@ -89,8 +90,33 @@ void CoolTreeCtrl::Refresh() {
     ShowSelection();
 }
 
+void CoolTreeCtrl::SpliceTree(TreeSplice splice) {
+    int size = static_cast<int>(tree_.size());
+    int position = std::clamp(splice.position, 0, size);
+    int kept = std::min({std::max(splice.removed, 0), size - position, static_cast<int>(splice.inserted.size())});
+    replaced_.assign(tree_.begin() + position, tree_.begin() + position + kept);
+    TreeCtrl::SpliceTree(std::move(splice));
+    replaced_.clear();
+}
+
 void CoolTreeCtrl::Spliced(const TreeSplice& splice) {
+    int first = splice.position;
+    int count = static_cast<int>(replaced_.size());
+    std::vector<bool> wasExpanded;
+    for (int i = 0; i < count; ++i) wasExpanded.push_back(isExpanded(model_->index(first + i, 0)));
     model_->Spliced(splice);
+    // A trigger moved among the replaced places (a move up or down) keeps
+    // its expanded state.
+    std::vector<bool> placed(replaced_.size());
+    for (int i = 0; i < count; ++i) {
+        const TreeNode& now = tree_[static_cast<std::size_t>(first + i)];
+        for (std::size_t j = 0; j < replaced_.size(); ++j) {
+            if (placed[j] || replaced_[j] != now) continue;
+            placed[j] = true;
+            setExpanded(model_->index(first + i, 0), wasExpanded[j]);
+            break;
+        }
+    }
     ShowSelection();
 }
 
