@@ -107,8 +107,8 @@ void CoolSmartCtrl::paintEvent(QPaintEvent*) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(skin.textWhite, 1));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(box.left - 2.5, box.top - 1.5, box.right - box.left + 5, box.bottom - box.top + 3), 3,
-                                3);
+        painter.drawRoundedRect(
+            QRectF(box.left - 2.5, box.top - 1.5, box.right - box.left + 5, box.bottom - box.top + 3), 3, 3);
     }
 }
 

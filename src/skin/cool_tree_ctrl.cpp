@@ -1,8 +1,8 @@
 #include "skin/cool_tree_ctrl.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "controls/item_markup.h"
 #include "skin/qt_text.h"
@@ -146,7 +146,8 @@ void CoolTreeCtrl::drawBranches(QPainter* painter, const QRect& rect, const QMod
     painter->drawRect(box.adjusted(0, 0, -1, -1));
     int middle = box.top() + size / 2;
     painter->drawLine(box.left() + 2, middle, box.right() - 2, middle);
-    if (!isExpanded(index)) painter->drawLine(box.left() + size / 2, box.top() + 2, box.left() + size / 2, box.bottom() - 2);
+    if (!isExpanded(index))
+        painter->drawLine(box.left() + size / 2, box.top() + 2, box.left() + size / 2, box.bottom() - 2);
     painter->restore();
 }
 

@@ -10,7 +10,9 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <array>
 #include <cstdint>
+#include <utility>
 #include <numbers>
 #include <vector>
 
@@ -103,7 +105,8 @@ QPixmap WoodTexture(qreal ratio) {
 QColor BronzeProfile(double across, double grain) {
     const QColor shadow(48, 28, 10), body(132, 90, 44), shine(222, 180, 118);
     double ridge = 1 - std::abs(across - 0.35) / 0.65;
-    QColor colour = across < 0.12 || across > 0.88 ? shadow : Mix(body, shine, std::pow(std::clamp(ridge, 0.0, 1.0), 2));
+    QColor colour =
+        across < 0.12 || across > 0.88 ? shadow : Mix(body, shine, std::pow(std::clamp(ridge, 0.0, 1.0), 2));
     return Mix(colour, shadow, 0.25 * grain);
 }
 
@@ -231,13 +234,12 @@ Plate CaptionPlate(qreal ratio) {
 
 // A bronze button face of one state, drawn as nine patches.
 QPixmap ButtonFace(ButtonState state, int size, qreal ratio) {
-    QColor top, bottom;
-    switch (state) {
-        case ButtonState::Normal: top = QColor(230, 192, 132); bottom = QColor(164, 116, 60); break;
-        case ButtonState::Hover: top = QColor(246, 214, 160); bottom = QColor(192, 142, 80); break;
-        case ButtonState::Pressed: top = QColor(150, 104, 54); bottom = QColor(206, 164, 104); break;
-        case ButtonState::Disabled: top = QColor(138, 128, 114); bottom = QColor(104, 96, 86); break;
-    }
+    // The face's colours at its top and bottom, per state.
+    const std::array<std::pair<QColor, QColor>, 4> faces = {{{QColor(230, 192, 132), QColor(164, 116, 60)},
+                                                             {QColor(246, 214, 160), QColor(192, 142, 80)},
+                                                             {QColor(150, 104, 54), QColor(206, 164, 104)},
+                                                             {QColor(138, 128, 114), QColor(104, 96, 86)}}};
+    auto [top, bottom] = faces[static_cast<std::size_t>(state)];
     QPixmap pixmap = Canvas(size, size, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);

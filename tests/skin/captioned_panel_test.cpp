@@ -25,7 +25,8 @@ TEST(CaptionedPanel, ImagesGoWhereTheFrameRulesPutThem) {
     EXPECT_EQ(places.left, QRect(15, 33, 8, 275));
     EXPECT_EQ(places.right, QRect(397, 33, 8, 275));
     EXPECT_EQ(places.bottom, QRect(23, 308, 374, 8));
-    EXPECT_EQ(places.corners, (std::array<QPoint, 4>{QPoint(15, 25), QPoint(391, 25), QPoint(15, 302), QPoint(391, 302)}));
+    EXPECT_EQ(places.corners,
+              (std::array<QPoint, 4>{QPoint(15, 25), QPoint(391, 25), QPoint(15, 302), QPoint(391, 302)}));
     EXPECT_EQ(places.ornaments,
               (std::array<QPoint, 4>{QPoint(10, 20), QPoint(380, 20), QPoint(10, 290), QPoint(380, 290)}));
     // 61 + 100 wide, its left at 10 + (400 - 161) / 2 (rounded down).
