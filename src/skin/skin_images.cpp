@@ -130,6 +130,13 @@ QLinearGradient BronzeGradient(QPointF from, QPointF to) {
     return gradient;
 }
 
+// Fills the shape with bronze, its light coming from the first point.
+void FillBronze(QPainter& painter, const QPainterPath& shape, QPointF from, QPointF to) {
+    painter.setPen(QPen(QColor(36, 20, 6), 1));
+    painter.setBrush(BronzeGradient(from, to));
+    painter.drawPath(shape);
+}
+
 void Rivet(QPainter& painter, QPointF centre, qreal radius) {
     QRadialGradient gradient(centre - QPointF(radius / 3, radius / 3), radius * 1.3);
     gradient.setColorAt(0, QColor(255, 232, 180));
@@ -145,9 +152,9 @@ QPixmap Corner(qreal ratio) {
     QPixmap pixmap = Canvas(14, 14, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(40, 22, 8), 1));
-    painter.setBrush(BronzeGradient({0, 0}, {14, 14}));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, 13, 13), 2, 2);
+    QPainterPath boss;
+    boss.addRoundedRect(QRectF(0.5, 0.5, 13, 13), 2, 2);
+    FillBronze(painter, boss, {0, 0}, {14, 14});
     Rivet(painter, {7, 7}, 3);
     return pixmap;
 }
@@ -164,9 +171,7 @@ QPixmap Ornament(qreal ratio) {
     leaf.cubicTo(18, 6, 12, 8, 10, 10);
     leaf.cubicTo(8, 12, 6, 18, 3, 26);
     leaf.closeSubpath();
-    painter.setPen(QPen(QColor(36, 20, 6), 1));
-    painter.setBrush(BronzeGradient({0, 0}, {20, 20}));
-    painter.drawPath(leaf);
+    FillBronze(painter, leaf, {0, 0}, {20, 20});
     QPainterPath curl;
     curl.moveTo(6, 6);
     curl.cubicTo(14, 4, 20, 6, 22, 4);
@@ -281,9 +286,7 @@ QPixmap SeparatorBoss(qreal ratio) {
     diamond.lineTo(27, 7);
     diamond.lineTo(14, 13);
     diamond.closeSubpath();
-    painter.setPen(QPen(QColor(36, 20, 6), 1));
-    painter.setBrush(BronzeGradient({0, 0}, {0, 14}));
-    painter.drawPath(diamond);
+    FillBronze(painter, diamond, {0, 0}, {0, 14});
     Rivet(painter, {14, 7}, 2.5);
     return pixmap;
 }
