@@ -63,7 +63,10 @@ void CoolSmartCtrl::Relayout() {
 }
 
 void CoolSmartCtrl::Refresh() {
-    focused_ = -1;
+    // The same command shown again (an argument was given a value) keeps
+    // the focused argument; another one starts before its first.
+    if (command_ != shown_) focused_ = -1;
+    shown_ = command_;
     Relayout();
 }
 
