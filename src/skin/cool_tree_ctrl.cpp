@@ -1,0 +1,154 @@
+#include "skin/cool_tree_ctrl.h"
+
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "controls/item_markup.h"
+#include "skin/qt_text.h"
+#include "skin/skin.h"
+#include "skin/tree_model.h"
+
+namespace sced {
+
+namespace {
+
+class TreeItemPainter : public QStyledItemDelegate {
+public:
+    TreeItemPainter(const TreeModel& model, QObject* parent) : QStyledItemDelegate(parent), model_(model) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const Skin& skin = Skin::Instance();
+        const TreeNode* node = model_.NodeOf(index);
+        if (!node) return;
+        TreeItemMarkup item = ParseTreeItem(node->text);
+        painter->save();
+        const QFont& font = item.bold ? skin.treeBold : skin.treeFont;
+        QFontMetrics metrics(font);
+        QString text = ToQt(item.text);
+        QRect area = option.rect.adjusted(3, 0, -2, 0);
+        QString shown = metrics.elidedText(text, Qt::ElideRight, area.width());
+        if (option.state & QStyle::State_Selected) {
+            QRect mark(area.left() - 3, option.rect.top(), metrics.horizontalAdvance(shown) + 6, option.rect.height());
+            painter->fillRect(mark, skin.bark);
+            painter->setPen(skin.bronzeLight);
+            painter->drawRect(mark.adjusted(0, 0, -1, -1));
+        }
+        painter->setFont(font);
+        painter->setPen(item.colour == TreeItemColour::Warning ? skin.textWarning
+                        : item.colour == TreeItemColour::White ? skin.textWhite
+                                                               : skin.text);
+        painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {100, QFontMetrics(Skin::Instance().treeBold).height() + 5};
+    }
+
+private:
+    const TreeModel& model_;
+};
+
+}  // namespace
+
+CoolTreeCtrl::CoolTreeCtrl(QWidget* parent) : QTreeView(parent), model_(new TreeModel(tree_, this)) {
+    const Skin& skin = Skin::Instance();
+    setModel(model_);
+    setItemDelegate(new TreeItemPainter(*model_, this));
+    setHeaderHidden(true);
+    setUniformRowHeights(true);
+    setExpandsOnDoubleClick(false);
+    setIndentation(16);
+    setFont(skin.treeFont);
+    // The delegate marks the selected item; nothing else is highlighted.
+    setStyleSheet(QStringLiteral("QTreeView { background: %1; border: 1px solid %2; show-decoration-selected: 0;"
+                                 " selection-background-color: transparent; }"
+                                 "QTreeView::branch { background: transparent; }")
+                      .arg(skin.deep.name(), skin.bronzeDark.name()));
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (showing_) return;
+        selected_ = model_->PathOf(current);
+        emit SelectionChanged(selected_);
+    });
+    connect(this, &QTreeView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit ItemDoubleClicked(model_->PathOf(index)); });
+}
+
+// The model reads the data half's tree, which goes before the view does.
+CoolTreeCtrl::~CoolTreeCtrl() { setModel(nullptr); }
+
+void CoolTreeCtrl::keyboardSearch(const QString&) {}
+
+void CoolTreeCtrl::Refresh() {
+    std::set<int> expanded;
+    for (int row = 0; row < model_->rowCount(); ++row)
+        if (isExpanded(model_->index(row, 0))) expanded.insert(row);
+    model_->Reset();
+    for (int row : expanded)
+        if (row < model_->rowCount()) setExpanded(model_->index(row, 0), true);
+    ShowSelection();
+}
+
+void CoolTreeCtrl::SpliceTree(TreeSplice splice) {
+    int size = static_cast<int>(tree_.size());
+    int position = std::clamp(splice.position, 0, size);
+    int kept = std::min({std::max(splice.removed, 0), size - position, static_cast<int>(splice.inserted.size())});
+    replaced_.assign(tree_.begin() + position, tree_.begin() + position + kept);
+    TreeCtrl::SpliceTree(std::move(splice));
+    replaced_.clear();
+}
+
+void CoolTreeCtrl::Spliced(const TreeSplice& splice) {
+    int first = splice.position;
+    int count = static_cast<int>(replaced_.size());
+    std::vector<bool> wasExpanded;
+    for (int i = 0; i < count; ++i) wasExpanded.push_back(isExpanded(model_->index(first + i, 0)));
+    model_->Spliced(splice);
+    // A trigger moved among the replaced places (a move up or down) keeps
+    // its expanded state.
+    std::vector<bool> placed(replaced_.size());
+    for (int i = 0; i < count; ++i) {
+        const TreeNode& now = tree_[static_cast<std::size_t>(first + i)];
+        for (std::size_t j = 0; j < replaced_.size(); ++j) {
+            if (placed[j] || replaced_[j] != now) continue;
+            placed[j] = true;
+            setExpanded(model_->index(first + i, 0), wasExpanded[j]);
+            break;
+        }
+    }
+    ShowSelection();
+}
+
+void CoolTreeCtrl::ShowSelection() {
+    showing_ = true;
+    QModelIndex index = model_->IndexOf(selected_);
+    if (index.isValid()) {
+        setCurrentIndex(index);
+        scrollTo(index);
+    } else {
+        selectionModel()->clear();
+    }
+    showing_ = false;
+    viewport()->update();
+}
+
+void CoolTreeCtrl::Expand(const TreePath& path) { setExpanded(model_->IndexOf(path), true); }
+
+void CoolTreeCtrl::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {
+    if (!model_->hasChildren(index)) return;
+    const Skin& skin = Skin::Instance();
+    int size = 9;
+    QRect box(rect.right() - indentation() + (indentation() - size) / 2 + 1, rect.center().y() - size / 2, size, size);
+    painter->save();
+    painter->setPen(skin.bronzeLight);
+    painter->setBrush(skin.panel);
+    painter->drawRect(box.adjusted(0, 0, -1, -1));
+    int middle = box.top() + size / 2;
+    painter->drawLine(box.left() + 2, middle, box.right() - 2, middle);
+    if (!isExpanded(index))
+        painter->drawLine(box.left() + size / 2, box.top() + 2, box.left() + size / 2, box.bottom() - 2);
+    painter->restore();
+}
+
+}  // namespace sced

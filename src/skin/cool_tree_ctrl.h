@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QTreeView>
+#include <set>
+#include <vector>
+
+#include "controls/control.h"
+
+namespace sced {
+
+class TreeModel;
+
+// The tree of its data half, drawn by the skin with the items' "&" codes.
+// The selection follows the data both ways; a double click is reported,
+// not used to expand; typed letters do not move the selection. Which
+// top-level items are expanded survives splices and rebuilds.
+class CoolTreeCtrl : public QTreeView, public TreeCtrl {
+    Q_OBJECT
+public:
+    explicit CoolTreeCtrl(QWidget* parent = nullptr);
+    ~CoolTreeCtrl() override;
+
+    void keyboardSearch(const QString& search) override;
+    void SpliceTree(TreeSplice splice) override;
+
+signals:
+    void ItemDoubleClicked(const TreePath& path);
+    // The designer moved the selection.
+    void SelectionChanged(const TreePath& path);
+
+protected:
+    void Refresh() override;
+    void Spliced(const TreeSplice& splice) override;
+    void ShowSelection() override;
+    void Expand(const TreePath& path) override;
+
+    void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
+
+private:
+    TreeModel* model_;
+    bool showing_ = false;  // the selection comes from the data
+    Tree replaced_;         // while a splice is applied: the nodes it replaces in place
+};
+
+}  // namespace sced
