@@ -33,12 +33,6 @@ namespace {
 
 using namespace sced;
 
-TreePath P(std::initializer_list<int> levels) {
-    TreePath path = kNoTreePath;
-    std::copy(levels.begin(), levels.end(), path.begin());
-    return path;
-}
-
 // The first declared function with at least two placeholders, called with
 // its first argument given and the others still open.
 std::unique_ptr<TermCommand> HalfFilledCall(Scenario& scenario) {
@@ -60,8 +54,9 @@ struct RussianCall {
 
     RussianCall() {
         // "отряд <1> идёт к <2>, затем ждёт <3> секунд"
-        declared.text = "\xEE\xF2\xF0\xFF\xE4 <1 group> \xE8\xE4\xB8\xF2 \xEA <2 zone>, \xE7\xE0\xF2\xE5\xEC "
-                        "\xE6\xE4\xB8\xF2 <3 seconds> \xF1\xE5\xEA\xF3\xED\xE4";
+        declared.text =
+            "\xEE\xF2\xF0\xFF\xE4 <1 group> \xE8\xE4\xB8\xF2 \xEA <2 zone>, \xE7\xE0\xF2\xE5\xEC "
+            "\xE6\xE4\xB8\xF2 <3 seconds> \xF1\xE5\xEA\xF3\xED\xE4";
         declared.argDefText = {"group", "\xE7\xEE\xED\xE0", "\xF1\xE5\xEA\xF3\xED\xE4\xFB"};  // зона, секунды
         declared.ParsePlaceholders();
         command.function = &declared;
@@ -86,11 +81,11 @@ int Run(const std::filesystem::path& game, const QString& out) {
 
     auto* tree = new CoolTreeCtrl;
     tree->SetTree(BuildScenarioTree(scenario));
-    tree->SetTreePath(P({0}));
+    tree->SetTreePath(PathTo({0}));
     tree->Notify(kExpand);
-    tree->SetTreePath(P({1}));
+    tree->SetTreePath(PathTo({1}));
     tree->Notify(kExpand);
-    tree->SetTreePath(P({0, 1, 0}));
+    tree->SetTreePath(PathTo({0, 1, 0}));
     auto* left = new QVBoxLayout;
     left->addWidget(new CoolCaption(QStringLiteral("Triggers")));
     left->addWidget(tree, 1);
@@ -103,9 +98,8 @@ int Run(const std::filesystem::path& game, const QString& out) {
     players->Notify(kListSwatches);
     players->SetSelection(2);
     auto* groups = new CoolListBox;
-    groups->SetItems({"&lMap groups", "Guards", "Convoy", "&3Patrol",
-                      "A group with a name far too long for its list", "&lDynamic",
-                      "\xD1\xF2\xF0\xE0\xE6\xE0 \xE1\xF0\xEE\xE4\xE0"});
+    groups->SetItems({"&lMap groups", "Guards", "Convoy", "&3Patrol", "A group with a name far too long for its list",
+                      "&lDynamic", "\xD1\xF2\xF0\xE0\xE6\xE0 \xE1\xF0\xEE\xE4\xE0"});
     groups->SetSelection(1);
     auto* edit = new CoolEdit;
     edit->SetText("\xD1\xE5\xE2\xE5\xF0\xED\xFB\xE9 \xE1\xF0\xEE\xE4");  // Северный брод

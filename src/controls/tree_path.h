@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
 #include "core/tree_node.h"
 
@@ -12,6 +13,15 @@ namespace sced {
 inline constexpr int kTreePathLevels = 8;
 using TreePath = std::array<std::int32_t, kTreePathLevels>;
 inline constexpr TreePath kNoTreePath = {-1, -1, -1, -1, -1, -1, -1, -1};
+
+// The path of the positions given, level by level (at most eight).
+constexpr TreePath PathTo(std::initializer_list<int> positions) {
+    TreePath path = kNoTreePath;
+    std::size_t level = 0;
+    for (int position : positions)
+        if (level < path.size()) path[level++] = position;
+    return path;
+}
 
 // The number of levels the path names (the entries before its first -1).
 int PathDepth(const TreePath& path);

@@ -16,67 +16,76 @@ void TileImage(QPainter& painter, const QRect& area, const QPixmap& image, QPoin
     painter.drawTiledPixmap(area, image, phase);
 }
 
+namespace {
+
+// A rectangle from its left, top, right and bottom edges (each one past
+// the last pixel on the right and bottom).
+QRect Span(int left, int top, int right, int bottom) { return {left, top, right - left, bottom - top}; }
+
+}  // namespace
+
+PanelPlaces PlacePanel(const QRect& area, int captionWidth, bool captioned, const SkinImages& images) {
+    QSize left = LogicalSize(images.edgeLeft), right = LogicalSize(images.edgeRight);
+    QSize top = LogicalSize(images.edgeTop), bottom = LogicalSize(images.edgeBottom);
+    QSize corner = LogicalSize(images.corners[0]), ornament = LogicalSize(images.ornaments[0]);
+    int areaRight = area.left() + area.width();
+    int areaBottom = area.top() + area.height();
+    PanelPlaces places;
+    places.background = Span(area.left() + left.width() + 5, area.top() + top.height() + 5,
+                             areaRight - right.width() - 5, areaBottom - bottom.height() - 4);
+
+    int frameLeft = area.left() + 5, frameTop = area.top() + 5;
+    int frameRight = areaRight - 5, frameBottom = areaBottom - 4;
+    int sidesTop = frameTop + top.height(), sidesBottom = frameBottom - bottom.height();
+    places.left = Span(frameLeft, sidesTop, frameLeft + left.width(), sidesBottom);
+    places.right = Span(frameRight - right.width(), sidesTop, frameRight, sidesBottom);
+    places.bottom = Span(frameLeft + left.width(), sidesBottom, frameRight - right.width(), frameBottom);
+    places.corners = {QPoint(frameLeft, frameTop), QPoint(frameRight - corner.width(), frameTop),
+                      QPoint(frameLeft, frameBottom - corner.height()),
+                      QPoint(frameRight - corner.width(), frameBottom - corner.height())};
+    places.ornaments = {area.topLeft(), QPoint(areaRight - ornament.width(), area.top()),
+                        QPoint(area.left(), areaBottom - ornament.height()),
+                        QPoint(areaRight - ornament.width(), areaBottom - ornament.height())};
+
+    int plateWidth = captionWidth + 100;
+    int plateLeft = area.left() + (area.width() - plateWidth) / 2;
+    places.plate = QRect(plateLeft, area.top(), plateWidth, LogicalSize(images.plateLeft).height());
+    places.caption = Span(plateLeft, area.top() + 17, plateLeft + plateWidth, area.top() + 34);
+    int topFrom = frameLeft + corner.width(), topTo = frameRight - corner.width();
+    if (captioned) {
+        places.top = {Span(topFrom, frameTop, plateLeft, frameTop + top.height()),
+                      Span(plateLeft + plateWidth, frameTop, topTo, frameTop + top.height())};
+    } else {
+        places.top = {Span(topFrom, frameTop, topTo, frameTop + top.height())};
+    }
+    return places;
+}
+
 void PaintCaptionedPanel(QPainter& painter, const QRect& area, const QString& caption, bool fill) {
     const Skin& skin = Skin::Instance();
     const SkinImages& images = skin.images;
-    QSize left = LogicalSize(images.edgeLeft), right = LogicalSize(images.edgeRight);
-    QSize top = LogicalSize(images.edgeTop), bottom = LogicalSize(images.edgeBottom);
-    if (fill)
-        TileImage(painter, area.adjusted(left.width() + 5, top.height() + 5, -(right.width() + 5), -(bottom.height() + 4)),
-                  images.background);
-
-    // The frame: 5 pixels inside, 4 at the bottom.
-    int frameLeft = area.left() + 5;
-    int frameTop = area.top() + 5;
-    int frameRight = area.left() + area.width() - 5;    // one past the frame
-    int frameBottom = area.top() + area.height() - 4;  // one past the frame
-    int sidesTop = frameTop + top.height();
-    int sidesBottom = frameBottom - bottom.height();
-    TileImage(painter, QRect(frameLeft, sidesTop, left.width(), sidesBottom - sidesTop), images.edgeLeft);
-    TileImage(painter, QRect(frameRight - right.width(), sidesTop, right.width(), sidesBottom - sidesTop),
-              images.edgeRight);
-    TileImage(painter,
-              QRect(frameLeft + left.width(), sidesBottom, frameRight - right.width() - frameLeft - left.width(),
-                    bottom.height()),
-              images.edgeBottom);
-
-    // The top edge runs from corner to corner, leaving room for the plate.
-    QSize corner = LogicalSize(images.corners[0]);
-    int topFrom = frameLeft + corner.width();
-    int topTo = frameRight - corner.width();
-    int plateWidth = QFontMetrics(skin.dialogBold).horizontalAdvance(caption) + 100;
-    int plateLeft = area.left() + (area.width() - plateWidth) / 2;
-    int plateRight = plateLeft + plateWidth;
-    if (caption.isEmpty()) {
-        TileImage(painter, QRect(topFrom, frameTop, topTo - topFrom, top.height()), images.edgeTop);
-    } else {
-        TileImage(painter, QRect(topFrom, frameTop, plateLeft - topFrom, top.height()), images.edgeTop);
-        TileImage(painter, QRect(plateRight, frameTop, topTo - plateRight, top.height()), images.edgeTop);
+    int captionWidth = QFontMetrics(skin.dialogBold).horizontalAdvance(caption);
+    PanelPlaces places = PlacePanel(area, captionWidth, !caption.isEmpty(), images);
+    if (fill) TileImage(painter, places.background, images.background);
+    TileImage(painter, places.left, images.edgeLeft);
+    TileImage(painter, places.right, images.edgeRight);
+    TileImage(painter, places.bottom, images.edgeBottom);
+    for (const QRect& strip : places.top) TileImage(painter, strip, images.edgeTop);
+    for (std::size_t i = 0; i < 4; ++i) {
+        painter.drawPixmap(places.corners[i], images.corners[i]);
+        painter.drawPixmap(places.ornaments[i], images.ornaments[i]);
     }
-    const QPoint innerCorners[4] = {{frameLeft, frameTop},
-                                    {frameRight - corner.width(), frameTop},
-                                    {frameLeft, frameBottom - corner.height()},
-                                    {frameRight - corner.width(), frameBottom - corner.height()}};
-    for (std::size_t i = 0; i < 4; ++i) painter.drawPixmap(innerCorners[i], images.corners[i]);
-    QSize ornament = LogicalSize(images.ornaments[0]);
-    const QPoint outerCorners[4] = {area.topLeft(),
-                                    {area.left() + area.width() - ornament.width(), area.top()},
-                                    {area.left(), area.top() + area.height() - ornament.height()},
-                                    {area.left() + area.width() - ornament.width(),
-                                     area.top() + area.height() - ornament.height()}};
-    for (std::size_t i = 0; i < 4; ++i) painter.drawPixmap(outerCorners[i], images.ornaments[i]);
-
     if (caption.isEmpty()) return;
-    QSize plateEnd = LogicalSize(images.plateLeft), plateEndRight = LogicalSize(images.plateRight);
-    painter.drawPixmap(QPoint(plateLeft, area.top()), images.plateLeft);
-    painter.drawPixmap(QPoint(plateRight - plateEndRight.width(), area.top()), images.plateRight);
-    TileImage(painter,
-              QRect(plateLeft + plateEnd.width(), area.top(), plateWidth - plateEnd.width() - plateEndRight.width(),
-                    plateEnd.height()),
+
+    const QRect& plate = places.plate;
+    int leftEnd = LogicalSize(images.plateLeft).width(), rightEnd = LogicalSize(images.plateRight).width();
+    painter.drawPixmap(plate.topLeft(), images.plateLeft);
+    painter.drawPixmap(QPoint(plate.left() + plate.width() - rightEnd, plate.top()), images.plateRight);
+    TileImage(painter, QRect(plate.left() + leftEnd, plate.top(), plate.width() - leftEnd - rightEnd, plate.height()),
               images.plateMiddle);
     painter.setFont(skin.dialogBold);
     painter.setPen(skin.caption);
-    painter.drawText(QRect(plateLeft, area.top() + 17, plateWidth, 17), Qt::AlignCenter | Qt::TextSingleLine, caption);
+    painter.drawText(places.caption, Qt::AlignCenter | Qt::TextSingleLine, caption);
 }
 
 }  // namespace sced

@@ -39,13 +39,14 @@ public:
             area.adjust(lineFrom - area.left(), 0, area.left() - lineFrom, 0);
         }
         painter->setFont(skin.dialogFont);
-        QString text = option.fontMetrics.elidedText(ToQt(item.text), Qt::ElideRight, area.width());
+        QFontMetrics metrics(skin.dialogFont);
+        QString text = metrics.elidedText(ToQt(item.text), Qt::ElideRight, area.width());
         painter->setPen(list_->isEnabled() ? skin.text : skin.textDisabled);
         painter->drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text);
         if (item.line) {
             // A divider: the line runs on both sides of the text.
             int middle = box.center().y();
-            int half = text.isEmpty() ? 0 : option.fontMetrics.horizontalAdvance(text) / 2 + 6;
+            int half = text.isEmpty() ? 0 : metrics.horizontalAdvance(text) / 2 + 6;
             painter->setPen(skin.textWhite);
             painter->drawLine(lineFrom, middle, area.center().x() - half, middle);
             painter->drawLine(area.center().x() + half, middle, area.right(), middle);

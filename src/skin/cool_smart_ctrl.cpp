@@ -63,7 +63,10 @@ void CoolSmartCtrl::Relayout() {
 }
 
 void CoolSmartCtrl::Refresh() {
-    focused_ = -1;
+    // The same command shown again (an argument was given a value) keeps
+    // the focused argument; another one starts before its first.
+    if (command_ != shown_) focused_ = -1;
+    shown_ = command_;
     Relayout();
 }
 
@@ -107,8 +110,8 @@ void CoolSmartCtrl::paintEvent(QPaintEvent*) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(skin.textWhite, 1));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(box.left - 2.5, box.top - 1.5, box.right - box.left + 5, box.bottom - box.top + 3), 3,
-                                3);
+        painter.drawRoundedRect(
+            QRectF(box.left - 2.5, box.top - 1.5, box.right - box.left + 5, box.bottom - box.top + 3), 3, 3);
     }
 }
 

@@ -52,6 +52,7 @@ private:
     ArgumentText argumentText_;
     SentenceLayout layout_;
     int focused_ = -1;
+    const TermCommand* shown_ = nullptr;  // whose arguments focused_ counts
 };
 
 }  // namespace sced

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "controls/item_markup.h"
 #include "skin/qt_text.h"
@@ -89,8 +90,33 @@ void CoolTreeCtrl::Refresh() {
     ShowSelection();
 }
 
+void CoolTreeCtrl::SpliceTree(TreeSplice splice) {
+    int size = static_cast<int>(tree_.size());
+    int position = std::clamp(splice.position, 0, size);
+    int kept = std::min({std::max(splice.removed, 0), size - position, static_cast<int>(splice.inserted.size())});
+    replaced_.assign(tree_.begin() + position, tree_.begin() + position + kept);
+    TreeCtrl::SpliceTree(std::move(splice));
+    replaced_.clear();
+}
+
 void CoolTreeCtrl::Spliced(const TreeSplice& splice) {
+    int first = splice.position;
+    int count = static_cast<int>(replaced_.size());
+    std::vector<bool> wasExpanded;
+    for (int i = 0; i < count; ++i) wasExpanded.push_back(isExpanded(model_->index(first + i, 0)));
     model_->Spliced(splice);
+    // A trigger moved among the replaced places (a move up or down) keeps
+    // its expanded state.
+    std::vector<bool> placed(replaced_.size());
+    for (int i = 0; i < count; ++i) {
+        const TreeNode& now = tree_[static_cast<std::size_t>(first + i)];
+        for (std::size_t j = 0; j < replaced_.size(); ++j) {
+            if (placed[j] || replaced_[j] != now) continue;
+            placed[j] = true;
+            setExpanded(model_->index(first + i, 0), wasExpanded[j]);
+            break;
+        }
+    }
     ShowSelection();
 }
 
@@ -120,7 +146,8 @@ void CoolTreeCtrl::drawBranches(QPainter* painter, const QRect& rect, const QMod
     painter->drawRect(box.adjusted(0, 0, -1, -1));
     int middle = box.top() + size / 2;
     painter->drawLine(box.left() + 2, middle, box.right() - 2, middle);
-    if (!isExpanded(index)) painter->drawLine(box.left() + size / 2, box.top() + 2, box.left() + size / 2, box.bottom() - 2);
+    if (!isExpanded(index))
+        painter->drawLine(box.left() + size / 2, box.top() + 2, box.left() + size / 2, box.bottom() - 2);
     painter->restore();
 }
 

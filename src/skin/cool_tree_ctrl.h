@@ -2,6 +2,7 @@
 
 #include <QTreeView>
 #include <set>
+#include <vector>
 
 #include "controls/control.h"
 
@@ -20,6 +21,7 @@ public:
     ~CoolTreeCtrl() override;
 
     void keyboardSearch(const QString& search) override;
+    void SpliceTree(TreeSplice splice) override;
 
 signals:
     void ItemDoubleClicked(const TreePath& path);
@@ -37,6 +39,7 @@ protected:
 private:
     TreeModel* model_;
     bool showing_ = false;  // the selection comes from the data
+    Tree replaced_;         // while a splice is applied: the nodes it replaces in place
 };
 
 }  // namespace sced

@@ -10,7 +10,9 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <array>
 #include <cstdint>
+#include <utility>
 #include <numbers>
 #include <vector>
 
@@ -103,7 +105,8 @@ QPixmap WoodTexture(qreal ratio) {
 QColor BronzeProfile(double across, double grain) {
     const QColor shadow(48, 28, 10), body(132, 90, 44), shine(222, 180, 118);
     double ridge = 1 - std::abs(across - 0.35) / 0.65;
-    QColor colour = across < 0.12 || across > 0.88 ? shadow : Mix(body, shine, std::pow(std::clamp(ridge, 0.0, 1.0), 2));
+    QColor colour =
+        across < 0.12 || across > 0.88 ? shadow : Mix(body, shine, std::pow(std::clamp(ridge, 0.0, 1.0), 2));
     return Mix(colour, shadow, 0.25 * grain);
 }
 
@@ -127,6 +130,13 @@ QLinearGradient BronzeGradient(QPointF from, QPointF to) {
     return gradient;
 }
 
+// Fills the shape with bronze, its light coming from the first point.
+void FillBronze(QPainter& painter, const QPainterPath& shape, QPointF from, QPointF to) {
+    painter.setPen(QPen(QColor(36, 20, 6), 1));
+    painter.setBrush(BronzeGradient(from, to));
+    painter.drawPath(shape);
+}
+
 void Rivet(QPainter& painter, QPointF centre, qreal radius) {
     QRadialGradient gradient(centre - QPointF(radius / 3, radius / 3), radius * 1.3);
     gradient.setColorAt(0, QColor(255, 232, 180));
@@ -142,9 +152,9 @@ QPixmap Corner(qreal ratio) {
     QPixmap pixmap = Canvas(14, 14, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(40, 22, 8), 1));
-    painter.setBrush(BronzeGradient({0, 0}, {14, 14}));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, 13, 13), 2, 2);
+    QPainterPath boss;
+    boss.addRoundedRect(QRectF(0.5, 0.5, 13, 13), 2, 2);
+    FillBronze(painter, boss, {0, 0}, {14, 14});
     Rivet(painter, {7, 7}, 3);
     return pixmap;
 }
@@ -161,9 +171,7 @@ QPixmap Ornament(qreal ratio) {
     leaf.cubicTo(18, 6, 12, 8, 10, 10);
     leaf.cubicTo(8, 12, 6, 18, 3, 26);
     leaf.closeSubpath();
-    painter.setPen(QPen(QColor(36, 20, 6), 1));
-    painter.setBrush(BronzeGradient({0, 0}, {20, 20}));
-    painter.drawPath(leaf);
+    FillBronze(painter, leaf, {0, 0}, {20, 20});
     QPainterPath curl;
     curl.moveTo(6, 6);
     curl.cubicTo(14, 4, 20, 6, 22, 4);
@@ -182,6 +190,22 @@ struct Plate {
     QPixmap left, middle, right;
 };
 
+// A banner with pointed ends across the width, 36 high in the middle of
+// the height, shrunk by the inset all round.
+QPainterPath Banner(int width, int height, qreal inset) {
+    qreal middle = height / 2.0, top = middle - 18 + inset, bottom = middle + 18 - inset;
+    qreal tip = 1 + inset, shoulder = 16 + inset * 0.5;
+    QPainterPath banner;
+    banner.moveTo(tip, middle);
+    banner.lineTo(shoulder, top);
+    banner.lineTo(width - shoulder, top);
+    banner.lineTo(width - tip, middle);
+    banner.lineTo(width - shoulder, bottom);
+    banner.lineTo(shoulder, bottom);
+    banner.closeSubpath();
+    return banner;
+}
+
 Plate CaptionPlate(qreal ratio) {
     constexpr int kEnd = 40, kMiddle = 32, kHeight = 48;
     constexpr int kWidth = 2 * kEnd + kMiddle;
@@ -189,14 +213,7 @@ Plate CaptionPlate(qreal ratio) {
     {
         QPainter painter(&whole);
         painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath shape;
-        shape.moveTo(1, 24);
-        shape.lineTo(16, 6);
-        shape.lineTo(kWidth - 16, 6);
-        shape.lineTo(kWidth - 1, 24);
-        shape.lineTo(kWidth - 16, 42);
-        shape.lineTo(16, 42);
-        shape.closeSubpath();
+        QPainterPath shape = Banner(kWidth, kHeight, 0);
         QLinearGradient fill(0, 6, 0, 42);
         fill.setColorAt(0, QColor(84, 50, 28));
         fill.setColorAt(0.5, QColor(52, 26, 12));
@@ -204,19 +221,12 @@ Plate CaptionPlate(qreal ratio) {
         painter.setBrush(fill);
         painter.setPen(QPen(BronzeGradient({0, 6}, {0, 42}), 3));
         painter.drawPath(shape);
-        QPainterPath inner;
-        inner.moveTo(8, 24);
-        inner.lineTo(19, 11);
-        inner.lineTo(kWidth - 19, 11);
-        inner.lineTo(kWidth - 8, 24);
-        inner.lineTo(kWidth - 19, 37);
-        inner.lineTo(19, 37);
-        inner.closeSubpath();
+        QPainterPath inner = Banner(kWidth, kHeight, 6);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(QColor(150, 104, 50, 170), 1));
         painter.drawPath(inner);
-        Rivet(painter, {8, 24}, 2.5);
-        Rivet(painter, {kWidth - 8, 24}, 2.5);
+        Rivet(painter, {8, kHeight / 2.0}, 2.5);
+        Rivet(painter, {kWidth - 8, kHeight / 2.0}, 2.5);
     }
     auto slice = [&](int x, int width) {
         QPixmap part = whole.copy(QRect(QPoint(static_cast<int>(std::lround(x * ratio)), 0),
@@ -229,13 +239,12 @@ Plate CaptionPlate(qreal ratio) {
 
 // A bronze button face of one state, drawn as nine patches.
 QPixmap ButtonFace(ButtonState state, int size, qreal ratio) {
-    QColor top, bottom;
-    switch (state) {
-        case ButtonState::Normal: top = QColor(230, 192, 132); bottom = QColor(164, 116, 60); break;
-        case ButtonState::Hover: top = QColor(246, 214, 160); bottom = QColor(192, 142, 80); break;
-        case ButtonState::Pressed: top = QColor(150, 104, 54); bottom = QColor(206, 164, 104); break;
-        case ButtonState::Disabled: top = QColor(138, 128, 114); bottom = QColor(104, 96, 86); break;
-    }
+    // The face's colours at its top and bottom, per state.
+    const std::array<std::pair<QColor, QColor>, 4> faces = {{{QColor(230, 192, 132), QColor(164, 116, 60)},
+                                                             {QColor(246, 214, 160), QColor(192, 142, 80)},
+                                                             {QColor(150, 104, 54), QColor(206, 164, 104)},
+                                                             {QColor(138, 128, 114), QColor(104, 96, 86)}}};
+    auto [top, bottom] = faces[static_cast<std::size_t>(state)];
     QPixmap pixmap = Canvas(size, size, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -277,9 +286,7 @@ QPixmap SeparatorBoss(qreal ratio) {
     diamond.lineTo(27, 7);
     diamond.lineTo(14, 13);
     diamond.closeSubpath();
-    painter.setPen(QPen(QColor(36, 20, 6), 1));
-    painter.setBrush(BronzeGradient({0, 0}, {0, 14}));
-    painter.drawPath(diamond);
+    FillBronze(painter, diamond, {0, 0}, {0, 14});
     Rivet(painter, {14, 7}, 2.5);
     return pixmap;
 }

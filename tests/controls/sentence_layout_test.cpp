@@ -20,7 +20,8 @@ struct Sentence {
     // value.
     Sentence(std::string text, std::uint8_t unfilled) {
         declared.text = std::move(text);
-        for (int i = 0; i < kMaxArgs; ++i) declared.argDefText[static_cast<std::size_t>(i)] = "d" + std::to_string(i + 1);
+        for (int i = 0; i < kMaxArgs; ++i)
+            declared.argDefText[static_cast<std::size_t>(i)] = "d" + std::to_string(i + 1);
         declared.ParsePlaceholders();
         command.function = &declared;
         command.unfilled = unfilled;
@@ -36,7 +37,9 @@ struct Sentence {
 std::string Drawn(const SentenceLayout& layout) {
     std::string out;
     for (const SentencePiece& piece : layout.pieces) {
-        const char* colour = piece.colour == SentenceColour::Plain ? "P" : piece.colour == SentenceColour::Filled ? "F" : "U";
+        const char* colour = piece.colour == SentenceColour::Plain    ? "P"
+                             : piece.colour == SentenceColour::Filled ? "F"
+                                                                      : "U";
         if (!out.empty()) out += " | ";
         out += piece.text + "@" + std::to_string(piece.x) + "," + std::to_string(piece.y) + colour;
     }
@@ -88,7 +91,7 @@ TEST(SentenceLayout, HitTestIsStrictAndEmptyBeforeLayout) {
     struct Case {
         int x, y, hit;
     };
-    const Case cases[] = {{60, 5, 0}, {50, 5, -1}, {70, 5, -1}, {60, 0, -1}, {60, 10, -1}, {69, 9, 0},
+    const Case cases[] = {{60, 5, 0},  {50, 5, -1}, {70, 5, -1}, {60, 0, -1}, {60, 10, -1}, {69, 9, 0},
                           {second.left + 1, 15, 1}, {second.right, 15, -1}, {80, 5, -1}};
     for (const Case& c : cases) EXPECT_EQ(layout.HitTest(c.x, c.y), c.hit) << c.x << "," << c.y;
 }

@@ -90,6 +90,9 @@ TEST(CoolSmartCtrl, TabWalksTheArgumentsAndEnterOpensOne) {
     QTest::keyClick(sentence, Qt::Key_Return);
     ASSERT_EQ(activated.count(), 1);
     EXPECT_EQ(activated[0][0].toInt(), 1);
+    call.command.SetFilled(1);  // the argument's dialog gave it a value
+    sentence->SetCommand(&call.command);
+    EXPECT_EQ(sentence->focusedArgument(), 1);
 }
 
 TEST(CoolSmartCtrl, GrowsSoEveryArgumentOfALongSentenceStaysClickable) {

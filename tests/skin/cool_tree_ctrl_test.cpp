@@ -10,11 +10,7 @@
 namespace sced {
 namespace {
 
-TreePath P(std::initializer_list<int> levels) {
-    TreePath path = kNoTreePath;
-    std::copy(levels.begin(), levels.end(), path.begin());
-    return path;
-}
+constexpr auto P = PathTo;
 
 TreeNode Trigger(const std::string& label, int actions) {
     TreeNode node{"&b" + label, {TreeNode{"&wIF", {TreeNode{"&yalways", {}}}}, TreeNode{"&wDO", {}}}};
@@ -98,6 +94,12 @@ TEST_F(TreeFixture, ExpandedTriggersSurviveSplicesAndRebuilds) {
     EXPECT_EQ(tree.model()->rowCount(At(P({2, 1}))), 5);
     EXPECT_EQ(Shown(P({2, 1, 4})), QString("B action 4"));
     EXPECT_EQ(Shown(P({3})), QString("&bC"));
+
+    // "B" and "C" change places: the expanded one stays expanded.
+    tree.SpliceTree({2, 2, {Trigger("C", 1), Trigger("B", 5)}});
+    EXPECT_FALSE(tree.isExpanded(At(P({2}))));
+    EXPECT_TRUE(tree.isExpanded(At(P({3}))));
+    tree.SpliceTree({2, 2, {Trigger("B", 5), Trigger("C", 1)}});
 
     tree.SpliceTree({0, 2, {}});
     EXPECT_EQ(tree.model()->rowCount(), 2);
