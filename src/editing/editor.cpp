@@ -1,5 +1,7 @@
 #include "editing/editor.h"
 
+#include <utility>
+
 #include "controls/control.h"
 #include "controls/control_table.h"
 #include "core/scenario_error.h"
@@ -9,6 +11,7 @@
 #include "editing/mission_snapshot.h"
 #include "editing/scenario_tree.h"
 #include "editing/trigger_references.h"
+#include "files/dump_file.h"
 #include "files/mission_package.h"
 #include "files/script_writer.h"
 #include "model/command_tree.h"
@@ -397,6 +400,28 @@ bool Editor::MissionProperties() {
         steps.push_back(TextStep(&scenario_.description, exchange.description, TreeEffect::kNothing));
     if (exchange.picture && exchange.picture != scenario_.heldPicture)
         steps.push_back(PictureStep(&scenario_.heldPicture, std::move(exchange.picture)));
+    if (!steps.empty()) Apply(OneStep(std::move(steps)));
+    return true;
+}
+
+bool Editor::ImportDump(std::string_view dump) {
+    if (!IsOpen()) return false;
+    std::vector<std::string*> texts = {&scenario_.title, &scenario_.description};
+    for (const char* group : {"objectives", "dyngroups", "switches", "timers", "players"}) {
+        StringList& items = scenario_.objectGroups.GetGroup(group);
+        for (int i = 0; i < items.count(); ++i) texts.push_back(&items[i]);
+    }
+    for (const auto& trigger : scenario_.triggers) texts.push_back(&trigger->text);
+    std::vector<std::string> before;
+    for (const std::string* text : texts) before.push_back(*text);
+    ReadDumpText(scenario_, dump);
+    // What the dump changed becomes steps that change it again from the old texts.
+    std::vector<std::unique_ptr<EditStep>> steps;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (*texts[i] == before[i]) continue;
+        std::string renamed = std::exchange(*texts[i], before[i]);
+        steps.push_back(TextStep(texts[i], std::move(renamed), TreeEffect::kAll));
+    }
     if (!steps.empty()) Apply(OneStep(std::move(steps)));
     return true;
 }

@@ -45,6 +45,9 @@ public:
     bool MoveUp();
     bool MoveDown();
     bool MissionProperties();
+    // Renames what the dump lists (title, description, objectives, trigger
+    // labels, dynamic groups, switches, timers, players), as one undo step.
+    bool ImportDump(std::string_view dump);
     bool Undo();
     bool Redo();
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/app_dialog.h"
+
+namespace sced {
+
+class CoolButton;
+class CoolListBox;
+
+// A dialog that picks one item of a list: the group dialog, the formation
+// list, and (with a Rename button) the select-and-rename dialog. A double
+// click on an item is OK.
+class ListDialog : public AppDialog {
+    Q_OBJECT
+public:
+    enum Kind { kGroup, kRename, kFormation };
+    // Registers itself and its list under the numbers of its kind.
+    ListDialog(QWidget* parent, Kind kind);
+
+protected:
+    void Prepare() override;
+
+private:
+    void FollowSelection();
+
+    CoolListBox* list_;
+    CoolButton* rename_ = nullptr;
+};
+
+}  // namespace sced

@@ -1,0 +1,227 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+
+#include "app/command_dialog.h"
+#include "app/list_dialogs.h"
+#include "app/report_dialogs.h"
+#include "app/text_dialogs.h"
+#include "app/user_questions.h"
+#include "core/string_table.h"
+#include "core/warning.h"
+#include "model/scenario.h"
+#include "skin/captioned_panel.h"
+#include "skin/cool_button.h"
+#include "skin/cool_tree_ctrl.h"
+#include "skin/qt_text.h"
+#include "skin/skin.h"
+
+namespace sced {
+
+namespace {
+
+// The main window's client area: the buttons in a column on the left and
+// the tree in a captioned panel filling the rest.
+class MainPanel : public QWidget {
+public:
+    MainPanel(QWidget* parent, std::vector<CoolButton*> buttons, CoolTreeCtrl* tree)
+        : QWidget(parent), buttons_(std::move(buttons)), tree_(tree) {
+        setMinimumSize(720, 480);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        // The buttons in groups as the commands go together; the tree beside them.
+        static constexpr int kGapAfter[] = {0, 18, 0, 0, 18, 0, 18, 0};
+        int y = 10;
+        int width = 0;
+        for (std::size_t i = 0; i < buttons_.size(); ++i) {
+            QSize size = buttons_[i]->sizeHint().expandedTo(QSize(174, 40));
+            buttons_[i]->setGeometry(5, y, size.width(), size.height());
+            width = std::max(width, size.width());
+            y += size.height() + 4 + (i < std::size(kGapAfter) ? kGapAfter[i] : 0);
+        }
+        tree_->setGeometry(rect().adjusted(width + 38, 56, -32, -30));
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawTiledPixmap(rect(), Skin::Instance().images.background);
+        QRect around = tree_->geometry().adjusted(-32, -56, 30, 32);
+        PaintCaptionedPanel(painter, around, ToQt(Lookup("txtMissionScript")), false);
+    }
+
+private:
+    std::vector<CoolButton*> buttons_;
+    CoolTreeCtrl* tree_;
+};
+
+// Commands whose dialogs and game link come with the next version: not
+// offered yet rather than offered and doing nothing.
+bool Offered(MainCommand command) {
+    return command != MainCommand::kPlay && command != MainCommand::kMapEditor && command != MainCommand::kProperties;
+}
+
+// The commands of the eight buttons, top to bottom.
+constexpr MainCommand kButtons[] = {MainCommand::kMoveUp,    MainCommand::kMoveDown,  MainCommand::kAddTrigger,
+                                    MainCommand::kAddCondition, MainCommand::kAddAction, MainCommand::kModify,
+                                    MainCommand::kDuplicate, MainCommand::kDelete};
+
+}  // namespace
+
+MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
+    : scenario_(scenario),
+      ownQuestions_(questions ? nullptr : std::make_unique<DialogQuestions>(this)),
+      questions_(questions ? *questions : *ownQuestions_),
+      editor_(scenario) {
+    SetWarningSink([this](const std::string& text) { questions_.Warn(text); });
+    tree_ = new CoolTreeCtrl;
+    ControlTable::Instance().Register(kScenarioTree, tree_);
+    chooser_ = new CommandDialog(this, CommandDialog::kChooser, scenario_);
+    commandEditor_ = new CommandDialog(this, CommandDialog::kEditor, scenario_);
+    groups_ = new ListDialog(this, ListDialog::kGroup);
+    renames_ = new ListDialog(this, ListDialog::kRename);
+    formations_ = new ListDialog(this, ListDialog::kFormation);
+    strings_ = new TextDialog(this, TextDialog::kString, questions_);
+    numbers_ = new TextDialog(this, TextDialog::kNumber, questions_);
+    missions_ = new MissionDialog(this, scenario_);
+    report_ = new MessageDialog(this);
+    BuildActions();
+    BuildMenus();
+    setCentralWidget(BuildPanel());
+    connect(tree_, &CoolTreeCtrl::SelectionChanged, this, [this] {
+        editor_.FollowTreeSelection();
+        Refresh();
+    });
+    connect(tree_, &CoolTreeCtrl::ItemDoubleClicked, this, [this] { Run(MainCommand::kModify); });
+    editor_.RebuildTree();
+    Refresh();
+}
+
+MainWindow::~MainWindow() {
+    SetWarningSink(nullptr);
+    ControlTable::Instance().Unregister(tree_);
+}
+
+QAction* MainWindow::action(MainCommand command) const {
+    auto found = actions_.find(command);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::BuildActions() {
+    for (const MainCommandEntry& entry : MainCommands()) {
+        if (entry.label.empty() || !Offered(entry.command)) continue;
+        auto* action = new QAction(QString::fromUtf8(entry.label.data(), static_cast<int>(entry.label.size())), this);
+        QList<QKeySequence> keys;
+        for (std::string_view key : entry.keys)
+            keys.append(QKeySequence(QString::fromUtf8(key.data(), static_cast<int>(key.size()))));
+        action->setShortcuts(keys);
+        // The keys work wherever the focus is in the main window, not in its dialogs.
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        MainCommand command = entry.command;
+        connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+        actions_[command] = action;
+    }
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* menu = nullptr;
+    std::string_view current;
+    for (const MainCommandEntry& entry : MainCommands()) {
+        if (entry.menu.empty()) continue;  // keys without a menu item
+        if (entry.menu != current) {
+            current = entry.menu;
+            menu = menuBar()->addMenu(QString::fromUtf8(current.data(), static_cast<int>(current.size())));
+        }
+        if (entry.label.empty())
+            menu->addSeparator();
+        else if (Offered(entry.command))
+            menu->addAction(actions_[entry.command]);
+    }
+}
+
+QWidget* MainWindow::BuildPanel() {
+    std::vector<CoolButton*> buttons;
+    for (MainCommand command : kButtons) {
+        auto* button = new CoolButton;
+        button->setFocusPolicy(Qt::NoFocus);
+        for (const MainCommandEntry& entry : MainCommands())
+            if (entry.command == command) button->SetText(Lookup(std::string(entry.buttonKey)));
+        connect(button, &QPushButton::clicked, this, [this, command] { Run(command); });
+        buttons_.emplace_back(command, button);
+        buttons.push_back(button);
+    }
+    auto* panel = new MainPanel(this, buttons, tree_);
+    for (CoolButton* button : buttons) button->setParent(panel);
+    tree_->setParent(panel);
+    tree_->setFocus();
+    return panel;
+}
+
+void MainWindow::Run(MainCommand command) {
+    if (!Offered(command) || !IsEnabled(editor_, command)) return;
+    using C = MainCommand;
+    switch (command) {
+        case C::kNew: New(); break;
+        case C::kOpen: Open(); break;
+        case C::kClose: Close(); break;
+        case C::kSave: Save(); break;
+        case C::kPrint: Print(); break;
+        case C::kDeleteMission: DeleteMission(); break;
+        case C::kExit: close(); break;
+        case C::kExportDump: ExportDump(); break;
+        case C::kImportDump: ImportDump(); break;
+        case C::kUndo: editor_.Undo(); break;
+        case C::kRedo: editor_.Redo(); break;
+        case C::kCut: editor_.Cut(); break;
+        case C::kCopy: editor_.Copy(); break;
+        case C::kPaste: editor_.Paste(); break;
+        case C::kDuplicate: editor_.Duplicate(); break;
+        case C::kDelete: editor_.Delete(); break;
+        case C::kAddTrigger: editor_.AddTrigger(); break;
+        case C::kAddCondition: editor_.AddCondition(); break;
+        case C::kAddAction: editor_.AddAction(); break;
+        case C::kModify: editor_.Modify(); break;
+        case C::kMoveUp: editor_.MoveUp(); break;
+        case C::kMoveDown: editor_.MoveDown(); break;
+        case C::kProperties: editor_.MissionProperties(); break;
+        case C::kPlay:
+        case C::kMapEditor: break;
+        case C::kAbout:
+            report_->Show("About", Lookup("txtScedTitle") + "\n" + Lookup("txtVerCaption") + " 1.01\n" +
+                                       Lookup("txtCopyright"));
+            break;
+    }
+    Refresh();
+}
+
+void MainWindow::Refresh() {
+    for (auto& [command, action] : actions_) action->setEnabled(IsEnabled(editor_, command));
+    for (auto& [command, button] : buttons_) button->setEnabled(IsEnabled(editor_, command));
+    QString title = "Scenario Editor";
+    if (editor_.IsOpen())
+        title = ToQt(scenario_.missionName) + (editor_.IsModified() ? "*" : "") + " - " + title;
+    setWindowTitle(title);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (OfferToSave(true))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Back from the game's map editor: its zones and groups come in. While a
+    // dialog is open this waits: the dialog's closing activates the window.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !QApplication::activeModalWidget())
+        ReadMapAgain();
+}
+
+}  // namespace sced

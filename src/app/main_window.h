@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "editing/editor.h"
+#include "editing/main_commands.h"
+
+class QAction;
+
+namespace sced {
+
+class CommandDialog;
+class CoolButton;
+class CoolTreeCtrl;
+class ListDialog;
+class MessageDialog;
+class MissionDialog;
+class Scenario;
+class TextDialog;
+class UserQuestions;
+
+// The main window: the scenario tree beside the command buttons, the menus
+// and keys. Every command is one action, enabled by the enabling rule of
+// the editing operations; the window routes, the Editor edits.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The questions default to real message boxes and file dialogs.
+    explicit MainWindow(Scenario& scenario, UserQuestions* questions = nullptr);
+    ~MainWindow() override;
+
+    Editor& editor() { return editor_; }
+    QAction* action(MainCommand command) const;
+    CoolTreeCtrl* tree() const { return tree_; }
+    // Runs the command as its menu item or key does.
+    void Run(MainCommand command);
+    // The enabling rule and the title, after every command.
+    void Refresh();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildActions();
+    void BuildMenus();
+    QWidget* BuildPanel();
+
+    // The mission's files (main_window_files.cpp).
+    void New();
+    void Open();
+    bool Close();
+    bool Save();
+    void Print();
+    void DeleteMission();
+    void ExportDump();
+    void ImportDump();
+    // Asks to save a modified mission: false when the designer cancels.
+    bool OfferToSave(bool withCancel);
+    void ReadMapAgain();
+
+    Scenario& scenario_;
+    std::unique_ptr<UserQuestions> ownQuestions_;
+    UserQuestions& questions_;
+    Editor editor_;
+    CoolTreeCtrl* tree_ = nullptr;
+    std::map<MainCommand, QAction*> actions_;
+    std::vector<std::pair<MainCommand, CoolButton*>> buttons_;
+    CommandDialog* chooser_;
+    CommandDialog* commandEditor_;
+    ListDialog* groups_;
+    ListDialog* renames_;
+    ListDialog* formations_;
+    TextDialog* strings_;
+    TextDialog* numbers_;
+    MissionDialog* missions_;
+    MessageDialog* report_;
+    bool mapWarned_ = false;
+};
+
+}  // namespace sced

@@ -1,0 +1,141 @@
+// The main window's commands on the mission's files.
+
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "app/report_dialogs.h"
+#include "app/user_questions.h"
+#include "core/file_write.h"
+#include "core/game_path.h"
+#include "core/scenario_error.h"
+#include "core/string_table.h"
+#include "editing/listing.h"
+#include "files/dump_file.h"
+#include "files/map_reader.h"
+#include "files/mission_package.h"
+#include "model/scenario.h"
+#include "skin/cool_tree_ctrl.h"
+
+namespace sced {
+
+namespace {
+constexpr const char* kTextFiles = "Text Files (*.txt)";
+constexpr const char* kDumpFiles = "Dmp Files (*.dmp)";
+constexpr const char* kMapFiles = "Mission Map Files (*.m3d *.M3D)";
+}  // namespace
+
+bool MainWindow::OfferToSave(bool withCancel) {
+    if (!editor_.IsOpen() || !editor_.IsModified()) return true;
+    switch (questions_.Ask(Lookup("txtSaveScenario"), withCancel)) {
+        case UserQuestions::Answer::kYes: return Save();
+        case UserQuestions::Answer::kNo: return true;
+        case UserQuestions::Answer::kCancel: return false;
+    }
+    return false;
+}
+
+bool MainWindow::Save() {
+    if (!editor_.IsOpen()) return false;
+    // A mission that opening could not read whole would lose what was not read.
+    if ((scenario_.scriptUnread || !scenario_.leftOut.empty()) &&
+        questions_.Ask("Opening this mission could not read all of it (its script, or commands that name what the "
+                       "map no longer has). Saving it now loses that for good. Save anyway?",
+                       false) != UserQuestions::Answer::kYes)
+        return false;
+    std::vector<std::filesystem::path> saved;
+    try {
+        saved = editor_.Save();
+    } catch (const ScenarioError& error) {
+        // Nothing was written; the designer mends the mission and saves again.
+        questions_.Warn("The mission was not saved: " + error.text());
+        return false;
+    }
+    report_->Show(Lookup("txtScenarioSaved"), SaveReportText(saved, MapPathOf(scenario_)));
+    return true;
+}
+
+void MainWindow::New() {
+    if (!OfferToSave(true)) return;
+    auto map = questions_.FileToOpen(kMapFiles, scenario_.gameFolder / "Maps");
+    if (!map) return;
+    std::string path = map->string();
+    if (MissionFilesExist(scenario_, path) &&
+        questions_.Ask(Lookup("txtOverwriteMap"), false) != UserQuestions::Answer::kYes)
+        return;
+    editor_.StartFresh(path);
+}
+
+void MainWindow::Open() {
+    if (!OfferToSave(true)) return;
+    std::optional<MissionEntry> mission = missions_->Choose(Lookup("txtSelMission"));
+    if (!mission) return;
+    tree_->collapseAll();
+    editor_.Open(mission->mapPath);
+}
+
+bool MainWindow::Close() {
+    if (!OfferToSave(true)) return false;
+    editor_.Close();
+    return true;
+}
+
+void MainWindow::Print() {
+    auto file = questions_.FileToSave(kTextFiles, "txt");
+    if (!file) return;
+    std::error_code why;
+    if (!WriteFileAtomically(*file, WithCrLf(ListingText(scenario_)), &why))
+        questions_.Warn("The listing cannot be written to " + file->string() + ": " + why.message() + ".");
+}
+
+void MainWindow::DeleteMission() {
+    std::optional<MissionEntry> mission = missions_->Choose(Lookup("txtSelMission"));
+    if (!mission) return;
+    if (questions_.Ask(Lookup("txtDelScenario") + "\n" + mission->title, false) != UserQuestions::Answer::kYes)
+        return;
+    try {
+        sced::DeleteMission(mission->descriptor);
+    } catch (const ScenarioError& error) {
+        questions_.Warn(error.text());
+    }
+}
+
+void MainWindow::ExportDump() {
+    auto file = questions_.FileToSave(kDumpFiles, "dmp");
+    if (!file) return;
+    std::string dump;
+    try {
+        dump = WithCrLf(DumpText(scenario_));
+    } catch (const ScenarioError& error) {
+        questions_.Warn(error.text());
+        return;
+    }
+    std::error_code why;
+    if (!WriteFileAtomically(*file, dump, &why))
+        questions_.Warn("The dump cannot be written to " + file->string() + ": " + why.message() + ".");
+}
+
+void MainWindow::ImportDump() {
+    auto file = questions_.FileToOpen(kDumpFiles, scenario_.gameFolder);
+    if (!file) return;
+    std::optional<std::string> dump = ReadWholeFile(*file);
+    if (!dump) {
+        questions_.Warn("The dump " + file->string() + " cannot be read.");
+        return;
+    }
+    editor_.ImportDump(*dump);
+}
+
+void MainWindow::ReadMapAgain() {
+    if (!editor_.IsOpen()) return;
+    // A map that cannot be read now keeps the zones and groups it had, and
+    // says so once, not at every activation.
+    if (!ReadWholeFile(MapPathOf(scenario_))) {
+        if (!mapWarned_) questions_.Warn(Lookup("txtNoMapFile") + "\n" + MapPathOf(scenario_));
+        mapWarned_ = true;
+        return;
+    }
+    mapWarned_ = false;
+    editor_.RefreshFromMap();
+}
+
+}  // namespace sced

@@ -1,0 +1,56 @@
+#include "app/text_dialogs.h"
+
+#include <QBoxLayout>
+#include <QRegularExpressionValidator>
+
+#include "app/user_questions.h"
+#include "controls/control_table.h"
+#include "skin/cool_edit.h"
+#include "skin/qt_text.h"
+#include "skin/skin.h"
+
+namespace sced {
+
+TextDialog::TextDialog(QWidget* parent, Kind kind, UserQuestions& questions)
+    : AppDialog(parent), kind_(kind), questions_(questions), edit_(new CoolEdit(this)), reason_(new QLabel(this)) {
+    edit_->setMinimumWidth(kind == kString ? 360 : 240);
+    // The names and numbers the files carry: a name of at most 1024 bytes,
+    // a number with an optional leading minus.
+    if (kind == kString)
+        edit_->setMaxLength(1024);
+    else
+        edit_->setValidator(new QRegularExpressionValidator(QRegularExpression("-?[0-9]{0,11}"), edit_));
+    QPalette colours = reason_->palette();
+    colours.setColor(QPalette::WindowText, Skin::Instance().textWarning);
+    reason_->setPalette(colours);
+    reason_->setWordWrap(true);
+    content()->addWidget(edit_);
+    content()->addWidget(reason_);
+    ControlTable& table = ControlTable::Instance();
+    table.Register(kind == kString ? kStringEdit : kNumberEdit, edit_);
+    table.Register(kind == kString ? kStringDialog : kNumberDialog, this);
+}
+
+void TextDialog::Prepare() {
+    reason_->clear();
+    reason_->hide();
+    edit_->selectAll();
+    edit_->setFocus();
+}
+
+std::string TextDialog::Refusal() {
+    ControlEvents* events = ControlTable::Instance().events();
+    if (!events) return {};
+    std::string text = edit_->GetText();
+    std::string why = kind_ == kString ? events->ValidateName(text) : events->ValidateNumber(text);
+    if (why.empty()) return why;
+    if (kind_ == kNumber) {
+        questions_.Warn(why);
+    } else {
+        reason_->setText(ToQt(why));
+        reason_->show();
+    }
+    return why;
+}
+
+}  // namespace sced

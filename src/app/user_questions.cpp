@@ -1,0 +1,43 @@
+#include "app/user_questions.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "skin/qt_text.h"
+
+namespace sced {
+
+UserQuestions::Answer DialogQuestions::Ask(const std::string& text, bool withCancel) {
+    auto buttons = QMessageBox::Yes | QMessageBox::No;
+    if (withCancel) buttons |= QMessageBox::Cancel;
+    switch (QMessageBox::question(owner_, "ScenarioEditor", ToQt(text), buttons)) {
+        case QMessageBox::Yes: return Answer::kYes;
+        case QMessageBox::No: return Answer::kNo;
+        default: return withCancel ? Answer::kCancel : Answer::kNo;
+    }
+}
+
+void DialogQuestions::Warn(const std::string& text) { QMessageBox::warning(owner_, "ScenarioEditor", ToQt(text)); }
+
+std::optional<std::filesystem::path> DialogQuestions::FileToSave(const std::string& filter, const std::string& suffix) {
+    QFileDialog dialog(owner_, QString(), QString(), QString::fromStdString(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromStdString(suffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().front().toStdU16String());
+}
+
+std::optional<std::filesystem::path> DialogQuestions::FileToOpen(const std::string& filter,
+                                                                 const std::filesystem::path& folder) {
+    QString file = QFileDialog::getOpenFileName(owner_, QString(), QString::fromStdU16String(folder.u16string()),
+                                                QString::fromStdString(filter));
+    if (file.isEmpty()) return std::nullopt;
+    return std::filesystem::path(file.toStdU16String());
+}
+
+void ShowFatalError(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, "Tarvossa Scenario Editor Error", ToQt(text));
+    box.exec();
+}
+
+}  // namespace sced

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace sced {
+
+// The message boxes and file dialogs of the main window, behind one small
+// interface, so that window tests answer them without a real box. Texts
+// are code page 1251.
+class UserQuestions {
+public:
+    enum class Answer { kYes, kNo, kCancel };
+
+    virtual ~UserQuestions() = default;
+    // A question with Yes and No, and Cancel when asked for.
+    virtual Answer Ask(const std::string& text, bool withCancel) = 0;
+    // A warning box captioned "ScenarioEditor".
+    virtual void Warn(const std::string& text) = 0;
+    // A file to write or to read, by a filter such as "Text Files (*.txt)";
+    // nothing when the designer cancels.
+    virtual std::optional<std::filesystem::path> FileToSave(const std::string& filter, const std::string& suffix) = 0;
+    virtual std::optional<std::filesystem::path> FileToOpen(const std::string& filter,
+                                                            const std::filesystem::path& folder) = 0;
+};
+
+// The real boxes and dialogs, owned by the window.
+class DialogQuestions : public UserQuestions {
+public:
+    explicit DialogQuestions(QWidget* owner) : owner_(owner) {}
+    Answer Ask(const std::string& text, bool withCancel) override;
+    void Warn(const std::string& text) override;
+    std::optional<std::filesystem::path> FileToSave(const std::string& filter, const std::string& suffix) override;
+    std::optional<std::filesystem::path> FileToOpen(const std::string& filter,
+                                                    const std::filesystem::path& folder) override;
+
+private:
+    QWidget* owner_;
+};
+
+// The box that ends the editor after an error: no owner, caption
+// "Tarvossa Scenario Editor Error".
+void ShowFatalError(const std::string& text);
+
+}  // namespace sced
