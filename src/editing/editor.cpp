@@ -488,7 +488,9 @@ void Editor::RefreshFromMap() {
     };
     std::vector<std::string> before = names();
     sced::RefreshFromMap(scenario_);
-    if (names() != before) history_.Forget();
+    // The usual case, the map as it was, costs no rebuild of the tree.
+    if (names() == before) return;
+    history_.Forget();
     RebuildTree();
 }
 

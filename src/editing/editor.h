@@ -65,8 +65,8 @@ public:
     // The whole tree is handed to the tree control anew.
     void RebuildTree();
     // The editor became active again: the map is read again. When its zones
-    // or groups changed, the undo steps go, since the commands they hold
-    // name zones and groups by position.
+    // or groups changed, the tree is shown anew and the undo steps go, since
+    // the commands they hold name zones and groups by position.
     void RefreshFromMap();
 
     // The enabling rule's questions.

@@ -210,19 +210,24 @@ bool NewMission(Scenario& scenario, std::string_view mapPath) {
 }
 
 void RefreshFromMap(Scenario& scenario) {
-    if (scenario.objectGroups.mapLoaded) {
-        int lostBefore = RebindMapReferences(scenario, scenario.triggers);
-        // A map that cannot be read now changes nothing.
-        if (ReadMap(scenario, "") && scenario.CheckMapReferences() > lostBefore) {
-            scenario.triggers.UpdateText(scenario);
-            std::string list;
-            for (const std::string& call : LostMapReferences(scenario)) list += "\n" + call;
-            Warn(false, "These commands name zones or groups that the map no longer has. They keep those names "
-                        "and are saved with them; opening the mission leaves them out until the map has the names "
-                        "again:" + list);
-        }
-    }
+    if (!scenario.objectGroups.mapLoaded) return;
+    ObjectGroups& groups = scenario.objectGroups;
+    const StringList zones = groups.GetGroup("zones");
+    const StringList mapGroups = groups.GetGroup("groups");
+    // A map that cannot be read now changes nothing; one whose names are
+    // the same (the usual case) costs nothing more.
+    if (!ReadMap(scenario, "")) return;
+    auto same = [](const StringList& a, const StringList& b) { return std::equal(a.begin(), a.end(), b.begin(), b.end()); };
+    if (same(zones, groups.GetGroup("zones")) && same(mapGroups, groups.GetGroup("groups"))) return;
+    std::size_t lostBefore = LostMapReferences(scenario).size();
+    scenario.CheckMapReferences();
     scenario.triggers.UpdateText(scenario);
+    std::vector<std::string> lost = LostMapReferences(scenario);
+    if (lost.size() <= lostBefore) return;
+    std::string list;
+    for (const std::string& call : lost) list += "\n" + call;
+    Warn(false, "These commands name zones or groups that the map no longer has. They keep those names and are "
+                "saved with them; opening the mission leaves them out until the map has the names again:" + list);
 }
 
 std::string DescriptorMapPath(std::string_view descriptor) {

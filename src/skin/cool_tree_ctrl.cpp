@@ -1,5 +1,6 @@
 #include "skin/cool_tree_ctrl.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -79,6 +80,39 @@ CoolTreeCtrl::CoolTreeCtrl(QWidget* parent) : QTreeView(parent), model_(new Tree
 CoolTreeCtrl::~CoolTreeCtrl() { setModel(nullptr); }
 
 void CoolTreeCtrl::keyboardSearch(const QString&) {}
+
+namespace {
+bool IsNavigation(const QKeyEvent& key) {
+    if (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) return false;
+    switch (key.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End: return true;
+        default: return false;
+    }
+}
+}  // namespace
+
+bool CoolTreeCtrl::event(QEvent* event) {
+    // A key the tree does not take must not hide a shortcut of the window.
+    if (event->type() == QEvent::ShortcutOverride && !IsNavigation(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return false;
+    }
+    return QTreeView::event(event);
+}
+
+void CoolTreeCtrl::keyPressEvent(QKeyEvent* event) {
+    if (IsNavigation(*event))
+        QTreeView::keyPressEvent(event);
+    else
+        event->ignore();
+}
 
 void CoolTreeCtrl::Refresh() {
     std::set<int> expanded;

@@ -21,6 +21,7 @@ public:
     ~CoolTreeCtrl() override;
 
     void keyboardSearch(const QString& search) override;
+    bool event(QEvent* event) override;
     void SpliceTree(TreeSplice splice) override;
 
 signals:
@@ -29,6 +30,9 @@ signals:
     void SelectionChanged(const TreePath& path);
 
 protected:
+    // Only the navigation keys reach the tree; every other key is the
+    // window's (Enter is Modify, Ctrl+Ins adds an action, ...).
+    void keyPressEvent(QKeyEvent* event) override;
     void Refresh() override;
     void Spliced(const TreeSplice& splice) override;
     void ShowSelection() override;

@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "app/main_window.h"
+#include "app/user_questions.h"
+#include "controls/control_table.h"
+#include "core/string_table.h"
+#include "model/scenario.h"
+#include "skin/cool_smart_ctrl.h"
+#include "skin/cool_tree_ctrl.h"
+#include "support/game_folder.h"
+
+namespace sced {
+namespace {
+
+// The designer's answers to the boxes, in order; every question is noted.
+class Answers : public UserQuestions {
+public:
+    std::deque<Answer> answers;
+    std::vector<std::string> asked, warned;
+
+    Answer Ask(const std::string& text, bool withCancel) override {
+        asked.push_back(text + (withCancel ? " [cancel]" : ""));
+        Answer answer = answers.empty() ? Answer::kNo : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    }
+    void Warn(const std::string& text) override { warned.push_back(text); }
+    std::optional<std::filesystem::path> FileToSave(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::filesystem::path> FileToOpen(const std::string&, const std::filesystem::path&) override {
+        return {};
+    }
+};
+
+// What the designer does in the next modal dialog, once it shows. The
+// caller lets the events run before its locals go (a dialog runs them).
+void InNextDialog(std::function<void(QDialog&)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ADD_FAILURE() << "no dialog came up";
+            return;
+        }
+        act(*dialog);
+    });
+}
+
+QPushButton* Button(QDialog& dialog, const QString& text) {
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == text && button->isVisible()) return button;
+    return nullptr;
+}
+
+class MainWindowTest : public testing::Test {
+protected:
+    MainWindowTest() {
+        StringTable::Instance().Load(folder.path());
+        scenario = std::make_unique<Scenario>(folder.path());
+        window = std::make_unique<MainWindow>(*scenario, &answers);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        EXPECT_TRUE(window->editor().Open("Maps\\Valley.m3d"));
+        window->Refresh();
+    }
+    void Select(const TreePath& path) {
+        window->tree()->Select(path);
+        window->editor().FollowTreeSelection();
+        window->Refresh();
+    }
+    // The window active again with the focus in the tree, as the window
+    // system leaves it when a dialog has closed.
+    void Activate() {
+        QApplication::processEvents();
+        QApplication::setActiveWindow(window.get());
+        window->tree()->setFocus();
+        ASSERT_TRUE(window->isActiveWindow());
+    }
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(window->tree(), static_cast<Qt::Key>(key), modifiers);
+        QApplication::processEvents();
+    }
+
+    test::TempGameFolder folder;
+    std::unique_ptr<Scenario> scenario;
+    Answers answers;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, KeysRunTheirCommandsAndTheTreeTakesOnlyNavigation) {
+    Select({0, 1, 1, -1, -1, -1, -1, -1});
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        const char* captionKey;
+    };
+    // Shift+Ins adds a condition and Ctrl+Ins an action, whatever older menus said.
+    const Case cases[] = {{Qt::Key_Left, Qt::ControlModifier, "txtModCommand"},
+                          {Qt::Key_Insert, Qt::ControlModifier, "txtAddAction"},
+                          {Qt::Key_Insert, Qt::ShiftModifier, "txtAddCondition"},
+                          {Qt::Key_Right, Qt::ControlModifier, "txtModCommand"},
+                          {Qt::Key_Return, Qt::NoModifier, "txtModCommand"}};
+    for (const Case& c : cases) {
+        Activate();
+        QString caption;
+        InNextDialog([&](QDialog& dialog) {
+            caption = dialog.windowTitle();
+            dialog.reject();
+        });
+        Press(c.key, c.modifiers);
+        EXPECT_EQ(caption.toStdString(), Lookup(c.captionKey)) << c.captionKey;
+    }
+    // A typed letter does not move the selection; Escape leaves the window open.
+    Activate();
+    Press(Qt::Key_S);
+    EXPECT_EQ(window->tree()->selected(), (TreePath{0, 1, 1, -1, -1, -1, -1, -1}));
+    Press(Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+    Press(Qt::Key_Down);
+    EXPECT_EQ(window->editor().selection().index, 2) << "the arrows move the selection";
+    Press(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(window->editor().selection().index, 1) << "Ctrl+Up moves the action up";
+    EXPECT_TRUE(window->editor().IsModified());
+    EXPECT_EQ(window->windowTitle().toStdString(), "Valley* - Scenario Editor");
+}
+
+TEST_F(MainWindowTest, TheEnablingRuleReachesButtonsAndMenus) {
+    Select({0, -1, -1, -1, -1, -1, -1, -1});
+    EXPECT_FALSE(window->action(MainCommand::kMoveUp)->isEnabled());
+    EXPECT_TRUE(window->action(MainCommand::kMoveDown)->isEnabled());
+    Select({0, 1, -1, -1, -1, -1, -1, -1});
+    EXPECT_FALSE(window->action(MainCommand::kModify)->isEnabled()) << "a section, no element";
+    EXPECT_TRUE(window->action(MainCommand::kPaste)->isEnabled());
+    QPushButton* modify = nullptr;
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        if (button->text().toStdString() == Lookup("txtModify")) modify = button;
+    ASSERT_NE(modify, nullptr);
+    EXPECT_FALSE(modify->isEnabled());
+    window->Run(MainCommand::kClose);
+    EXPECT_FALSE(window->action(MainCommand::kSave)->isEnabled());
+    EXPECT_TRUE(window->action(MainCommand::kOpen)->isEnabled());
+    EXPECT_EQ(window->windowTitle().toStdString(), "Scenario Editor");
+}
+
+TEST_F(MainWindowTest, TheDialogsFollowTheArgumentsAndRefuseWhatTheyCannotTake) {
+    Select({5, 1, -1, -1, -1, -1, -1, -1});
+    InNextDialog([this](QDialog& chooser) {
+        auto* functions = dynamic_cast<CoolTreeCtrl*>(ControlTable::Instance().At(kChooserTree));
+        functions->Select({0, 0, -1, -1, -1, -1, -1, -1});
+        ControlTable::Instance().events()->ChooserSelectionChanged();
+        QPushButton* ok = Button(chooser, QString::fromStdString(Lookup("txtOK")));
+        ASSERT_NE(ok, nullptr);
+        EXPECT_FALSE(ok->isEnabled()) << "no argument has a value yet";
+        // Each argument clicked in the sentence: a list item, and a number
+        // that is refused before one is taken.
+        auto* sentence = chooser.findChild<CoolSmartCtrl*>();
+        ASSERT_NE(sentence, nullptr);
+        for (int k = 0; k < sentence->command()->function->placeholderCount; ++k) {
+            InNextDialog([&](QDialog& argument) {
+                auto* edit = argument.findChild<QLineEdit*>();
+                auto* list = argument.findChild<QListWidget*>();
+                if (edit) {
+                    edit->setText("-5");
+                    QTest::keyClick(edit, Qt::Key_Return);
+                    EXPECT_TRUE(argument.isVisible()) << "a refused number keeps the dialog open";
+                    edit->setText("7");
+                } else if (list) {
+                    list->setCurrentRow(1);
+                }
+                argument.accept();
+            });
+            QTest::mouseClick(sentence, Qt::LeftButton, {}, sentence->ArgumentRect(k).center());
+        }
+        EXPECT_TRUE(ok->isEnabled()) << "every argument has a value";
+        EXPECT_EQ(answers.warned.size(), 1u) << "the refused number was said";
+        chooser.reject();
+    });
+    window->Run(MainCommand::kAddAction);
+    EXPECT_FALSE(window->editor().IsModified()) << "the chooser was cancelled";
+
+    // A trigger's new name that another trigger has is refused where it is typed.
+    Select({0, -1, -1, -1, -1, -1, -1, -1});
+    InNextDialog([](QDialog& dialog) {
+        auto* edit = dialog.findChild<QLineEdit*>();
+        edit->setText("Ford watch");
+        dialog.accept();
+        EXPECT_TRUE(dialog.isVisible());
+        auto labels = dialog.findChildren<QLabel*>();
+        bool said = std::any_of(labels.begin(), labels.end(),
+                                [](QLabel* label) { return label->isVisible() && label->text().contains("in use"); });
+        EXPECT_TRUE(said) << "the reason is shown";
+        dialog.reject();
+    });
+    window->Run(MainCommand::kModify);
+    EXPECT_EQ(scenario->triggers.At(0).text, "Start");
+}
+
+TEST_F(MainWindowTest, RenameIsOfferedOnlyForDynamicGroups) {
+    Select({1, 1, 2, -1, -1, -1, -1, -1});  // Order {Relief_force_Dyn} to march to {Old Mill}
+    InNextDialog([](QDialog& editor) {
+        InNextDialog([&](QDialog& groups) {
+            auto* list = groups.findChild<QListWidget*>();
+            QPushButton* rename = Button(groups, "Rename...");
+            ASSERT_TRUE(list && rename);
+            list->setCurrentRow(0);
+            EXPECT_FALSE(rename->isEnabled()) << "a map group";
+            list->setCurrentRow(list->count() - 1);
+            EXPECT_TRUE(rename->isEnabled()) << "a dynamic group";
+            groups.reject();
+            editor.reject();
+        });
+        ControlTable::Instance().events()->ArgumentClicked(0);
+    });
+    window->Run(MainCommand::kModify);
+}
+
+TEST_F(MainWindowTest, UnsavedWorkIsOfferedForSavingBeforeItGoes) {
+    Select({0, 1, 1, -1, -1, -1, -1, -1});
+    window->Run(MainCommand::kMoveDown);
+    ASSERT_TRUE(window->editor().IsModified());
+    answers.answers = {UserQuestions::Answer::kCancel};
+    window->Run(MainCommand::kClose);
+    EXPECT_TRUE(window->editor().IsOpen()) << "Cancel keeps the mission";
+    answers.answers = {UserQuestions::Answer::kCancel};
+    window->Run(MainCommand::kOpen);
+    answers.answers = {UserQuestions::Answer::kCancel};
+    window->Run(MainCommand::kNew);
+    answers.answers = {UserQuestions::Answer::kCancel};
+    EXPECT_FALSE(window->close()) << "Exit cancelled";
+    const std::string question = Lookup("txtSaveScenario") + " [cancel]";
+    EXPECT_EQ(answers.asked, std::vector<std::string>(4, question));
+    answers.answers = {UserQuestions::Answer::kNo};
+    window->Run(MainCommand::kClose);
+    EXPECT_FALSE(window->editor().IsOpen());
+}
+
+}  // namespace
+}  // namespace sced
