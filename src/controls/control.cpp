@@ -23,7 +23,6 @@ std::string Control::GetText() { return text_; }
 bool Control::ShowModal(std::string_view) { return false; }
 
 void ListBox::SetItems(const std::vector<std::string>& items) {
-    Check(items.size() <= 256, "List is overfilled.");
     items_ = items;
     if (selection_ >= static_cast<int>(items_.size())) selection_ = -1;
     Refresh();

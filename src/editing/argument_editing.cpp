@@ -150,7 +150,6 @@ void ArgumentEditing::EditGroupItem(int position, int arg, const std::string& gr
         items = Items(groups.GetGroup(group));
         namesInUse_ = items;
     }
-    if (items.size() > 256) items.resize(256);
     if (group == "players" && list) list->Notify(kListSwatches);
     if (list) {
         list->SetItems(items);
