@@ -1,0 +1,144 @@
+// window_bench [--triggers N] [--runs N]: the editor's windows on the
+// offscreen platform with a mission of N triggers (10,000 by default):
+// opening it until its tree is drawn, each edit until the tree shows it
+// (with the expanded triggers kept), and the memory of the editor with the
+// mission open.
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTimer>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/user_questions.h"
+#include "core/scenario_error.h"
+#include "core/string_table.h"
+#include "files/mission_package.h"
+#include "files/script_writer.h"
+#include "model/scenario.h"
+#include "skin/cool_tree_ctrl.h"
+#include "synthetic_mission.h"
+
+namespace {
+
+using namespace sced;
+using namespace bench;
+
+class Quiet : public UserQuestions {
+public:
+    Answer Ask(const std::string&, bool) override { return Answer::kNo; }
+    void Warn(const std::string& text) override { std::cerr << "warning: " << text << '\n'; }
+    std::optional<fs::path> FileToSave(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<fs::path> FileToOpen(const std::string&, const fs::path&) override { return std::nullopt; }
+};
+
+// The resident memory of the process, in MiB.
+double ResidentMiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmRSS:")) return std::stod(line.substr(6)) / 1024.0;
+    return 0;
+}
+
+// The tree drawn as the screen would show it.
+void Shown(MainWindow& window) {
+    QApplication::processEvents();
+    window.tree()->viewport()->repaint();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    int triggers = 10000;
+    int runs = 9;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        std::string option = argv[i];
+        if (option == "--triggers") triggers = std::max(1, std::atoi(argv[i + 1]));
+        else if (option == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
+    }
+    try {
+        GameCopy game(SCED_DEMO_GAME);
+        StringTable::Instance().Load(game.path());
+        {
+            Scenario maker(game.path());
+            Check(NewMission(maker, "Maps\\Valley.m3d"), "The demo map cannot be read.");
+            BuildTriggers(maker, triggers);
+            SaveMission(maker);
+        }
+        double before = ResidentMiB();
+        Scenario scenario(game.path());
+        Quiet quiet;
+        MainWindow window(scenario, &quiet);
+        window.resize(1100, 720);
+        window.show();
+        Shown(window);
+        auto start = Clock::now();
+        Check(window.editor().Open("Maps\\Valley.m3d"), "The mission does not open.");
+        Shown(window);
+        double open = Milliseconds(Clock::now() - start);
+        double memory = ResidentMiB();
+        // Some triggers open, as a designer leaves them.
+        for (int t : {0, 1, triggers / 2, triggers - 1})
+            window.tree()->expand(window.tree()->model()->index(t, 0));
+
+        auto select = [&](const TreePath& path) {
+            window.tree()->Select(path);
+            window.editor().FollowTreeSelection();
+            window.Refresh();
+        };
+        auto edit = [&](const TreePath& path, MainCommand command) {
+            return Time(
+                runs,
+                [&] {
+                    window.Run(command);
+                    Shown(window);
+                },
+                [&] { select(path); });
+        };
+        auto undoRedo = [&](MainCommand command) { return Time(runs, [&] { window.Run(command); Shown(window); }); };
+        const int middle = triggers / 2;
+        std::vector<std::pair<std::string, double>> rows;
+        rows.push_back({"move a trigger down", edit({middle, -1, -1, -1, -1, -1, -1, -1}, MainCommand::kMoveDown)});
+        rows.push_back({"  undo", undoRedo(MainCommand::kUndo)});
+        rows.push_back({"  redo", undoRedo(MainCommand::kRedo)});
+        rows.push_back({"move an action up", edit({middle, 1, 1, -1, -1, -1, -1, -1}, MainCommand::kMoveUp)});
+        rows.push_back({"delete an action", edit({middle, 1, 0, -1, -1, -1, -1, -1}, MainCommand::kDelete)});
+        rows.push_back({"  undo", undoRedo(MainCommand::kUndo)});
+        rows.push_back({"  redo", undoRedo(MainCommand::kRedo)});
+        rows.push_back({"paste an action", edit({middle, 1, 0, -1, -1, -1, -1, -1}, MainCommand::kDuplicate)});
+        // A trigger added through its name dialog, answered at once.
+        rows.push_back({"add a trigger (its dialog answered)",
+                        Time(runs, [&] {
+                            QTimer::singleShot(0, [] {
+                                if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                                    dialog->accept();
+                            });
+                            window.Run(MainCommand::kAddTrigger);
+                            Shown(window);
+                        })});
+        bool kept = window.tree()->isExpanded(window.tree()->model()->index(1, 0));
+
+        std::cout << std::fixed << std::setprecision(1) << triggers << " triggers, median of " << runs
+                  << " runs, ms, each until the tree is drawn\n\n";
+        std::cout << std::left << std::setw(40) << "open the mission" << std::right << std::setw(10) << open << '\n';
+        bool met = open <= 300;
+        for (const auto& [what, ms] : rows) {
+            std::cout << std::left << std::setw(40) << what << std::right << std::setw(10) << ms << '\n';
+            met = met && ms <= 16;
+        }
+        std::cout << "\nexpanded triggers kept: " << (kept ? "yes" : "NO") << '\n';
+        std::cout << "memory with the mission open: " << memory << " MiB (" << memory - before
+                  << " MiB more than before)\n";
+        std::cout << "goals (open within 300 ms, each edit within 16 ms): " << (met && kept ? "met" : "NOT met") << '\n';
+        return met && kept ? 0 : 1;
+    } catch (const ScenarioError& e) {
+        std::cerr << "error: " << e.text() << '\n';
+        return 1;
+    }
+}
