@@ -17,6 +17,8 @@
 #include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "files/mission_package.h"
+#include "declarations/function_template.h"
+#include "model/command_tree.h"
 #include "model/scenario.h"
 #include "skin/cool_tree_ctrl.h"
 #include "skin/skin_style.h"
@@ -50,6 +52,30 @@ void WhenShown(const QString& file, std::function<void(QDialog&)> then) {
     });
 }
 
+// The first action that calls a function with an argument of a group, and
+// the position of that argument in its sentence; nothing in a mission
+// without one.
+struct Call {
+    TreePath path = kNoTreePath;
+    int placeholder = -1;
+};
+Call FirstGroupCall(const Scenario& scenario) {
+    for (int t = 0; t < scenario.triggers.count(); ++t) {
+        const auto* trigger = dynamic_cast<const CommandBlock*>(&scenario.triggers.At(t));
+        for (int a = 0; trigger && a < trigger->actions.count(); ++a) {
+            const auto* call = dynamic_cast<const TermCommand*>(&trigger->actions.At(a));
+            if (!call || !call->function) continue;
+            const Template& function = *call->function;
+            for (int k = 0; k < function.placeholderCount; ++k) {
+                int arg = function.placeholders[static_cast<std::size_t>(k)].argIndex;
+                if (arg >= 0 && arg < function.argCount && function.argKind[static_cast<std::size_t>(arg)] == KindGroup)
+                    return {{t, 1, a, -1, -1, -1, -1, -1}, k};
+            }
+        }
+    }
+    return {};
+}
+
 void Select(MainWindow& window, const TreePath& path) {
     window.tree()->Select(path);
     window.editor().FollowTreeSelection();
@@ -80,31 +106,39 @@ int main(int argc, char** argv) {
             std::cerr << "the game folder has no mission that opens\n";
             return 1;
         }
-        // The first trigger open, the second action selected.
-        Select(window, {0, 1, 1, -1, -1, -1, -1, -1});
-        window.tree()->expand(window.tree()->model()->index(0, 0));
-        window.tree()->expand(window.tree()->model()->index(1, 0, window.tree()->model()->index(0, 0)));
+        // The trigger of a call open, the call selected.
+        Call call = FirstGroupCall(scenario);
+        if (call.path[0] >= 0) {
+            Select(window, call.path);
+            QModelIndex trigger = window.tree()->model()->index(call.path[0], 0);
+            window.tree()->expand(trigger);
+            window.tree()->expand(window.tree()->model()->index(1, 0, trigger));
+        }
         QApplication::processEvents();
         window.grab().save(out + "main-window.png");
+        if (call.path[0] < 0) {
+            std::cerr << "the mission calls no function with a group argument: only the main window is drawn\n";
+            return 0;
+        }
 
-        // The chooser with the first function of the second group chosen.
+        // The chooser with the first function of the first group chosen.
         WhenShown(out + "chooser.png", [](QDialog& dialog) { dialog.reject(); });
         QTimer::singleShot(20, [] {
             if (auto* tree = dynamic_cast<CoolTreeCtrl*>(ControlTable::Instance().At(kChooserTree))) {
-                tree->Select({1, 0, -1, -1, -1, -1, -1, -1});
+                tree->Select({0, 0, -1, -1, -1, -1, -1, -1});
                 ControlTable::Instance().events()->ChooserSelectionChanged();
             }
         });
         window.Run(MainCommand::kAddAction);
 
-        // The command editor on a call, and the group dialog of its first argument.
-        Select(window, {1, 1, 2, -1, -1, -1, -1, -1});
-        WhenShown(out + "command-editor.png", [out](QDialog& editor) {
+        // The command editor on the call, and the group dialog of its argument.
+        Select(window, call.path);
+        WhenShown(out + "command-editor.png", [out, call](QDialog& editor) {
             WhenShown(out + "group-dialog.png", [&editor](QDialog& group) {
                 group.reject();
                 editor.reject();
             });
-            ControlTable::Instance().events()->ArgumentClicked(0);
+            ControlTable::Instance().events()->ArgumentClicked(call.placeholder);
         });
         window.Run(MainCommand::kModify);
     } catch (const ScenarioError& error) {

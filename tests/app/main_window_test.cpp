@@ -28,6 +28,7 @@ namespace {
 class Answers : public UserQuestions {
 public:
     std::deque<Answer> answers;
+    std::deque<std::filesystem::path> files;  // for the file dialogs, in order
     std::vector<std::string> asked, warned;
 
     Answer Ask(const std::string& text, bool withCancel) override {
@@ -37,9 +38,15 @@ public:
         return answer;
     }
     void Warn(const std::string& text) override { warned.push_back(text); }
-    std::optional<std::filesystem::path> FileToSave(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::filesystem::path> FileToSave(const std::string&, const std::string&) override { return File(); }
     std::optional<std::filesystem::path> FileToOpen(const std::string&, const std::filesystem::path&) override {
-        return {};
+        return File();
+    }
+    std::optional<std::filesystem::path> File() {
+        if (files.empty()) return std::nullopt;
+        std::filesystem::path file = files.front();
+        files.pop_front();
+        return file;
     }
 };
 
@@ -243,6 +250,56 @@ TEST_F(MainWindowTest, UnsavedWorkIsOfferedForSavingBeforeItGoes) {
     answers.answers = {UserQuestions::Answer::kNo};
     window->Run(MainCommand::kClose);
     EXPECT_FALSE(window->editor().IsOpen());
+}
+
+TEST_F(MainWindowTest, TheMissionsFilesAreWrittenReadAndDeleted) {
+    // Save shows the report of the files written.
+    Select({0, 1, 1, -1, -1, -1, -1, -1});
+    window->Run(MainCommand::kMoveDown);
+    QString report;
+    InNextDialog([&](QDialog& dialog) {
+        report = dialog.windowTitle();
+        dialog.accept();
+    });
+    window->Run(MainCommand::kSave);
+    EXPECT_EQ(report.toStdString(), Lookup("txtScenarioSaved"));
+    EXPECT_FALSE(window->editor().IsModified());
+
+    // Print, export and import; a file that cannot be written is said with its reason.
+    answers.files = {folder.File("listing.txt"), folder.File("names.dmp"), folder.File("no/such/folder/x.txt")};
+    window->Run(MainCommand::kPrint);
+    window->Run(MainCommand::kExportDump);
+    window->Run(MainCommand::kPrint);
+    EXPECT_EQ(folder.Read("listing.txt").substr(0, 15), "Mission title: ");
+    ASSERT_EQ(answers.warned.size(), 1u);
+    EXPECT_NE(answers.warned[0].find("No such file or directory"), std::string::npos) << answers.warned[0];
+    std::string dump = folder.Read("names.dmp");
+    dump.replace(dump.find("Relief force"), 12, "Relief column");
+    folder.Write("names.dmp", dump);
+    answers.files = {folder.File("names.dmp")};
+    window->Run(MainCommand::kImportDump);
+    EXPECT_EQ(scenario->triggers.At(1).text, "Relief column");
+    EXPECT_TRUE(window->editor().IsModified());
+    window->Run(MainCommand::kUndo);
+    EXPECT_EQ(scenario->triggers.At(1).text, "Relief force") << "the import is one undo step";
+
+    // New on a map: a fresh mission named after it.
+    answers.files = {folder.File("Maps\\Harbour.m3d")};
+    window->Run(MainCommand::kNew);
+    EXPECT_EQ(scenario->missionName, "Harbour");
+    EXPECT_EQ(window->windowTitle().toStdString(), "Harbour - Scenario Editor");
+
+    // Delete mission deletes the chosen descriptor after a question that names it.
+    answers.answers = {UserQuestions::Answer::kYes};
+    InNextDialog([](QDialog& chooser) {
+        auto* list = chooser.findChild<QListWidget*>();
+        ASSERT_EQ(list->count(), 1);
+        chooser.accept();
+    });
+    window->Run(MainCommand::kDeleteMission);
+    ASSERT_FALSE(answers.asked.empty());
+    EXPECT_NE(answers.asked.back().find("Valley of the Ford"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("UserMissions\\Valley.add")));
 }
 
 }  // namespace
