@@ -28,14 +28,6 @@ namespace {
 using namespace sced;
 using namespace bench;
 
-class Quiet : public UserQuestions {
-public:
-    Answer Ask(const std::string&, bool) override { return Answer::kNo; }
-    void Warn(const std::string& text) override { std::cerr << "warning: " << text << '\n'; }
-    std::optional<fs::path> FileToSave(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<fs::path> FileToOpen(const std::string&, const fs::path&) override { return std::nullopt; }
-};
-
 // The resident memory of the process, in MiB.
 double ResidentMiB() {
     std::ifstream status("/proc/self/status");
@@ -73,7 +65,7 @@ int main(int argc, char** argv) {
         }
         double before = ResidentMiB();
         Scenario scenario(game.path());
-        Quiet quiet;
+        QuietQuestions quiet;
         MainWindow window(scenario, &quiet);
         window.resize(1100, 720);
         window.show();

@@ -28,15 +28,6 @@ namespace {
 using namespace sced;
 namespace fs = std::filesystem;
 
-// Answers every question with No and warns on standard error.
-class Quiet : public UserQuestions {
-public:
-    Answer Ask(const std::string&, bool) override { return Answer::kNo; }
-    void Warn(const std::string& text) override { std::cerr << "warning: " << text << '\n'; }
-    std::optional<fs::path> FileToSave(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<fs::path> FileToOpen(const std::string&, const fs::path&) override { return std::nullopt; }
-};
-
 // When the next modal dialog shows: prepare it, save its picture, then
 // either close it or go on with it.
 void WhenShown(const QString& file, std::function<void(QDialog&)> then) {
@@ -97,7 +88,7 @@ int main(int argc, char** argv) {
     try {
         StringTable::Instance().Load(game);
         Scenario scenario(game);
-        Quiet quiet;
+        QuietQuestions quiet;
         MainWindow window(scenario, &quiet);
         window.resize(1100, 720);
         window.show();

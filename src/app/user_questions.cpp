@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <iostream>
 
 #include "skin/qt_text.h"
 
@@ -34,6 +35,8 @@ std::optional<std::filesystem::path> DialogQuestions::FileToOpen(const std::stri
     if (file.isEmpty()) return std::nullopt;
     return std::filesystem::path(file.toStdU16String());
 }
+
+void QuietQuestions::Warn(const std::string& text) { std::cerr << "warning: " << text << '\n'; }
 
 void ShowFatalError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, "Tarvossa Scenario Editor Error", ToQt(text));

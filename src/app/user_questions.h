@@ -41,6 +41,19 @@ private:
     QWidget* owner_;
 };
 
+// For the tools that draw or time the windows with no designer there: No
+// to every question, Cancel to every file dialog, warnings on standard
+// error.
+class QuietQuestions : public UserQuestions {
+public:
+    Answer Ask(const std::string&, bool) override { return Answer::kNo; }
+    void Warn(const std::string& text) override;
+    std::optional<std::filesystem::path> FileToSave(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::filesystem::path> FileToOpen(const std::string&, const std::filesystem::path&) override {
+        return {};
+    }
+};
+
 // The box that ends the editor after an error: no owner, caption
 // "Tarvossa Scenario Editor Error".
 void ShowFatalError(const std::string& text);
