@@ -1,7 +1,7 @@
 // take_screenshots GAMEDIR OUTDIR: opens the first mission of the game
 // folder in the editor's real windows and writes PNGs of the main window,
-// the chooser with a function chosen, the command editor with a sentence
-// and a group dialog. Run on the offscreen platform (tools/screenshots).
+// the chooser with a function chosen, the command editor with a sentence,
+// a group dialog, the direction picker and the alliance dialog. Run on the offscreen platform (tools/screenshots).
 
 #include <QApplication>
 #include <QDialog>
@@ -43,14 +43,14 @@ void WhenShown(const QString& file, std::function<void(QDialog&)> then) {
     });
 }
 
-// The first action that calls a function with an argument of a group, and
-// the position of that argument in its sentence; nothing in a mission
-// without one.
+// The first action that calls a function with an argument the test
+// accepts, and the position of that argument in its sentence; nothing in a
+// mission without one.
 struct Call {
     TreePath path = kNoTreePath;
     int placeholder = -1;
 };
-Call FirstGroupCall(const Scenario& scenario) {
+Call FirstCall(const Scenario& scenario, const std::function<bool(const Template&, std::size_t arg)>& accepts) {
     for (int t = 0; t < scenario.triggers.count(); ++t) {
         const auto* trigger = dynamic_cast<const CommandBlock*>(&scenario.triggers.At(t));
         for (int a = 0; trigger && a < trigger->actions.count(); ++a) {
@@ -59,7 +59,7 @@ Call FirstGroupCall(const Scenario& scenario) {
             const Template& function = *call->function;
             for (int k = 0; k < function.placeholderCount; ++k) {
                 int arg = function.placeholders[static_cast<std::size_t>(k)].argIndex;
-                if (arg >= 0 && arg < function.argCount && function.argKind[static_cast<std::size_t>(arg)] == KindGroup)
+                if (arg >= 0 && arg < function.argCount && accepts(function, static_cast<std::size_t>(arg)))
                     return {{t, 1, a, -1, -1, -1, -1, -1}, k};
             }
         }
@@ -67,10 +67,34 @@ Call FirstGroupCall(const Scenario& scenario) {
     return {};
 }
 
+Call FirstCallWith(const Scenario& scenario, const std::string& group) {
+    return FirstCall(scenario, [&group](const Template& function, std::size_t arg) {
+        return function.argKind[arg] == KindGroupNumber && function.argGroup[arg] == group;
+    });
+}
+
 void Select(MainWindow& window, const TreePath& path) {
     window.tree()->Select(path);
     window.editor().FollowTreeSelection();
     window.Refresh();
+}
+
+// The command editor on the call, and the picture of its argument's dialog.
+void ShowArgumentDialog(MainWindow& window, const Call& call, const QString& file) {
+    if (call.path[0] < 0) {
+        std::cerr << "the mission has no call for " << file.toStdString() << '\n';
+        return;
+    }
+    Select(window, call.path);
+    QTimer::singleShot(20, [file, call] {
+        auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        WhenShown(file, [editor](QDialog& argument) {
+            argument.reject();
+            if (editor) editor->reject();
+        });
+        ControlTable::Instance().events()->ArgumentClicked(call.placeholder);
+    });
+    window.Run(MainCommand::kModify);
 }
 
 }  // namespace
@@ -98,7 +122,9 @@ int main(int argc, char** argv) {
             return 1;
         }
         // The trigger of a call open, the call selected.
-        Call call = FirstGroupCall(scenario);
+        Call call = FirstCall(scenario, [](const Template& function, std::size_t arg) {
+            return function.argKind[arg] == KindGroup;
+        });
         if (call.path[0] >= 0) {
             Select(window, call.path);
             QModelIndex trigger = window.tree()->model()->index(call.path[0], 0);
@@ -132,6 +158,9 @@ int main(int argc, char** argv) {
             ControlTable::Instance().events()->ArgumentClicked(call.placeholder);
         });
         window.Run(MainCommand::kModify);
+
+        ShowArgumentDialog(window, FirstCallWith(scenario, "direction"), out + "direction-dialog.png");
+        ShowArgumentDialog(window, FirstCallWith(scenario, "friends"), out + "alliance-dialog.png");
     } catch (const ScenarioError& error) {
         std::cerr << "error: " << error.text() << '\n';
         return 1;

@@ -18,10 +18,6 @@ ListDialog::ListDialog(QWidget* parent, Kind kind) : AppDialog(parent), list_(ne
             table.Register(kGroupList, list_);
             table.Register(kGroupDialog, this);
             break;
-        case kFormation:
-            table.Register(kFormationList, list_);
-            table.Register(kFormationDialog, this);
-            break;
         case kRename: {
             table.Register(kRenameList, list_);
             table.Register(kRenameDialog, this);

@@ -7,13 +7,13 @@ namespace sced {
 class CoolButton;
 class CoolListBox;
 
-// A dialog that picks one item of a list: the group dialog, the formation
-// list, and (with a Rename button) the select-and-rename dialog. A double
+// A dialog that picks one item of a list: the group dialog and (with a
+// Rename button) the select-and-rename dialog. A double
 // click on an item is OK.
 class ListDialog : public AppDialog {
     Q_OBJECT
 public:
-    enum Kind { kGroup, kRename, kFormation };
+    enum Kind { kGroup, kRename };
     // Registers itself and its list under the numbers of its kind.
     ListDialog(QWidget* parent, Kind kind);
 

@@ -6,10 +6,14 @@
 #include <QMenuBar>
 #include <QPainter>
 
+#include "app/alliance_dialog.h"
 #include "app/command_dialog.h"
+#include "app/direction_dialog.h"
+#include "app/formation_dialog.h"
 #include "app/list_dialogs.h"
 #include "app/report_dialogs.h"
 #include "app/text_dialogs.h"
+#include "app/tree_dialogs.h"
 #include "app/user_questions.h"
 #include "core/string_table.h"
 #include "core/warning.h"
@@ -85,7 +89,11 @@ MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
     commandEditor_ = new CommandDialog(this, CommandDialog::kEditor, scenario_);
     groups_ = new ListDialog(this, ListDialog::kGroup);
     renames_ = new ListDialog(this, ListDialog::kRename);
-    formations_ = new ListDialog(this, ListDialog::kFormation);
+    formations_ = new FormationDialog(this);
+    unitTypes_ = new TreeDialog(this, TreeDialog::kUnitType);
+    upgrades_ = new TreeDialog(this, TreeDialog::kUpgrade);
+    directions_ = new DirectionDialog(this);
+    alliances_ = new AllianceDialog(this);
     strings_ = new TextDialog(this, TextDialog::kString, questions_);
     numbers_ = new TextDialog(this, TextDialog::kNumber, questions_);
     missions_ = new MissionDialog(this, scenario_);

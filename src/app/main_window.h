@@ -12,14 +12,18 @@ class QAction;
 
 namespace sced {
 
+class AllianceDialog;
 class CommandDialog;
 class CoolButton;
 class CoolTreeCtrl;
+class DirectionDialog;
+class FormationDialog;
 class ListDialog;
 class MessageDialog;
 class MissionDialog;
 class Scenario;
 class TextDialog;
+class TreeDialog;
 class UserQuestions;
 
 // The main window: the scenario tree beside the command buttons, the menus
@@ -73,7 +77,11 @@ private:
     CommandDialog* commandEditor_;
     ListDialog* groups_;
     ListDialog* renames_;
-    ListDialog* formations_;
+    FormationDialog* formations_;
+    TreeDialog* unitTypes_;
+    TreeDialog* upgrades_;
+    DirectionDialog* directions_;
+    AllianceDialog* alliances_;
     TextDialog* strings_;
     TextDialog* numbers_;
     MissionDialog* missions_;

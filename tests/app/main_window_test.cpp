@@ -1,109 +1,20 @@
-#include <gtest/gtest.h>
+#include "app/window_test.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <deque>
-#include <functional>
 
-#include "app/main_window.h"
-#include "app/user_questions.h"
 #include "controls/control_table.h"
-#include "core/string_table.h"
-#include "model/scenario.h"
 #include "skin/cool_smart_ctrl.h"
-#include "skin/cool_tree_ctrl.h"
-#include "support/game_folder.h"
 
 namespace sced {
 namespace {
 
-// The designer's answers to the boxes, in order; every question is noted.
-class Answers : public UserQuestions {
-public:
-    std::deque<Answer> answers;
-    std::deque<std::filesystem::path> files;  // for the file dialogs, in order
-    std::vector<std::string> asked, warned;
-
-    Answer Ask(const std::string& text, bool withCancel) override {
-        asked.push_back(text + (withCancel ? " [cancel]" : ""));
-        Answer answer = answers.empty() ? Answer::kNo : answers.front();
-        if (!answers.empty()) answers.pop_front();
-        return answer;
-    }
-    void Warn(const std::string& text) override { warned.push_back(text); }
-    std::optional<std::filesystem::path> FileToSave(const std::string&, const std::string&) override { return File(); }
-    std::optional<std::filesystem::path> FileToOpen(const std::string&, const std::filesystem::path&) override {
-        return File();
-    }
-    std::optional<std::filesystem::path> File() {
-        if (files.empty()) return std::nullopt;
-        std::filesystem::path file = files.front();
-        files.pop_front();
-        return file;
-    }
-};
-
-// What the designer does in the next modal dialog, once it shows. The
-// caller lets the events run before its locals go (a dialog runs them).
-void InNextDialog(std::function<void(QDialog&)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            ADD_FAILURE() << "no dialog came up";
-            return;
-        }
-        act(*dialog);
-    });
-}
-
-QPushButton* Button(QDialog& dialog, const QString& text) {
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
-        if (button->text() == text && button->isVisible()) return button;
-    return nullptr;
-}
-
-class MainWindowTest : public testing::Test {
-protected:
-    MainWindowTest() {
-        StringTable::Instance().Load(folder.path());
-        scenario = std::make_unique<Scenario>(folder.path());
-        window = std::make_unique<MainWindow>(*scenario, &answers);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        EXPECT_TRUE(window->editor().Open("Maps\\Valley.m3d"));
-        window->Refresh();
-    }
-    void Select(const TreePath& path) {
-        window->tree()->Select(path);
-        window->editor().FollowTreeSelection();
-        window->Refresh();
-    }
-    // The window active again with the focus in the tree, as the window
-    // system leaves it when a dialog has closed.
-    void Activate() {
-        QApplication::processEvents();
-        QApplication::setActiveWindow(window.get());
-        window->tree()->setFocus();
-        ASSERT_TRUE(window->isActiveWindow());
-    }
-    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(window->tree(), static_cast<Qt::Key>(key), modifiers);
-        QApplication::processEvents();
-    }
-
-    test::TempGameFolder folder;
-    std::unique_ptr<Scenario> scenario;
-    Answers answers;
-    std::unique_ptr<MainWindow> window;
-};
+using test::Answers;
+using test::Button;
+using test::InNextDialog;
+using MainWindowTest = test::WindowTest;
 
 TEST_F(MainWindowTest, KeysRunTheirCommandsAndTheTreeTakesOnlyNavigation) {
     Select({0, 1, 1, -1, -1, -1, -1, -1});

@@ -1,0 +1,158 @@
+#include <QListWidget>
+
+#include "app/window_test.h"
+#include "controls/control_table.h"
+#include "model/command_tree.h"
+
+namespace sced {
+namespace {
+
+// The demo mission's calls: trigger 0 (Start) and trigger 1 (Relief force).
+constexpr TreePath kUpgradeCall = PathTo({0, 1, 4});    // InitialUpgradeEx(player, <2 upgrade>)
+constexpr TreePath kUnitCall = PathTo({0, 1, 6});       // EnableUnit(player, <2 unit type>, yes)
+constexpr TreePath kAllianceCall = PathTo({0, 1, 7});   // SetAlliances(<1 alliance table>)
+constexpr TreePath kFormationCall = PathTo({1, 1, 3});  // SetFormation(group, <2 formation>)
+constexpr TreePath kTurnCall = PathTo({1, 1, 4});       // TurnGroup(group, <2 direction>)
+
+class ArgumentDialogsTest : public test::WindowTest {
+protected:
+    // Modify on the call, the argument at the sentence position clicked,
+    // the designer's part in its dialog, then OK on the command.
+    void ModifyArgument(const TreePath& call, int position, std::function<void(QDialog&)> act) {
+        Select(call);
+        test::InNextDialog([position, act](QDialog& editor) {
+            test::InNextDialog(act);
+            ControlTable::Instance().events()->ArgumentClicked(position);
+            editor.accept();
+        });
+        window->Run(MainCommand::kModify);
+        QApplication::processEvents();
+    }
+    const TermCommand& Call(const TreePath& call) {
+        const auto& trigger = dynamic_cast<const CommandBlock&>(scenario->triggers.At(call[0]));
+        return dynamic_cast<const TermCommand&>(trigger.actions.At(call[2]));
+    }
+    static void PressOk(QDialog& dialog) { test::Button(dialog, QString::fromStdString(Lookup("txtOK")))->click(); }
+};
+
+// The dialog's drawing area: its largest control.
+QWidget* DrawingArea(QDialog& dialog) {
+    QWidget* largest = nullptr;
+    for (QWidget* child : dialog.findChildren<QWidget*>())
+        if (!largest || child->width() * child->height() > largest->width() * largest->height()) largest = child;
+    return largest;
+}
+
+TEST_F(ArgumentDialogsTest, TheDirectionFollowsTheMouseAndTheKeysAndStaysWithoutThem) {
+    ASSERT_EQ(Call(kTurnCall).args[1], 4);
+    ModifyArgument(kTurnCall, 1, PressOk);
+    EXPECT_EQ(Call(kTurnCall).args[1], 4) << "OK without turning keeps the direction";
+    struct Case {
+        QPoint towards;  // from the centre of the arrow
+        int key;
+        std::int32_t direction;
+    };
+    const Case cases[] = {{{60, 0}, 0, 0}, {{0, 60}, 0, 64}, {{-60, 0}, 0, 128}, {{0, -60}, 0, 192},
+                          {{0, -60}, Qt::Key_Left, 191}, {{60, 0}, Qt::Key_Left, 255}, {{60, 0}, Qt::Key_Right, 1}};
+    for (const Case& c : cases) {
+        ModifyArgument(kTurnCall, 1, [c](QDialog& dialog) {
+            QWidget* area = DrawingArea(dialog);
+            QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(area->width() / 2, area->height() / 2) + c.towards);
+            if (c.key) QTest::keyClick(area, static_cast<Qt::Key>(c.key));
+            PressOk(dialog);
+        });
+        EXPECT_EQ(Call(kTurnCall).args[1], c.direction) << c.towards.x() << "," << c.towards.y() << " key " << c.key;
+    }
+}
+
+TEST_F(ArgumentDialogsTest, PlayersJoinTheRowTheyAreDraggedOnto) {
+    // The demo's table names 6 as 2's ally but not 2 as 6's, and leaves
+    // players 2 to 5 out of their own alliances: the dialog makes it whole.
+    ModifyArgument(kAllianceCall, 0, PressOk);
+    auto bytes = [](std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
+        return static_cast<std::int32_t>(a | b << 8 | c << 16 | d << 24);
+    };
+    EXPECT_EQ(Call(kAllianceCall).args[1], bytes(0x01, 0x02, 0x44, 0x88));
+    EXPECT_EQ(Call(kAllianceCall).args[2], bytes(0x10, 0x20, 0x44, 0x88));
+
+    // Rows: {0} {1} {2 6} {3 7} {4} {5}. Player 4 goes to the row of 2 and 6;
+    // presses beside and below the grid pick and drop nothing.
+    ModifyArgument(kAllianceCall, 0, [](QDialog& dialog) {
+        QWidget* grid = DrawingArea(dialog);
+        ASSERT_EQ(grid->width(), grid->height());
+        int cell = grid->width() / 8;
+        auto at = [cell](int row, int column) { return QPoint(column * cell + cell / 2, row * cell + cell / 2); };
+        QTest::mousePress(grid, Qt::LeftButton, {}, QPoint(grid->width(), at(2, 0).y()));
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, at(0, 0));
+        QTest::mousePress(grid, Qt::LeftButton, {}, at(5, 0));
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, QPoint(cell / 2, grid->height()));
+        QTest::mousePress(grid, Qt::LeftButton, {}, at(4, 0));
+        QTest::mouseMove(grid, at(2, 5));
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, at(2, 5));
+        PressOk(dialog);
+    });
+    EXPECT_EQ(Call(kAllianceCall).args[1], bytes(0x01, 0x02, 0x54, 0x88));
+    EXPECT_EQ(Call(kAllianceCall).args[2], bytes(0x54, 0x20, 0x54, 0x88));
+
+    ModifyArgument(kAllianceCall, 0, [](QDialog& dialog) {
+        test::Button(dialog, "Total Friendship")->click();
+        PressOk(dialog);
+    });
+    EXPECT_EQ(Call(kAllianceCall).args[1], -1);
+    EXPECT_EQ(Call(kAllianceCall).args[2], -1);
+}
+
+// How many pixels of the dialog's picture have the colour.
+int PixelsOf(QDialog& dialog, QColor colour) {
+    QImage image = dialog.grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
+TEST_F(ArgumentDialogsTest, TheFormationShownIsTheOneSelected) {
+    ASSERT_EQ(Call(kFormationCall).args[1], 3);
+    ModifyArgument(kFormationCall, 1, [](QDialog& dialog) {
+        auto* list = dialog.findChild<QListWidget*>();
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->currentRow(), 3);
+        int soldiers = PixelsOf(dialog, Qt::yellow);
+        list->setCurrentRow(0);  // the column: a commander before four soldiers
+        int column = PixelsOf(dialog, Qt::yellow);
+        EXPECT_GT(column, 0);
+        EXPECT_NE(column, soldiers);
+        EXPECT_GT(PixelsOf(dialog, Qt::red), 0) << "the commander";
+        PressOk(dialog);
+    });
+    EXPECT_EQ(Call(kFormationCall).args[1], 0);
+}
+
+TEST_F(ArgumentDialogsTest, OnlyALeafOfTheTreeIsTaken) {
+    struct Case {
+        TreePath call;
+        TreePath selected;
+        bool taken;
+        std::int32_t value;  // when taken
+    };
+    const Case cases[] = {
+        {kUnitCall, PathTo({1}), false, 0},
+        {kUnitCall, PathTo({1, 2}), true, static_cast<std::int32_t>(0xFFFF0201u)},
+        {kUpgradeCall, PathTo({0, 0}), false, 0},
+        {kUpgradeCall, PathTo({0, 1, 0}), true, static_cast<std::int32_t>(0xFF000100u)},
+    };
+    for (const Case& c : cases) {
+        std::int32_t before = Call(c.call).args[1];
+        ModifyArgument(c.call, 1, [&c](QDialog& dialog) {
+            auto* tree = dialog.findChild<CoolTreeCtrl*>();
+            ASSERT_NE(tree, nullptr);
+            tree->Select(c.selected);
+            PressOk(dialog);
+            EXPECT_FALSE(dialog.isVisible());
+        });
+        EXPECT_EQ(Call(c.call).args[1], c.taken ? c.value : before) << c.selected[0] << c.selected[1];
+    }
+}
+
+}  // namespace
+}  // namespace sced
