@@ -30,16 +30,13 @@
 #include <string>
 #include <vector>
 
+#include "core/byte_view.h"
+
 namespace {
 
-void PutU16(std::string& out, std::uint32_t value) {
-    out += static_cast<char>(value & 0xFFu);
-    out += static_cast<char>((value >> 8) & 0xFFu);
-}
-void PutU32(std::string& out, std::uint32_t value) {
-    PutU16(out, value & 0xFFFFu);
-    PutU16(out, value >> 16);
-}
+using sced::PutU16;
+using sced::PutU32;
+
 void SetU32(std::string& out, std::size_t at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFFu);
 }

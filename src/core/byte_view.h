@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace sced {
@@ -45,5 +46,15 @@ private:
 
     std::string_view bytes_;
 };
+
+// Appends a little-endian number to bytes being written.
+inline void PutU16(std::string& out, std::uint32_t value) {
+    out += static_cast<char>(value & 0xFFu);
+    out += static_cast<char>((value >> 8) & 0xFFu);
+}
+inline void PutU32(std::string& out, std::uint32_t value) {
+    PutU16(out, value & 0xFFFFu);
+    PutU16(out, value >> 16);
+}
 
 }  // namespace sced

@@ -1,19 +1,8 @@
 #include "files/bitmap_file.h"
 
+#include "core/byte_view.h"
+
 namespace sced {
-
-namespace {
-
-void PutU16(std::string& out, std::uint32_t value) {
-    out += static_cast<char>(value & 0xFFu);
-    out += static_cast<char>((value >> 8) & 0xFFu);
-}
-void PutU32(std::string& out, std::uint32_t value) {
-    PutU16(out, value & 0xFFFFu);
-    PutU16(out, value >> 16);
-}
-
-}  // namespace
 
 std::string BitmapFileBytes(int width, int height, const std::vector<std::uint8_t>& rgb) {
     const std::size_t rowSize = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;

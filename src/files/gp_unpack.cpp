@@ -34,24 +34,19 @@ private:
     std::size_t position_;
 };
 
-// Copies of the shared block: flags from the highest bit, a copy of
-// (w >> 12) + 3 bytes from the block's offset w & 0xFFF.
-std::string UnpackShared(ByteView file, std::size_t dataStart, std::size_t length, std::size_t shared,
-                         std::vector<std::uint8_t>& out) {
-    PackedReader in(file, dataStart);
-    std::size_t put = 0;
+// Flag bytes, each bit of which says whether a literal byte or a 16-bit copy
+// word follows; copy puts out what a word names, or says why it cannot.
+template <typename Copy>
+std::string UnpackFlagged(PackedReader in, std::size_t length, bool highestFirst, std::vector<std::uint8_t>& out,
+                          std::size_t& put, Copy copy) {
     while (put < length) {
         auto flags = in.Byte();
         if (!flags) return kDataOutside;
-        for (int bit = 7; bit >= 0 && put < length; --bit) {
-            if (*flags & (1u << bit)) {
+        for (int i = 0; i < 8 && put < length; ++i) {
+            if (*flags & (1u << (highestFirst ? 7 - i : i))) {
                 auto word = in.Word();
                 if (!word) return kDataOutside;
-                std::size_t count = (*word >> 12) + 3u;
-                auto from = file.Slice(shared + (*word & 0xFFFu), count);
-                if (!from) return "a copy of the shared block lies outside the file";
-                for (char c : *from)
-                    if (put < out.size()) out[put++] = static_cast<std::uint8_t>(c);
+                if (std::string why = copy(*word); !why.empty()) return why;
             } else {
                 auto literal = in.Byte();
                 if (!literal) return kDataOutside;
@@ -62,32 +57,33 @@ std::string UnpackShared(ByteView file, std::size_t dataStart, std::size_t lengt
     return {};
 }
 
+// Copies of the shared block: flags from the highest bit, a copy of
+// (w >> 12) + 3 bytes from the block's offset w & 0xFFF.
+std::string UnpackShared(ByteView file, std::size_t dataStart, std::size_t length, std::size_t shared,
+                         std::vector<std::uint8_t>& out) {
+    std::size_t put = 0;
+    return UnpackFlagged(PackedReader(file, dataStart), length, true, out, put, [&](std::uint16_t word) -> std::string {
+        auto from = file.Slice(shared + (word & 0xFFFu), (word >> 12) + 3u);
+        if (!from) return "a copy of the shared block lies outside the file";
+        for (char c : *from)
+            if (put < out.size()) out[put++] = static_cast<std::uint8_t>(c);
+        return {};
+    });
+}
+
 // Copies of earlier output: flags from the lowest bit, a copy of
 // (w >> 13) + 3 bytes from (w & 0x1FFF) + 1 bytes back, byte by byte so
 // that a copy may overlap what it writes.
 std::string UnpackBackReferences(ByteView file, std::size_t dataStart, std::size_t length,
                                  std::vector<std::uint8_t>& out) {
-    PackedReader in(file, dataStart);
     std::size_t put = 0;
-    while (put < length) {
-        auto flags = in.Byte();
-        if (!flags) return kDataOutside;
-        for (int bit = 0; bit < 8 && put < length; ++bit) {
-            if (*flags & (1u << bit)) {
-                auto word = in.Word();
-                if (!word) return kDataOutside;
-                std::size_t count = (*word >> 13) + 3u;
-                std::size_t distance = (*word & 0x1FFFu) + 1u;
-                if (distance > put) return "a copy reaches back before the start of its part";
-                for (std::size_t i = 0; i < count && put < out.size(); ++i, ++put) out[put] = out[put - distance];
-            } else {
-                auto literal = in.Byte();
-                if (!literal) return kDataOutside;
-                out[put++] = *literal;
-            }
-        }
-    }
-    return {};
+    return UnpackFlagged(PackedReader(file, dataStart), length, false, out, put, [&](std::uint16_t word) -> std::string {
+        const std::size_t count = (word >> 13) + 3u;
+        const std::size_t distance = (word & 0x1FFFu) + 1u;
+        if (distance > put) return "a copy reaches back before the start of its part";
+        for (std::size_t i = 0; i < count && put < out.size(); ++i, ++put) out[put] = out[put - distance];
+        return {};
+    });
 }
 
 // Two bits a value, lowest first, each naming one of palette colours 212 to 215.
