@@ -9,6 +9,7 @@
 //
 // The same source always gives the same bytes.
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
@@ -16,16 +17,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "files/bitmap_file.h"
 
-void PutU16(std::string& out, std::uint32_t value) {
-    out += static_cast<char>(value & 0xFFu);
-    out += static_cast<char>((value >> 8) & 0xFFu);
-}
-void PutU32(std::string& out, std::uint32_t value) {
-    PutU16(out, value & 0xFFFFu);
-    PutU16(out, value >> 16);
-}
+namespace {
 
 struct Picture {
     int width = 0;
@@ -40,39 +34,6 @@ struct Picture {
                 rgb[at + 1] = static_cast<std::uint8_t>(g);
                 rgb[at + 2] = static_cast<std::uint8_t>(b);
             }
-    }
-
-    // Bottom-up rows of blue, green, red, each padded to four bytes.
-    std::string Bitmap() const {
-        std::size_t rowSize = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
-        std::size_t pixels = rowSize * static_cast<std::size_t>(height);
-        std::string out = "BM";
-        PutU32(out, static_cast<std::uint32_t>(14 + 40 + pixels));
-        PutU32(out, 0);
-        PutU32(out, 14 + 40);
-        PutU32(out, 40);
-        PutU32(out, static_cast<std::uint32_t>(width));
-        PutU32(out, static_cast<std::uint32_t>(height));
-        PutU16(out, 1);
-        PutU16(out, 24);
-        PutU32(out, 0);
-        PutU32(out, static_cast<std::uint32_t>(pixels));
-        PutU32(out, 2835);
-        PutU32(out, 2835);
-        PutU32(out, 0);
-        PutU32(out, 0);
-        for (int row = height - 1; row >= 0; --row) {
-            std::string line;
-            for (int column = 0; column < width; ++column) {
-                auto at = static_cast<std::size_t>((row * width + column) * 3);
-                line += static_cast<char>(rgb[at + 2]);
-                line += static_cast<char>(rgb[at + 1]);
-                line += static_cast<char>(rgb[at]);
-            }
-            line.resize(rowSize, '\0');
-            out += line;
-        }
-        return out;
     }
 };
 
@@ -113,7 +74,7 @@ int main(int argc, char** argv) {
         }
     }
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-    std::string bytes = picture.Bitmap();
+    std::string bytes = sced::BitmapFileBytes(picture.width, picture.height, picture.rgb);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return out ? 0 : 1;
 }

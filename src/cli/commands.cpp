@@ -4,10 +4,15 @@
 #include <optional>
 #include <string>
 
+#include "core/file_write.h"
 #include "core/game_path.h"
 #include "core/scenario_error.h"
+#include "core/warning.h"
 #include "editing/scenario_tree.h"
+#include "files/bitmap_file.h"
+#include "files/gp_picture.h"
 #include "files/map_reader.h"
+#include "files/palette.h"
 #include "files/mission_package.h"
 #include "files/script_check.h"
 
@@ -86,6 +91,23 @@ void PrintMap(const std::filesystem::path& folder, const std::string& mapPath, O
     Check(contents.has_value(), "The map " + mapPath + " is corrupt.");
     for (const std::string& zone : contents->zones) out.Line("zone " + zone);
     for (const std::string& group : contents->groups) out.Line("group " + group);
+}
+
+void WritePicture(const std::filesystem::path& pictureFile, int number, const std::filesystem::path& bitmap,
+                  const std::filesystem::path& winePrefix) {
+    auto bytes = ReadWholeFile(pictureFile);
+    Check(bytes.has_value(), "The picture file " + pictureFile.string() + " cannot be read.");
+    std::string why;
+    std::optional<GpFile> file = GpFile::Parse(std::move(*bytes), why);
+    Check(file.has_value(), "The picture file " + pictureFile.string() + " is corrupt: " + why);
+    Check(number >= 1 && number <= file->pictureCount(),
+          "The picture file " + pictureFile.string() + " holds " + std::to_string(file->pictureCount()) +
+              " pictures; there is no picture " + std::to_string(number) + ".");
+    GpImage image = file->Decode(number - 1, LoadPalette(file->paletteNumber(), winePrefix));
+    Warn(!image.failed(), image.failure + " What was drawn is written.");
+    std::error_code reason;
+    if (!WriteFileAtomically(bitmap, BitmapFileBytes(image.width, image.height, image.rgb), &reason))
+        Fail("Cannot write " + bitmap.string() + ": " + reason.message() + ".");
 }
 
 void PrintMissions(const Scenario& scenario, Output& out) {

@@ -22,6 +22,12 @@ void PrintLists(const Scenario& scenario, Output& out);
 // "zone NAME" and "group NAME" lines of the map (a relative path taken from
 // the folder); raises when the map cannot be read or is corrupt.
 void PrintMap(const std::filesystem::path& folder, const std::string& mapPath, Output& out);
+// Writes picture number (from 1) of the picture file as a 24-bit bitmap,
+// with the file's palette looked up under the Wine prefix. Raises when the
+// file cannot be read or has no such picture; a picture that decodes only
+// in part is written as far as it was drawn, with a warning.
+void WritePicture(const std::filesystem::path& pictureFile, int number, const std::filesystem::path& bitmap,
+                  const std::filesystem::path& winePrefix);
 // Title and map path of every user mission.
 void PrintMissions(const Scenario& scenario, Output& out);
 // The scenario tree, two spaces of indent per level.

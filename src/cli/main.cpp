@@ -182,6 +182,19 @@ int main(int argc, char** argv) {
                              }));
     scramble->add_option("IN", path, "the file to read")->required();
     scramble->add_option("OUT", second, "the file to write")->required();
+    int pictureNumber = 0;
+    std::string winePrefix;
+    CLI::App* picture = add("picture", "writes a briefing picture as a 24-bit bitmap (needs no game folder)",
+                            FolderCommand([&](const fs::path&, cli::Output&) {
+                                cli::WritePicture(path, pictureNumber, second,
+                                                  winePrefix.empty() ? DefaultWinePrefix() : fs::path(winePrefix));
+                                return 0;
+                            }));
+    picture->add_option("GPFILE", path, "the picture file (.gp)")->required();
+    picture->add_option("N", pictureNumber, "the picture's number, from 1")->required();
+    picture->add_option("OUT", second, "the bitmap file to write")->required();
+    picture->add_option("--wine-prefix", winePrefix,
+                        "where the palettes' \"c:\\\" lies (default: $WINEPREFIX, else ~/.wine)");
     CLI::App* edit = add("edit", "runs a designer script on a mission through the editing operations, then saves it",
                          GameCommand([&](Scenario& s, cli::Output& out) {
                              cli::ScriptOptions options{!noSave, printTree, force};

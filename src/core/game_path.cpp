@@ -1,6 +1,8 @@
 #include "core/game_path.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <system_error>
 #include <vector>
@@ -57,6 +59,26 @@ fs::path ResolveGamePath(const fs::path& gameFolder, std::string_view relative) 
         start = stop + 1;
     }
     return result;
+}
+
+fs::path DefaultWinePrefix() {
+    if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return prefix;
+    const char* home = std::getenv("HOME");
+    return fs::path(home ? home : "") / ".wine";
+}
+
+fs::path ResolveDrivePath(std::string_view windowsPath, const fs::path& winePrefix) {
+#ifdef _WIN32
+    (void)winePrefix;
+    return fs::path(std::string(windowsPath));
+#else
+    std::string drive = "drive_c";
+    if (windowsPath.size() >= 2 && windowsPath[1] == ':' && std::isalpha(static_cast<unsigned char>(windowsPath[0]))) {
+        drive.back() = static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0])));
+        windowsPath.remove_prefix(2);
+    }
+    return ResolveGamePath(FindInFolder(winePrefix, drive), windowsPath);
+#endif
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& path) {

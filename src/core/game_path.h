@@ -19,6 +19,15 @@ std::filesystem::path MakeGameFolder(const std::filesystem::path& folder);
 std::filesystem::path ResolveGamePath(const std::filesystem::path& gameFolder,
                                       std::string_view relative);
 
+// The Wine prefix that holds the game's Windows drive paths: $WINEPREFIX,
+// else "~/.wine".
+std::filesystem::path DefaultWinePrefix();
+
+// A Windows path with a drive letter ("c:\Zendarch\1\kvew_1.pal"). On
+// Windows it is used as written; elsewhere it lies under the prefix's
+// "drive_c" (the letter lowercased) and is looked up as ResolveGamePath does.
+std::filesystem::path ResolveDrivePath(std::string_view windowsPath, const std::filesystem::path& winePrefix);
+
 // The entry of the folder with the name; on POSIX, when there is none with
 // the exact case, the first entry (in name order) that matches ignoring
 // ASCII case. The exact path when nothing matches.

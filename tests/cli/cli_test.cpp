@@ -5,6 +5,8 @@
 #include <sstream>
 
 #include "core/game_path.h"
+#include "files/gp_picture.h"
+#include "files/palette.h"
 #include "files/scramble.h"
 #include "support/cli_run.h"
 #include "support/game_folder.h"
@@ -16,6 +18,7 @@ namespace {
 using test::CliRun;
 using test::Quoted;
 using test::RunCli;
+namespace fs = std::filesystem;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -114,16 +117,17 @@ TEST(Cli, HelpNamesEveryArgumentAndTheExitStatuses) {
     for (const char* term : {"MISSION is", "MAPPATH is", "Exit status: 0", "3 for check"})
         EXPECT_NE(help.out.find(term), std::string::npos) << term;
     for (const char* command : {"functions", "groups", "lists", "map", "missions", "tree", "listing", "check", "new",
-                                "resave", "dump-export", "dump-import", "scramble", "delete"}) {
+                                "resave", "dump-export", "dump-import", "scramble", "picture", "delete"}) {
         CliRun sub = RunCli(std::string(command) + " --help", folder);
         EXPECT_EQ(sub.status, 0) << command;
         bool positionals = false;
         for (std::string line : Lines(sub.out)) {
             line.erase(line.find_last_not_of(' ') + 1);
             if (line.empty() || line.back() == ':') positionals = line == "Positionals:";
-            // "  NAME TEXT [REQUIRED]    description"
+            // "  NAME TEXT [REQUIRED]    description" (or INT)
             else if (positionals)
-                EXPECT_NE(line.find("   ", line.find("TEXT")), std::string::npos) << command << ": " << line;
+                EXPECT_NE(line.find("   ", std::min(line.find("TEXT"), line.find("INT"))), std::string::npos)
+                    << command << ": " << line;
         }
     }
 }
@@ -148,6 +152,46 @@ TEST(Cli, MapAndScrambleNeedNoGameFolder) {
     ASSERT_EQ(RunCli("scramble " + script + " " + plain, empty).status, 0);
     ASSERT_EQ(RunCli("scramble " + plain + " " + again, empty).status, 0);
     EXPECT_EQ(empty.Read("again.cms"), game.Read("UserMissions/Valley/Valley.cms"));
+}
+
+TEST(Cli, PictureWritesTheDecodedPictureAsABitmap) {
+    test::TempGameFolder out(test::TempGameFolder::kEmpty);
+    const fs::path demo = test::DemoGame().parent_path();
+    const std::string camp = Quoted((test::DemoGame() / "Missions/Pictures/Camp.gp").string());
+    CliRun run = RunCli("picture " + camp + " 2 dusk.bmp --wine-prefix " + Quoted((demo / "wine").string()), out, out.path());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    std::string why;
+    auto file = GpFile::Parse(*ReadWholeFile(test::DemoGame() / "Missions/Pictures/Camp.gp"), why);
+    ASSERT_TRUE(file);
+    GpImage image = file->Decode(1, LoadPalette(file->paletteNumber(), demo / "wine"));
+    const std::string bitmap = out.Read("dusk.bmp");
+    // 24 x 6 pixels, rows of 72 bytes stored from the bottom as blue, green, red.
+    ASSERT_EQ(bitmap.size(), 54u + 72u * 6u);
+    EXPECT_EQ(bitmap.substr(0, 2), "BM");
+    EXPECT_EQ(bitmap.substr(18, 8), std::string("\x18\0\0\0\x06\0\0\0", 8));
+    EXPECT_EQ(bitmap.substr(28, 2), std::string("\x18\0", 2));
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const std::size_t at = 54 + static_cast<std::size_t>((image.height - 1 - y) * 72 + x * 3);
+            const Rgb pixel = image.At(x, y);
+            ASSERT_EQ(bitmap.substr(at, 3), std::string({static_cast<char>(pixel.blue), static_cast<char>(pixel.green),
+                                                          static_cast<char>(pixel.red)}))
+                << x << ", " << y;
+        }
+
+    // Without its palette the picture is grey, with a warning; a picture
+    // that is not there is an error and writes nothing.
+    ::setenv("WINEPREFIX", out.path().c_str(), 1);
+    CliRun grey = RunCli("picture " + camp + " 1 grey.bmp", out, out.path());
+    ::unsetenv("WINEPREFIX");
+    EXPECT_EQ(grey.status, 0);
+    EXPECT_NE(grey.err.find("ScenarioEditor: The palette "), std::string::npos) << grey.err;
+    EXPECT_EQ(out.Read("grey.bmp").substr(54 + 7 * 48, 3), "\x03\x03\x03");
+    CliRun missing = RunCli("picture " + camp + " 3 none.bmp", out, out.path());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("holds 2 pictures; there is no picture 3."), std::string::npos) << missing.err;
+    EXPECT_FALSE(fs::exists(out.File("none.bmp")));
 }
 
 TEST(Cli, TheCurrentFolderIsTheDefaultGameFolder) {
