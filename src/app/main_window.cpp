@@ -64,11 +64,9 @@ private:
     CoolTreeCtrl* tree_;
 };
 
-// Commands whose dialogs and game link come with the next version: not
-// offered yet rather than offered and doing nothing.
-bool Offered(MainCommand command) {
-    return command != MainCommand::kPlay && command != MainCommand::kMapEditor && command != MainCommand::kProperties;
-}
+// Commands whose dialogs come with the next version: not offered yet
+// rather than offered and doing nothing.
+bool Offered(MainCommand command) { return command != MainCommand::kProperties; }
 
 // The commands of the eight buttons, top to bottom.
 constexpr MainCommand kButtons[] = {MainCommand::kMoveUp,    MainCommand::kMoveDown,  MainCommand::kAddTrigger,
@@ -198,8 +196,8 @@ void MainWindow::Run(MainCommand command) {
         case C::kMoveUp: editor_.MoveUp(); break;
         case C::kMoveDown: editor_.MoveDown(); break;
         case C::kProperties: editor_.MissionProperties(); break;
-        case C::kPlay:
-        case C::kMapEditor: break;
+        case C::kPlay: StartGame(false); break;
+        case C::kMapEditor: StartGame(true); break;
         case C::kAbout:
             report_->Show("About", Lookup("txtScedTitle") + "\n" + Lookup("txtVerCaption") + " 1.01\n" +
                                        Lookup("txtCopyright"));

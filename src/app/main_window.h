@@ -57,7 +57,8 @@ private:
     void New();
     void Open();
     bool Close();
-    bool Save();
+    // Saves the mission; the report of the files written is shown when asked for.
+    bool Save(bool report = true);
     void Print();
     void DeleteMission();
     void ExportDump();
@@ -65,6 +66,8 @@ private:
     // Asks to save a modified mission: false when the designer cancels.
     bool OfferToSave(bool withCancel);
     void ReadMapAgain();
+    // Play the mission or go to the map editor (main_window_game.cpp).
+    void StartGame(bool mapEditor);
 
     Scenario& scenario_;
     std::unique_ptr<UserQuestions> ownQuestions_;

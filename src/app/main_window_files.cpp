@@ -34,7 +34,7 @@ bool MainWindow::OfferToSave(bool withCancel) {
     return false;
 }
 
-bool MainWindow::Save() {
+bool MainWindow::Save(bool report) {
     if (!editor_.IsOpen()) return false;
     // A mission that opening could not read whole would lose what was not read.
     if ((scenario_.scriptUnread || !scenario_.leftOut.empty()) &&
@@ -50,7 +50,7 @@ bool MainWindow::Save() {
         questions_.Warn("The mission was not saved: " + error.text());
         return false;
     }
-    report_->Show(Lookup("txtScenarioSaved"), SaveReportText(saved, MapPathOf(scenario_)));
+    if (report) report_->Show(Lookup("txtScenarioSaved"), SaveReportText(saved, MapPathOf(scenario_)));
     return true;
 }
 

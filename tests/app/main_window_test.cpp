@@ -213,5 +213,81 @@ TEST_F(MainWindowTest, TheMissionsFilesAreWrittenReadAndDeleted) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("UserMissions\\Valley.add")));
 }
 
+// A fake game: a script named as the game that notes its working folder and
+// its arguments, one a line, and keeps a copy of the mission script it was
+// started on.
+void InstallFakeGame(const test::TempGameFolder& folder) {
+    folder.Write("ketrel.exe",
+                 "#!/bin/sh\n"
+                 "cp UserMissions/Valley/Valley.cms seen.cms\n"
+                 "{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > started.tmp && mv started.tmp started.txt\n");
+    std::filesystem::permissions(folder.File("ketrel.exe"), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add);
+}
+
+// What the fake game was started with ("" when it was not), read once.
+std::string Started(const test::TempGameFolder& folder) {
+    const std::filesystem::path started = folder.File("started.txt");
+    if (!QTest::qWaitFor([&] { return std::filesystem::exists(started); }, 10000)) return "";
+    std::string text = folder.Read("started.txt");
+    folder.Remove("started.txt");
+    return text;
+}
+
+TEST_F(MainWindowTest, PlayAndTheMapEditorStartTheGameOnTheSavedMission) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the fake game is a shell script";
+#endif
+    InstallFakeGame(folder);
+    const std::string game = folder.path().string() + "\n";
+    Select({0, 1, 1, -1, -1, -1, -1, -1});
+    window->Run(MainCommand::kMoveDown);
+    const std::string before = folder.Read("UserMissions\\Valley\\Valley.cms");
+    Activate();
+    Press(Qt::Key_F9);  // no save report comes up: a dialog here would never be answered
+    EXPECT_EQ(Started(folder), game + "/MISSION\nMaps\\Valley.m3d\n");
+    EXPECT_FALSE(window->editor().IsModified());
+    EXPECT_NE(folder.Read("seen.cms"), before) << "the game was started on the saved mission";
+    EXPECT_EQ(folder.Read("seen.cms"), folder.Read("UserMissions\\Valley\\Valley.cms"));
+    Activate();
+    Press(Qt::Key_F4);
+    EXPECT_EQ(Started(folder), game + "/MAPEDITOR\nMaps\\Valley.m3d\n");
+
+    // A mission that is not saved is not played.
+    scenario->scriptUnread = true;
+    answers.answers = {UserQuestions::Answer::kNo};
+    window->Run(MainCommand::kPlay);
+    EXPECT_EQ(answers.asked.size(), 1u);
+    scenario->scriptUnread = false;
+
+    // With no mission, Play does nothing and the map editor starts on no map.
+    window->Run(MainCommand::kClose);
+    window->Run(MainCommand::kPlay);
+    window->Run(MainCommand::kMapEditor);
+    EXPECT_EQ(Started(folder), game + "/MAPEDITOR\n");
+    EXPECT_TRUE(answers.warned.empty());
+}
+
+TEST_F(MainWindowTest, AGameThatCannotStartIsSaid) {
+    window->Run(MainCommand::kMapEditor);
+    ASSERT_EQ(answers.warned.size(), 1u);
+    EXPECT_NE(answers.warned[0].find("no ketrel.exe"), std::string::npos) << answers.warned[0];
+#ifndef _WIN32
+    // A Windows program with no wine to run it.
+    folder.Write("ketrel.exe", "MZ\x90");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", folder.File("Data").string().c_str());
+    window->Run(MainCommand::kPlay);
+    qputenv("PATH", path);
+    ASSERT_EQ(answers.warned.size(), 2u);
+    EXPECT_NE(answers.warned[1].find("no wine"), std::string::npos) << answers.warned[1];
+    // A file that is no program at all.
+    folder.Write("ketrel.exe", "not a program");
+    window->Run(MainCommand::kPlay);
+    ASSERT_EQ(answers.warned.size(), 3u);
+    EXPECT_NE(answers.warned[2].find("did not start"), std::string::npos) << answers.warned[2];
+#endif
+}
+
 }  // namespace
 }  // namespace sced

@@ -64,7 +64,8 @@ inline QPushButton* Button(QDialog& dialog, const QString& text) {
     return nullptr;
 }
 
-// The main window on a copy of the demo with its mission open.
+// The main window on a copy of the demo with its mission open, in a game
+// folder whose path has a blank.
 class WindowTest : public testing::Test {
 protected:
     WindowTest() {
@@ -95,7 +96,7 @@ protected:
         QApplication::processEvents();
     }
 
-    TempGameFolder folder;
+    TempGameFolder folder{TempGameFolder::kDemoCopy, "sced game "};
     std::unique_ptr<Scenario> scenario;
     Answers answers;
     std::unique_ptr<MainWindow> window;

@@ -22,11 +22,11 @@ fs::path NativeRelative(std::string_view relative) {
 }
 }  // namespace
 
-TempGameFolder::TempGameFolder(Contents contents) {
+TempGameFolder::TempGameFolder(Contents contents, std::string_view nameStart) {
     static std::atomic<int> counter{0};
     std::random_device random;
     path_ = fs::temp_directory_path() /
-            ("sced-test-" + std::to_string(random()) + "-" + std::to_string(counter++));
+            (std::string(nameStart) + std::to_string(random()) + "-" + std::to_string(counter++));
     fs::create_directories(path_);
     if (contents == kDemoCopy) fs::copy(DemoGame(), path_, fs::copy_options::recursive);
 }

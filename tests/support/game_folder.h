@@ -13,11 +13,12 @@ namespace sced::test {
 std::filesystem::path DemoGame();
 
 // A fresh temporary folder, removed when the test ends; by default a copy
-// of the demo game folder.
+// of the demo game folder. Its name starts with the given text (one with a
+// blank tests paths that must stay one argument).
 class TempGameFolder {
 public:
     enum Contents { kDemoCopy, kEmpty };
-    explicit TempGameFolder(Contents contents = kDemoCopy);
+    explicit TempGameFolder(Contents contents = kDemoCopy, std::string_view nameStart = "sced-test-");
     ~TempGameFolder();
     TempGameFolder(const TempGameFolder&) = delete;
     TempGameFolder& operator=(const TempGameFolder&) = delete;

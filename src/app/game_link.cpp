@@ -1,0 +1,46 @@
+#include "app/game_link.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "files/game_launch.h"
+#include "skin/qt_text.h"
+
+namespace sced {
+
+namespace fs = std::filesystem;
+
+namespace {
+QString PathText(const fs::path& path) { return QString::fromStdString(path.string()); }
+}  // namespace
+
+std::string GameLink::Start(const fs::path& program, const std::vector<std::string>& arguments,
+                            const fs::path& folder) {
+    std::error_code error;
+    if (!fs::is_regular_file(program, error))
+        return "The game cannot be started: there is no " + program.filename().string() + " in the game folder " +
+               folder.string() + ".";
+    QString executable = PathText(program);
+    QStringList list;
+#ifndef _WIN32
+    if (IsWindowsProgram(program)) {
+        QString wine = QStandardPaths::findExecutable("wine");
+        if (wine.isEmpty())
+            return "The game cannot be started: " + program.string() +
+                   " is a Windows program and there is no wine on the PATH to run it.";
+        list.append(executable);
+        executable = wine;
+    }
+#endif
+    for (const std::string& argument : arguments) list.append(ToQt(argument));
+    QProcess process;
+    process.setProgram(executable);
+    process.setArguments(list);
+    process.setWorkingDirectory(PathText(folder));
+    if (!process.startDetached())
+        return "The game cannot be started: " + executable.toStdString() + " did not start (" +
+               process.errorString().toStdString() + ").";
+    return "";
+}
+
+}  // namespace sced
