@@ -253,7 +253,8 @@ TEST_F(MainWindowTest, PlayAndTheMapEditorStartTheGameOnTheSavedMission) {
     Press(Qt::Key_F4);
     EXPECT_EQ(Started(folder), game + "/MAPEDITOR\nMaps\\Valley.m3d\n");
 
-    // A mission that is not saved is not played.
+    // A mission that is not saved is not played (a game started here would be
+    // the next one seen).
     scenario->scriptUnread = true;
     answers.answers = {UserQuestions::Answer::kNo};
     window->Run(MainCommand::kPlay);

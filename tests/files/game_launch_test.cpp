@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/string_table.h"
 #include "files/game_launch.h"
-#include "files/mission_package.h"
-#include "model/scenario.h"
 #include "support/game_folder.h"
 
 namespace sced {
@@ -11,6 +8,9 @@ namespace {
 
 using Args = std::vector<std::string>;
 
+// The window tests start a fake game on the demo mission; here what they
+// cannot reach: a map path with blanks, no mission, and "start.dat", which
+// only a running game reads.
 TEST(GameLaunch, EachCommandSendsTheMapAsOneArgument) {
     struct Case {
         std::string map;
@@ -18,7 +18,6 @@ TEST(GameLaunch, EachCommandSendsTheMapAsOneArgument) {
         std::string startDat;
     };
     const Case cases[] = {
-        {"Maps\\Valley.m3d", {"/MISSION", "Maps\\Valley.m3d"}, {"/MAPEDITOR", "Maps\\Valley.m3d"}, "Maps\\Valley.m3d"},
         {"My Maps\\Old Ford.m3d",
          {"/MISSION", "My Maps\\Old Ford.m3d"},
          {"/MAPEDITOR", "My Maps\\Old Ford.m3d"},
@@ -33,20 +32,10 @@ TEST(GameLaunch, EachCommandSendsTheMapAsOneArgument) {
     }
 }
 
-TEST(GameLaunch, TheGameAndStartDatAreFoundInTheGameFolder) {
+TEST(GameLaunch, TheGameAndStartDatAreFoundIgnoringCase) {
     test::TempGameFolder folder;
-    StringTable::Instance().Load(folder.path());
-    Scenario scenario(folder.path());
-    ASSERT_TRUE(OpenMission(scenario, "Maps\\Valley.m3d", true));
-    EXPECT_EQ(GameMapPath(scenario), "Maps\\Valley.m3d") << "relative to the game folder, the game's working folder";
-
-    EXPECT_EQ(GameExecutable(folder.path()), folder.File("ketrel.exe")) << "none there yet";
     folder.Write("KETREL.EXE", "MZ\x90");
-    folder.Write("script", "#!/bin/sh\n");
     EXPECT_EQ(GameExecutable(folder.path()), folder.File("KETREL.EXE"));
-    EXPECT_TRUE(IsWindowsProgram(folder.File("KETREL.EXE")));
-    EXPECT_FALSE(IsWindowsProgram(folder.File("script")));
-    EXPECT_FALSE(IsWindowsProgram(folder.File("missing")));
 
     std::error_code why;
     ASSERT_TRUE(WriteStartDat(folder.path(), "", &why)) << why.message();
