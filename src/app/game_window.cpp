@@ -1,4 +1,5 @@
-// The running game's window: the only Windows calls of the editor.
+// The running game's window, found and told through the Windows calls;
+// elsewhere no game window is ever found.
 
 #include "app/game_link.h"
 
@@ -30,7 +31,7 @@ void GameLink::TellRunningGame(Mode mode) {
 
 #else
 
-// No game window is ever found here: the game is started anew instead.
+// The game is started anew instead.
 bool GameLink::GameIsRunning() { return false; }
 void GameLink::TellRunningGame(Mode) {}
 
