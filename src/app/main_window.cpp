@@ -11,6 +11,8 @@
 #include "app/direction_dialog.h"
 #include "app/formation_dialog.h"
 #include "app/list_dialogs.h"
+#include "app/page_dialog.h"
+#include "app/properties_dialog.h"
 #include "app/report_dialogs.h"
 #include "app/text_dialogs.h"
 #include "app/tree_dialogs.h"
@@ -64,10 +66,10 @@ private:
     CoolTreeCtrl* tree_;
 };
 
-// Commands whose dialogs and game link come with the next version: not
-// offered yet rather than offered and doing nothing.
+// Commands whose game link comes with the next version: not offered yet
+// rather than offered and doing nothing.
 bool Offered(MainCommand command) {
-    return command != MainCommand::kPlay && command != MainCommand::kMapEditor && command != MainCommand::kProperties;
+    return command != MainCommand::kPlay && command != MainCommand::kMapEditor;
 }
 
 // The commands of the eight buttons, top to bottom.
@@ -97,6 +99,8 @@ MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
     strings_ = new TextDialog(this, TextDialog::kString, questions_);
     numbers_ = new TextDialog(this, TextDialog::kNumber, questions_);
     missions_ = new MissionDialog(this, scenario_);
+    properties_ = new PropertiesDialog(this, scenario_, questions_);
+    pages_ = new PageDialog(this, scenario_.gameFolder, questions_);
     report_ = new MessageDialog(this);
     BuildActions();
     BuildMenus();
@@ -114,6 +118,8 @@ MainWindow::~MainWindow() {
     SetWarningSink(nullptr);
     ControlTable::Instance().Unregister(tree_);
 }
+
+void MainWindow::SetWinePrefix(std::filesystem::path prefix) { pages_->SetWinePrefix(std::move(prefix)); }
 
 QAction* MainWindow::action(MainCommand command) const {
     auto found = actions_.find(command);
