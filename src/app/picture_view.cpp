@@ -1,6 +1,7 @@
 #include "app/picture_view.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "app/drawing_area.h"
 
@@ -19,11 +20,17 @@ void PictureView::paintEvent(QPaintEvent*) {
     if (image_.isNull()) return;
     QRect inside = rect().adjusted(2, 2, -2, -2);
     QSize size = image_.size();
-    if (size.width() > inside.width() || size.height() > inside.height())
+    bool larger = size.width() > inside.width() || size.height() > inside.height();
+    if (larger) {
         size.scale(inside.size(), Qt::KeepAspectRatio);
+    } else {
+        // A small picture grows by whole steps, so its pixels stay sharp squares.
+        int times = std::max(1, std::min(inside.width() / size.width(), inside.height() / size.height()));
+        size *= times;
+    }
     QRect target(QPoint(0, 0), size);
     target.moveCenter(inside.center());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, larger);
     painter.drawImage(target, image_);
 }
 

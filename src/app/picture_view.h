@@ -5,8 +5,9 @@
 
 namespace sced {
 
-// A picture on the drawing area's ground, scaled down to fit (never up)
-// and centred; nothing but the ground while it has no picture.
+// A picture on the drawing area's ground, centred and scaled to fit: a
+// large one down smoothly, a small one up by a whole factor. Nothing but
+// the ground while it has no picture.
 class PictureView : public QWidget {
     Q_OBJECT
 public:

@@ -32,6 +32,17 @@ QImage BitmapOf(const std::string& bytes) {
     return image;
 }
 
+// A caption over a field, in the skin's text colour.
+QLabel* Caption(const char* text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    const Skin& skin = Skin::Instance();
+    label->setFont(skin.dialogFont);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, skin.text);
+    label->setPalette(colours);
+    return label;
+}
+
 }  // namespace
 
 PropertiesDialog::PropertiesDialog(QWidget* parent, const Scenario& scenario, UserQuestions& questions)
@@ -44,6 +55,15 @@ PropertiesDialog::PropertiesDialog(QWidget* parent, const Scenario& scenario, Us
       reason_(new QLabel(this)) {
     title_->setMaxLength(1024);
     description_->setMinimumSize(404, 120);
+    const Skin& skin = Skin::Instance();
+    description_->setFont(skin.dialogFont);
+    // The description looks like the one-line fields.
+    description_->setStyleSheet(
+        QStringLiteral("QPlainTextEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 3px;"
+                       " selection-background-color: %4; selection-color: %5; }"
+                       "QPlainTextEdit:focus { border-color: %6; }")
+            .arg(skin.deep.name(), skin.editText.name(), skin.bronzeDark.name(), skin.bark.name(),
+                 skin.textWhite.name(), skin.bronzeLight.name()));
     QPalette colours = reason_->palette();
     colours.setColor(QPalette::WindowText, Skin::Instance().textWarning);
     reason_->setPalette(colours);
@@ -55,9 +75,9 @@ PropertiesDialog::PropertiesDialog(QWidget* parent, const Scenario& scenario, Us
     buttons->addWidget(load);
     buttons->addWidget(standard);
     buttons->addStretch();
-    content()->addWidget(new QLabel("Title", this));
+    content()->addWidget(Caption("Title", this));
     content()->addWidget(title_);
-    content()->addWidget(new QLabel("Description", this));
+    content()->addWidget(Caption("Description", this));
     content()->addWidget(description_, 1);
     content()->addWidget(view_, 0, Qt::AlignHCenter);
     content()->addLayout(buttons);
