@@ -15,15 +15,6 @@ namespace sced {
 
 namespace {
 
-QLabel* WarningLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, Skin::Instance().textWarning);
-    label->setPalette(colours);
-    label->setWordWrap(true);
-    return label;
-}
-
 QImage ImageOf(const GpImage& picture) {
     QImage image(picture.rgb.data(), picture.width, picture.height, picture.width * 3, QImage::Format_RGB888);
     return image.copy();  // the pixels stay the cache's
@@ -37,9 +28,9 @@ PageDialog::PageDialog(QWidget* parent, std::filesystem::path gameFolder, UserQu
       questions_(questions),
       tree_(new CoolTreeCtrl(this)),
       view_(new PictureView(this, QSize(400, 300))),
-      failure_(WarningLabel(this)),
+      failure_(NewLabel(Skin::Instance().textWarning)),
       text_(new CoolEdit(this)),
-      reason_(WarningLabel(this)) {
+      reason_(NewLabel(Skin::Instance().textWarning)) {
     pictures_.SetWinePrefix(DefaultWinePrefix());
     tree_->setMinimumSize(220, 300);
     auto* row = new QHBoxLayout;

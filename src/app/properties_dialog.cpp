@@ -32,17 +32,6 @@ QImage BitmapOf(const std::string& bytes) {
     return image;
 }
 
-// A caption over a field, in the skin's text colour.
-QLabel* Caption(const char* text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    const Skin& skin = Skin::Instance();
-    label->setFont(skin.dialogFont);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, skin.text);
-    label->setPalette(colours);
-    return label;
-}
-
 }  // namespace
 
 PropertiesDialog::PropertiesDialog(QWidget* parent, const Scenario& scenario, UserQuestions& questions)
@@ -52,7 +41,7 @@ PropertiesDialog::PropertiesDialog(QWidget* parent, const Scenario& scenario, Us
       title_(new CoolEdit(this)),
       description_(new QPlainTextEdit(this)),
       view_(new PictureView(this, QSize(404, 228))),
-      reason_(new QLabel(this)) {
+      reason_(NewLabel(Skin::Instance().textWarning)) {
     title_->setMaxLength(1024);
     description_->setMinimumSize(404, 120);
     const Skin& skin = Skin::Instance();
@@ -64,9 +53,6 @@ PropertiesDialog::PropertiesDialog(QWidget* parent, const Scenario& scenario, Us
                        "QPlainTextEdit:focus { border-color: %6; }")
             .arg(skin.deep.name(), skin.editText.name(), skin.bronzeDark.name(), skin.bark.name(),
                  skin.textWhite.name(), skin.bronzeLight.name()));
-    QPalette colours = reason_->palette();
-    colours.setColor(QPalette::WindowText, Skin::Instance().textWarning);
-    reason_->setPalette(colours);
     auto* load = new CoolButton("Load picture", this);
     auto* standard = new CoolButton("Set default", this);
     connect(load, &QPushButton::clicked, this, &PropertiesDialog::LoadPicture);
@@ -75,9 +61,9 @@ PropertiesDialog::PropertiesDialog(QWidget* parent, const Scenario& scenario, Us
     buttons->addWidget(load);
     buttons->addWidget(standard);
     buttons->addStretch();
-    content()->addWidget(Caption("Title", this));
+    content()->addWidget(NewLabel(skin.text, "Title"));
     content()->addWidget(title_);
-    content()->addWidget(Caption("Description", this));
+    content()->addWidget(NewLabel(skin.text, "Description"));
     content()->addWidget(description_, 1);
     content()->addWidget(view_, 0, Qt::AlignHCenter);
     content()->addLayout(buttons);
