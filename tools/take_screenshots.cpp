@@ -1,7 +1,9 @@
 // take_screenshots GAMEDIR OUTDIR: opens the first mission of the game
 // folder in the editor's real windows and writes PNGs of the main window,
 // the chooser with a function chosen, the command editor with a sentence,
-// a group dialog, the direction picker and the alliance dialog. Run on the offscreen platform (tools/screenshots).
+// a group dialog, the direction picker, the alliance dialog, the mission's
+// properties and a briefing page with its picture. Run on the offscreen
+// platform (tools/screenshots), with the palettes under $WINEPREFIX.
 
 #include <QApplication>
 #include <QDialog>
@@ -161,6 +163,9 @@ int main(int argc, char** argv) {
 
         ShowArgumentDialog(window, FirstCallWith(scenario, "direction"), out + "direction-dialog.png");
         ShowArgumentDialog(window, FirstCallWith(scenario, "friends"), out + "alliance-dialog.png");
+        ShowArgumentDialog(window, FirstCallWith(scenario, "pages"), out + "page-dialog.png");
+        WhenShown(out + "properties-dialog.png", [](QDialog& dialog) { dialog.reject(); });
+        window.Run(MainCommand::kProperties);
     } catch (const ScenarioError& error) {
         std::cerr << "error: " << error.text() << '\n';
         return 1;

@@ -1,10 +1,12 @@
 #include "app/app_dialog.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "core/string_table.h"
 #include "skin/qt_text.h"
+#include "skin/skin.h"
 
 namespace sced {
 
@@ -36,6 +38,16 @@ bool AppDialog::ShowModal(std::string_view caption) {
         move(area.center() - rect().center());
     }
     return CoolDialog::ShowModal(caption);
+}
+
+QLabel* AppDialog::NewLabel(const QColor& colour, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setFont(Skin::Instance().dialogFont);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
+    label->setWordWrap(true);
+    return label;
 }
 
 void AppDialog::HideCancel() { cancel_->hide(); }

@@ -6,6 +6,8 @@
 #include "skin/cool_dialog.h"
 
 class QBoxLayout;
+class QColor;
+class QLabel;
 
 namespace sced {
 
@@ -29,6 +31,9 @@ protected:
     // Called at every show, before the dialog appears.
     virtual void Prepare() {}
     void accept() override;
+    // A wrapping label of the dialog in the colour: a caption, or the
+    // reason OK is refused.
+    QLabel* NewLabel(const QColor& colour, const QString& text = {});
 
 private:
     QBoxLayout* content_;

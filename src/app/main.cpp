@@ -1,5 +1,7 @@
-// sced [GAMEDIR]: the Tarvossa Scenario Editor on the game folder (default:
-// the current folder).
+// sced [GAMEDIR] [--wine-prefix DIR]: the Tarvossa Scenario Editor on the
+// game folder (default: the current folder); the palettes of the game's
+// pictures are looked up under the Wine prefix (default: $WINEPREFIX, else
+// "~/.wine").
 
 #include <filesystem>
 #include <memory>
@@ -18,8 +20,15 @@ int main(int argc, char** argv) {
     sced::ApplySkinStyle(application);
     QStringList arguments = application.arguments();
     std::error_code ec;
-    std::filesystem::path folder = sced::MakeGameFolder(
-        arguments.size() > 1 ? std::filesystem::path(arguments[1].toStdU16String()) : std::filesystem::current_path(ec));
+    std::filesystem::path folder = std::filesystem::current_path(ec);
+    std::filesystem::path winePrefix = sced::DefaultWinePrefix();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--wine-prefix" && i + 1 < arguments.size())
+            winePrefix = std::filesystem::path(arguments[++i].toStdU16String());
+        else
+            folder = std::filesystem::path(arguments[i].toStdU16String());
+    }
+    folder = sced::MakeGameFolder(folder);
     std::unique_ptr<sced::Scenario> scenario;
     try {
         sced::StringTable::Instance().Load(folder);
@@ -29,6 +38,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     sced::MainWindow window(*scenario);
+    window.SetWinePrefix(winePrefix);
     window.show();
     return application.exec();
 }

@@ -11,6 +11,8 @@
 #include "app/direction_dialog.h"
 #include "app/formation_dialog.h"
 #include "app/list_dialogs.h"
+#include "app/page_dialog.h"
+#include "app/properties_dialog.h"
 #include "app/report_dialogs.h"
 #include "app/text_dialogs.h"
 #include "app/tree_dialogs.h"
@@ -64,9 +66,6 @@ private:
     CoolTreeCtrl* tree_;
 };
 
-// Commands whose dialogs come with the next version: not offered yet
-// rather than offered and doing nothing.
-bool Offered(MainCommand command) { return command != MainCommand::kProperties; }
 
 // The commands of the eight buttons, top to bottom.
 constexpr MainCommand kButtons[] = {MainCommand::kMoveUp,    MainCommand::kMoveDown,  MainCommand::kAddTrigger,
@@ -95,6 +94,8 @@ MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
     strings_ = new TextDialog(this, TextDialog::kString, questions_);
     numbers_ = new TextDialog(this, TextDialog::kNumber, questions_);
     missions_ = new MissionDialog(this, scenario_);
+    properties_ = new PropertiesDialog(this, scenario_, questions_);
+    pages_ = new PageDialog(this, scenario_.gameFolder, questions_);
     report_ = new MessageDialog(this);
     BuildActions();
     BuildMenus();
@@ -113,6 +114,8 @@ MainWindow::~MainWindow() {
     ControlTable::Instance().Unregister(tree_);
 }
 
+void MainWindow::SetWinePrefix(std::filesystem::path prefix) { pages_->SetWinePrefix(std::move(prefix)); }
+
 QAction* MainWindow::action(MainCommand command) const {
     auto found = actions_.find(command);
     return found == actions_.end() ? nullptr : found->second;
@@ -120,7 +123,7 @@ QAction* MainWindow::action(MainCommand command) const {
 
 void MainWindow::BuildActions() {
     for (const MainCommandEntry& entry : MainCommands()) {
-        if (entry.label.empty() || !Offered(entry.command)) continue;
+        if (entry.label.empty()) continue;
         auto* action = new QAction(QString::fromUtf8(entry.label.data(), static_cast<int>(entry.label.size())), this);
         QList<QKeySequence> keys;
         for (std::string_view key : entry.keys)
@@ -146,7 +149,7 @@ void MainWindow::BuildMenus() {
         }
         if (entry.label.empty())
             menu->addSeparator();
-        else if (Offered(entry.command))
+        else
             menu->addAction(actions_[entry.command]);
     }
 }
@@ -170,7 +173,7 @@ QWidget* MainWindow::BuildPanel() {
 }
 
 void MainWindow::Run(MainCommand command) {
-    if (!Offered(command) || !IsEnabled(editor_, command)) return;
+    if (!IsEnabled(editor_, command)) return;
     using C = MainCommand;
     switch (command) {
         case C::kNew: New(); break;

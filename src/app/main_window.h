@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <vector>
@@ -21,6 +22,8 @@ class FormationDialog;
 class ListDialog;
 class MessageDialog;
 class MissionDialog;
+class PageDialog;
+class PropertiesDialog;
 class Scenario;
 class TextDialog;
 class TreeDialog;
@@ -37,6 +40,9 @@ public:
     ~MainWindow() override;
 
     Editor& editor() { return editor_; }
+    // Where the page dialog looks up the palettes of the game's pictures
+    // (by default $WINEPREFIX, else "~/.wine").
+    void SetWinePrefix(std::filesystem::path prefix);
     QAction* action(MainCommand command) const;
     CoolTreeCtrl* tree() const { return tree_; }
     // Runs the command as its menu item or key does.
@@ -88,6 +94,8 @@ private:
     TextDialog* strings_;
     TextDialog* numbers_;
     MissionDialog* missions_;
+    PropertiesDialog* properties_;
+    PageDialog* pages_;
     MessageDialog* report_;
     bool mapWarned_ = false;
 };

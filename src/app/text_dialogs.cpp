@@ -12,7 +12,11 @@
 namespace sced {
 
 TextDialog::TextDialog(QWidget* parent, Kind kind, UserQuestions& questions)
-    : AppDialog(parent), kind_(kind), questions_(questions), edit_(new CoolEdit(this)), reason_(new QLabel(this)) {
+    : AppDialog(parent),
+      kind_(kind),
+      questions_(questions),
+      edit_(new CoolEdit(this)),
+      reason_(NewLabel(Skin::Instance().textWarning)) {
     edit_->setMinimumWidth(kind == kString ? 360 : 240);
     // The names and numbers the files carry: a name of at most 1024 bytes,
     // a number with an optional leading minus.
@@ -20,10 +24,6 @@ TextDialog::TextDialog(QWidget* parent, Kind kind, UserQuestions& questions)
         edit_->setMaxLength(1024);
     else
         edit_->setValidator(new QRegularExpressionValidator(QRegularExpression("-?[0-9]{0,11}"), edit_));
-    QPalette colours = reason_->palette();
-    colours.setColor(QPalette::WindowText, Skin::Instance().textWarning);
-    reason_->setPalette(colours);
-    reason_->setWordWrap(true);
     content()->addWidget(edit_);
     content()->addWidget(reason_);
     ControlTable& table = ControlTable::Instance();

@@ -472,6 +472,7 @@ bool Editor::Open(std::string_view mapPath) {
 
 void Editor::Close() {
     scenario_.ResetGroups();
+    scenario_.heldPicture.reset();
     scenario_.objectGroups.mapLoaded = false;
     AfterOpening();
 }

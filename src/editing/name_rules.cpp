@@ -1,6 +1,7 @@
 #include "editing/name_rules.h"
 
 #include <algorithm>
+#include <string>
 
 #include "core/text_reader.h"
 
@@ -14,6 +15,8 @@ std::string WhyNoFileCanCarry(std::string_view name) {
 }
 
 std::string WhyPageCannotCarry(std::string_view text) {
+    // The pages file carries a page of at most 511 bytes.
+    if (text.size() > 511) return "A page holds at most 511 bytes; this one has " + std::to_string(text.size()) + ".";
     for (std::size_t start = 0; start <= text.size();) {
         std::size_t end = std::min(text.find('\n', start), text.size());
         if (text.substr(start, end - start).starts_with('#')) return "A line of a page cannot begin with #.";

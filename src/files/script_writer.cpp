@@ -189,7 +189,7 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     scenario.scriptText = std::move(script);
     scenario.modified = false;
     std::vector<fs::path> saved = {paths.descriptor, paths.script, paths.pages, paths.description};
-    if (fs::exists(paths.picture, ec)) saved.push_back(paths.picture);
+    if (picture) saved.push_back(paths.picture);
     return saved;
 }
 

@@ -1,13 +1,18 @@
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 
+#include "app/picture_view.h"
 #include "app/window_test.h"
 #include "controls/control_table.h"
 #include "model/command_tree.h"
+#include "model/page_table.h"
 
 namespace sced {
 namespace {
 
 // The demo mission's calls: trigger 0 (Start) and trigger 1 (Relief force).
+constexpr TreePath kPageCall = PathTo({0, 1, 0});       // ShowPageEx(<1 page>) on valley.gp, not in the demo
 constexpr TreePath kUpgradeCall = PathTo({0, 1, 4});    // InitialUpgradeEx(player, <2 upgrade>)
 constexpr TreePath kUnitCall = PathTo({0, 1, 6});       // EnableUnit(player, <2 unit type>, yes)
 constexpr TreePath kAllianceCall = PathTo({0, 1, 7});   // SetAlliances(<1 alliance table>)
@@ -34,6 +39,14 @@ protected:
     }
     static void PressOk(QDialog& dialog) { test::Button(dialog, QString::fromStdString(Lookup("txtOK")))->click(); }
 };
+
+// The dialog's visible labels that say something.
+QStringList Said(QDialog& dialog) {
+    QStringList texts;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->isVisible() && !label->text().isEmpty()) texts << label->text();
+    return texts;
+}
 
 // The dialog's drawing area: its largest control.
 QWidget* DrawingArea(QDialog& dialog) {
@@ -152,6 +165,57 @@ TEST_F(ArgumentDialogsTest, OnlyALeafOfTheTreeIsTaken) {
         });
         EXPECT_EQ(Call(c.call).args[1], c.taken ? c.value : before) << c.selected[0] << c.selected[1];
     }
+}
+
+TEST_F(ArgumentDialogsTest, APageIsWrittenOnAPictureOfTheGame) {
+    window->SetWinePrefix(test::DemoGame().parent_path() / "wine");
+    ModifyArgument(kPageCall, 0, [](QDialog& dialog) {
+        auto* tree = dialog.findChild<CoolTreeCtrl*>();
+        auto* view = dialog.findChild<PictureView*>();
+        auto* text = dialog.findChild<QLineEdit*>();
+        ASSERT_TRUE(tree && view && text);
+        // The files in name order with their pictures; the page's own file is
+        // gone, so it starts on the first picture of the first file.
+        ASSERT_EQ(tree->tree().size(), 2u);
+        EXPECT_EQ(tree->tree()[1].text, "Coast.gp");
+        EXPECT_EQ(tree->tree()[1].children.size(), 2u);
+        EXPECT_EQ(tree->selected(), PathTo({0, 0}));
+        const QImage first = view->image();
+        EXPECT_FALSE(first.isNull());
+        QModelIndex coast = tree->model()->index(1, 0);
+        tree->setCurrentIndex(coast);
+        EXPECT_EQ(view->image(), first) << "a file node keeps the picture";
+        tree->setCurrentIndex(tree->model()->index(1, 0, coast));
+        EXPECT_NE(view->image(), first);
+        struct Refused {
+            std::string text;
+            const char* reason;
+        };
+        for (const Refused& r : {Refused{"#Fire", "cannot begin with #"}, Refused{std::string(512, 'a'), "511"}}) {
+            text->setText(QString::fromStdString(r.text));
+            PressOk(dialog);
+            EXPECT_TRUE(dialog.isVisible()) << r.text;
+            EXPECT_TRUE(Said(dialog).join(" ").contains(r.reason)) << Said(dialog).join(" ").toStdString();
+        }
+        text->setText("Hold the coast.");
+        PressOk(dialog);
+    });
+    ASSERT_EQ(answers.warned.size(), 1u);
+    EXPECT_NE(answers.warned[0].find("valley.gp"), std::string::npos) << answers.warned[0];
+    ASSERT_TRUE(Call(kPageCall).page);
+    EXPECT_EQ(*Call(kPageCall).page, (PageRecord{1, "Coast.gp", "Hold the coast."}));
+
+    // Saved and opened again, the page starts on its picture without a word.
+    test::InNextDialog([](QDialog& report) { report.accept(); });
+    window->Run(MainCommand::kSave);
+    ASSERT_TRUE(window->editor().Open("Maps\\Valley.m3d"));
+    ASSERT_TRUE(Call(kPageCall).page);
+    EXPECT_EQ(*Call(kPageCall).page, (PageRecord{1, "Coast.gp", "Hold the coast."}));
+    ModifyArgument(kPageCall, 0, [](QDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<CoolTreeCtrl*>()->selected(), PathTo({1, 1}));
+        dialog.reject();
+    });
+    EXPECT_EQ(answers.warned.size(), 1u);
 }
 
 }  // namespace

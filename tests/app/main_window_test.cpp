@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 
 #include "controls/control_table.h"
+#include "files/bitmap_file.h"
 #include "skin/cool_smart_ctrl.h"
 
 namespace sced {
@@ -122,6 +124,45 @@ TEST_F(MainWindowTest, TheDialogsFollowTheArgumentsAndRefuseWhatTheyCannotTake) 
     });
     window->Run(MainCommand::kModify);
     EXPECT_EQ(scenario->triggers.At(0).text, "Start");
+}
+
+TEST_F(MainWindowTest, ThePropertiesChangeInOneStepAndThePictureOnlyWithOk) {
+    const std::string title = scenario->title, description = scenario->description;
+    InNextDialog([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>()->setText("Hold the ford");
+        dialog.findChild<QPlainTextEdit*>()->setPlainText("First line\nSecond line");
+        dialog.accept();
+    });
+    window->Run(MainCommand::kProperties);
+    EXPECT_EQ(scenario->title, "Hold the ford");
+    EXPECT_EQ(scenario->description, "First line\nSecond line");
+    window->Run(MainCommand::kUndo);
+    EXPECT_EQ(scenario->title, title);
+    EXPECT_EQ(scenario->description, description);
+
+    // A file that is no bitmap warns and keeps the picture; Cancel drops a
+    // loaded one, OK takes it until the mission closes.
+    const std::string picture = BitmapFileBytes(2, 1, {255, 0, 0, 0, 0, 255});
+    folder.Write("own.bmp", picture);
+    folder.Write("junk.bmp", "not a picture");
+    for (bool ok : {false, true}) {
+        answers.files = {folder.File("junk.bmp"), folder.File("own.bmp")};
+        InNextDialog([ok](QDialog& dialog) {
+            Button(dialog, "Load picture")->click();
+            Button(dialog, "Load picture")->click();
+            ok ? dialog.accept() : dialog.reject();
+        });
+        window->Run(MainCommand::kProperties);
+        EXPECT_EQ(scenario->heldPicture, ok ? std::optional(picture) : std::nullopt) << ok;
+    }
+    EXPECT_EQ(answers.warned.size(), 2u);
+    window->Run(MainCommand::kUndo);
+    EXPECT_FALSE(scenario->heldPicture) << "Undo takes the picture back";
+    window->Run(MainCommand::kRedo);
+    ASSERT_TRUE(scenario->heldPicture);
+    answers.answers = {UserQuestions::Answer::kNo};
+    window->Run(MainCommand::kClose);
+    EXPECT_FALSE(scenario->heldPicture) << "the picture belongs to the mission";
 }
 
 TEST_F(MainWindowTest, RenameIsOfferedOnlyForDynamicGroups) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/file_write.h"
@@ -348,14 +349,19 @@ TEST_F(MissionPackage, ASaveChecksTheMapAndTheValuesFirst) {
 
 TEST_F(MissionPackage, APictureIsKeptOrTheDefaultIsCopied) {
     ASSERT_TRUE(NewMission(*scenario, "Maps\\Harbour.m3d"));
-    SaveMission(*scenario);
+    // Whether the save wrote the picture, as its report says.
+    auto wrotePicture = [&] {
+        std::vector<std::filesystem::path> saved = SaveMission(*scenario);
+        return std::ranges::count(saved, folder.File("UserMissions\\Harbour\\Harbour.bmp")) == 1;
+    };
+    EXPECT_TRUE(wrotePicture());
     const std::string defaultPicture = folder.Read("Data\\ScEd_default.bmp");
     EXPECT_EQ(folder.Read("UserMissions\\Harbour\\Harbour.bmp"), defaultPicture);
     folder.Write("UserMissions\\Harbour\\Harbour.bmp", "BM own picture");
-    SaveMission(*scenario);
+    EXPECT_FALSE(wrotePicture()) << "the mission's own picture is kept, not written";
     EXPECT_EQ(folder.Read("UserMissions\\Harbour\\Harbour.bmp"), "BM own picture");
     scenario->heldPicture = "BM loaded";
-    SaveMission(*scenario);
+    EXPECT_TRUE(wrotePicture());
     EXPECT_EQ(folder.Read("UserMissions\\Harbour\\Harbour.bmp"), "BM loaded");
     ASSERT_TRUE(OpenMission(*scenario, "", false));
     EXPECT_FALSE(scenario->heldPicture);
