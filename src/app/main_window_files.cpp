@@ -50,7 +50,7 @@ bool MainWindow::Save(bool report) {
         questions_.Warn("The mission was not saved: " + error.text());
         return false;
     }
-    if (report) report_->Show(Lookup("txtScenarioSaved"), SaveReportText(saved, MapPathOf(scenario_)));
+    if (report) report_->Show(Lookup("txtScenarioSaved"), SaveReportText(saved));
     return true;
 }
 

@@ -51,10 +51,9 @@ void MessageDialog::Show(std::string_view caption, const std::string& text) {
     ShowModal(caption);
 }
 
-std::string SaveReportText(const std::vector<std::filesystem::path>& saved, const std::string& mapPath) {
+std::string SaveReportText(const std::vector<std::filesystem::path>& saved) {
     std::string text = Lookup("txtSaved") + ":\n";
     for (const auto& file : saved) text += "  " + file.string() + "\n";
-    text += "  " + mapPath + "\n";
     return text + Lookup("txtDistribute");
 }
 

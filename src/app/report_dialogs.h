@@ -42,6 +42,6 @@ private:
 };
 
 // The save report's text: the files a save wrote, for distribution.
-std::string SaveReportText(const std::vector<std::filesystem::path>& saved, const std::string& mapPath);
+std::string SaveReportText(const std::vector<std::filesystem::path>& saved);
 
 }  // namespace sced

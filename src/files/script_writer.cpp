@@ -190,6 +190,7 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     scenario.modified = false;
     std::vector<fs::path> saved = {paths.descriptor, paths.script, paths.pages, paths.description};
     if (picture) saved.push_back(paths.picture);
+    if (mapChanges) saved.push_back(mapPath);
     return saved;
 }
 

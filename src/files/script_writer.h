@@ -19,7 +19,8 @@ std::string BuildScript(Scenario& scenario);
 // before a file is touched, the map's writability included; all files are
 // written to temporaries first and put back when a later step fails, so a
 // failure leaves the old package as it was.
-// Returns the paths of the mission's files.
+// Returns the paths of the files this save wrote: the four package files,
+// the picture when it was written, the map when its field changed.
 std::vector<std::filesystem::path> SaveMission(Scenario& scenario);
 
 }  // namespace sced
