@@ -100,6 +100,7 @@ MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
     BuildActions();
     BuildMenus();
     setCentralWidget(BuildPanel());
+    resize(1100, 720);  // room for the tree of a real mission at the first start
     connect(tree_, &CoolTreeCtrl::SelectionChanged, this, [this] {
         editor_.FollowTreeSelection();
         Refresh();
