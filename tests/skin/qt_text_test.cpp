@@ -10,16 +10,6 @@
 namespace sced {
 namespace {
 
-TEST(QtText, CodePageTextsCrossBothWays) {
-    const std::string bytes = "Valley \xC4\xEE\xEB\xE8\xED\xE0 \xB9\x85";  // "Долина", "№", "…"
-    QString shown = ToQt(bytes);
-    EXPECT_EQ(shown, QString::fromUtf8("Valley Долина №…"));
-    EXPECT_EQ(FromQt(shown), bytes);
-    EXPECT_EQ(FromQt(QString::fromUtf8("Ωmega")), std::nullopt);
-    EXPECT_EQ(FromQt(QString::fromUtf8("日")), std::nullopt);
-    EXPECT_EQ(FromQt(QString()), std::string());
-}
-
 // Types the characters as key presses, as a keyboard layout would.
 void Type(QWidget& widget, const QString& text) {
     for (QChar character : text) {
@@ -28,6 +18,8 @@ void Type(QWidget& widget, const QString& text) {
     }
 }
 
+// The edit crosses the code page both ways (the table itself is tested
+// with the code page) and refuses what it cannot hold.
 TEST(CoolEdit, RefusesACharacterTheCodePageCannotHold) {
     CoolEdit edit;
     edit.SetText("\xC8\xE2\xE0\xED");  // "Иван"
