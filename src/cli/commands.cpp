@@ -8,6 +8,7 @@
 #include "core/game_path.h"
 #include "core/scenario_error.h"
 #include "core/warning.h"
+#include "editing/mission_problems.h"
 #include "editing/scenario_tree.h"
 #include "files/bitmap_file.h"
 #include "files/gp_picture.h"
@@ -126,19 +127,12 @@ void PrintNodes(const Tree& tree, int depth, Output& out) {
 void PrintTree(Scenario& scenario, Output& out) { PrintNodes(BuildScenarioTree(scenario), 0, out); }
 
 int PrintProblems(const Scenario& scenario, Output& out) {
-    for (const LeftOutCommand& command : scenario.leftOut)
-        out.Line(command.trigger + '\t' + command.function + '\t' + command.name);
-    std::vector<std::string> problems;
-    if (scenario.scriptUnread)
-        problems.push_back("The mission script cannot be read or has no #SCRIPT block; the mission opens without "
-                           "triggers.");
-    problems.insert(problems.end(), scenario.readingChanges.begin(), scenario.readingChanges.end());
-    for (const std::string& call : LostMapReferences(scenario))
-        problems.push_back("The map no longer has what this command names: " + call);
-    std::vector<std::string> unsaved = ScriptProblems(scenario);
-    problems.insert(problems.end(), unsaved.begin(), unsaved.end());
-    for (const std::string& problem : problems) out.Line(problem);
-    return scenario.leftOut.empty() && problems.empty() ? 0 : kExitLeftOut;
+    std::vector<MissionProblem> problems = MissionProblems(scenario);
+    for (const MissionProblem& problem : problems) {
+        const LeftOutCommand* left = problem.leftOut;
+        out.Line(left ? left->trigger + '\t' + left->function + '\t' + left->name : problem.text);
+    }
+    return problems.empty() ? 0 : kExitLeftOut;
 }
 
 void CheckNothingLost(const Scenario& scenario, const std::string& mission) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sced {
 
@@ -37,6 +38,7 @@ enum ControlNumber : int {
     kPageText = 39,
     kRenameDialog = 43,
     kRenameList = 44,
+    kTriggerDialog = 48,
     kDirectionDialog = 60,
 };
 
@@ -52,6 +54,9 @@ struct DialogExchange {
     std::optional<std::string> picture;
     std::string pageFile;      // the page dialog: the picture file and its picture
     std::int32_t pageNumber = -1;
+    // The trigger dialog: the trigger's name is `text`; its repeat count
+    // (-1: the script has no TIMES line, shown as 1).
+    std::int32_t times = 1;
 };
 
 // What the dialogs ask of the editing operations while they are shown.
@@ -75,6 +80,12 @@ public:
     // Rename was pressed for the list item.
     virtual void Rename(int item) = 0;
     virtual bool RenameAllowed(int item) = 0;
+    // Why the trigger dialog's name and repeat count cannot be taken; ""
+    // when they can. On "" the exchange holds the count taken.
+    virtual std::string ValidateTrigger(std::string_view name, std::string_view times) = 0;
+    // The commands that use the item of the list the group or rename dialog
+    // shows, one "label: text" each.
+    virtual std::vector<std::string> UsesOfItem(int item) = 0;
 };
 
 // The process-wide table of controls by number, through which the editing

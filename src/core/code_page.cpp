@@ -94,3 +94,55 @@ Utf8Conversion Utf8ToCp1251(std::string_view text) {
 }
 
 }  // namespace sced
+
+namespace sced {
+
+namespace {
+
+// The lower-case letter of a Latin or Cyrillic capital; other characters
+// stay as they are.
+char32_t LowerCase(char32_t cp) {
+    if (cp >= U'A' && cp <= U'Z') return cp + 0x20;
+    if (cp >= 0x0410 && cp <= 0x042F) return cp + 0x20;  // А..Я
+    if (cp >= 0x0400 && cp <= 0x040F) return cp + 0x50;  // Ѐ..Џ, Ё and Є, І, Ї among them
+    if (cp == 0x0490) return 0x0491;                      // Ґ
+    return cp;
+}
+
+const std::array<char, 256>& FoldTable() {
+    static const std::array<char, 256> table = [] {
+        std::array<char, 256> folded{};
+        for (int b = 0; b < 256; ++b) {
+            char32_t lower = LowerCase(Cp1251ToUnicode(static_cast<unsigned char>(b)));
+            folded[static_cast<std::size_t>(b)] = UnicodeToCp1251(lower).value_or(static_cast<char>(b));
+        }
+        return folded;
+    }();
+    return table;
+}
+
+}  // namespace
+
+std::string FoldCase(std::string_view bytes) {
+    const std::array<char, 256>& table = FoldTable();
+    std::string folded(bytes.size(), '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) folded[i] = table[static_cast<unsigned char>(bytes[i])];
+    return folded;
+}
+
+bool ContainsIgnoringCase(std::string_view text, std::string_view foldedNeedle) {
+    if (foldedNeedle.empty()) return true;
+    if (text.size() < foldedNeedle.size()) return false;
+    const std::array<char, 256>& table = FoldTable();
+    auto fold = [&](char c) { return table[static_cast<unsigned char>(c)]; };
+    std::size_t last = text.size() - foldedNeedle.size();
+    for (std::size_t i = 0; i <= last; ++i) {
+        if (fold(text[i]) != foldedNeedle[0]) continue;
+        std::size_t k = 1;
+        while (k < foldedNeedle.size() && fold(text[i + k]) == foldedNeedle[k]) ++k;
+        if (k == foldedNeedle.size()) return true;
+    }
+    return false;
+}
+
+}  // namespace sced

@@ -27,3 +27,14 @@ struct Utf8Conversion {
 Utf8Conversion Utf8ToCp1251(std::string_view text);
 
 }  // namespace sced
+
+namespace sced {
+
+// The text with every Latin and Cyrillic capital in lower case (Ё, Ґ, Є, І,
+// Ї and the other capitals of the code page included).
+std::string FoldCase(std::string_view bytes);
+// Whether the text holds the needle, ignoring case; the needle is folded
+// already (FoldCase).
+bool ContainsIgnoringCase(std::string_view text, std::string_view foldedNeedle);
+
+}  // namespace sced

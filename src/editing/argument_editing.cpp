@@ -9,6 +9,7 @@
 #include "declarations/function_template.h"
 #include "editing/name_rules.h"
 #include "editing/scenario_tree.h"
+#include "editing/where_used.h"
 #include "model/command_tree.h"
 #include "model/scenario.h"
 
@@ -287,6 +288,29 @@ std::string ArgumentEditing::ValidateName(std::string_view text) {
     if (groups.DynGroupNameFor(text) != text || groups.GetGroup("dyngroups").IndexOf(std::string(text)) >= 0)
         return "The name " + std::string(text) + " is in use by a group.";
     return {};
+}
+
+std::string ArgumentEditing::ValidateTrigger(std::string_view name, std::string_view times) {
+    if (std::string why = ValidateName(name); !why.empty()) return why;
+    std::size_t start = times.find_first_not_of(" \t");
+    std::size_t end = times.find_last_not_of(" \t");
+    std::string_view digits = start == std::string_view::npos ? "" : times.substr(start, end - start + 1);
+    std::int32_t count = 0;
+    auto [stop, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), count);
+    bool number = !digits.empty() && ec == std::errc{} && stop == digits.data() + digits.size();
+    // A count read from a file stays as it is when it was not touched.
+    if (!number || ((count < 1 || count > kMaxRepeatCount) && count != exchange_.times))
+        return "The repeat count is a whole number from 1 to " + std::to_string(kMaxRepeatCount) + ".";
+    exchange_.times = count;
+    return {};
+}
+
+std::vector<std::string> ArgumentEditing::UsesOfItem(int item) {
+    NamedThing thing{group_, item};
+    if (group_ == "groups" && item >= MapGroupCount()) thing = NamedThing{"dyngroups", item - MapGroupCount()};
+    std::vector<std::string> uses;
+    for (MissionPlace& use : UsesOf(scenario_, thing)) uses.push_back(std::move(use.text));
+    return uses;
 }
 
 void ArgumentEditing::Rename(int item) {

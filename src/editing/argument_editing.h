@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,9 @@ namespace sced {
 
 class Scenario;
 class TermCommand;
+
+// The largest repeat count the trigger dialog takes.
+inline constexpr std::int32_t kMaxRepeatCount = 999999;
 
 // The editing of one command in the chooser and the editor dialogs: the
 // command being built or edited (the draft), the dialog of each argument
@@ -53,6 +57,8 @@ public:
     std::string ValidatePageText(std::string_view text) override;
     void Rename(int item) override;
     bool RenameAllowed(int item) override;
+    std::string ValidateTrigger(std::string_view name, std::string_view times) override;
+    std::vector<std::string> UsesOfItem(int item) override;
 
 private:
     void EditGroupItem(int position, int arg, const std::string& group);

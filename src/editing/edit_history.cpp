@@ -12,7 +12,7 @@ namespace sced {
 namespace {
 
 TreeEffect ContentOf(const ListPlace& place, std::optional<TreePath> select) {
-    return TreeEffect{TreeEffect::kTrigger, place.trigger, select};
+    return TreeEffect{TreeEffect::kTrigger, place.trigger, -1, select};
 }
 
 void Renumber(Scenario& scenario, const ListPlace& place, const std::function<int(int)>& newPosition) {
@@ -43,7 +43,7 @@ public:
         bool inserted = inserts_ != undone;
         TreePath select = inserted ? ElementPath(place_.path, position_) : AfterRemoval(place_, position_);
         if (!place_.isTriggerList()) return ContentOf(place_, select);
-        return TreeEffect{inserted ? TreeEffect::kInsertTrigger : TreeEffect::kRemoveTrigger, position_, select};
+        return TreeEffect{inserted ? TreeEffect::kInsertTrigger : TreeEffect::kRemoveTrigger, position_, -1, select};
     }
 
 private:
@@ -103,7 +103,7 @@ public:
         int at = undone ? moved_ : (moved_ == position_ ? position_ + 1 : position_);
         TreePath select = ElementPath(place_.path, at);
         if (!place_.isTriggerList()) return ContentOf(place_, select);
-        return TreeEffect{TreeEffect::kSwapTriggers, position_, select};
+        return TreeEffect{TreeEffect::kSwapTriggers, position_, -1, select};
     }
 
 private:
@@ -119,6 +119,43 @@ private:
     int moved_;
 };
 
+class Move : public EditStep {
+public:
+    Move(ListPlace from, int fromPosition, ListPlace to, int toPosition)
+        : from_(from), fromPosition_(fromPosition), to_(to), toPosition_(toPosition) {}
+
+    void Redo(Scenario& scenario) override { Carry(scenario, from_, fromPosition_, to_, toPosition_); }
+    void Undo(Scenario& scenario) override { Carry(scenario, to_, toPosition_, from_, fromPosition_); }
+
+    TreeEffect Effect(bool undone) const override {
+        TreePath select = undone ? ElementPath(from_.path, fromPosition_) : ElementPath(to_.path, toPosition_);
+        if (from_.isTriggerList())
+            return TreeEffect{TreeEffect::kTriggerRange, std::min(fromPosition_, toPosition_),
+                              std::max(fromPosition_, toPosition_), select};
+        if (from_.trigger == to_.trigger) return TreeEffect{TreeEffect::kTrigger, from_.trigger, -1, select};
+        return TreeEffect{TreeEffect::kTwoTriggers, from_.trigger, to_.trigger, select};
+    }
+
+private:
+    // The same command object goes, so the calls that name triggers stay
+    // known; only a trigger's own move renumbers them.
+    static void Carry(Scenario& scenario, const ListPlace& source, int position, const ListPlace& target, int place) {
+        std::unique_ptr<Command> command = source.list->Unlink(position);
+        if (source.isTriggerList())
+            Renumber(scenario, source, [position, place](int t) {
+                if (t == position) return place;
+                int left = t > position ? t - 1 : t;
+                return left >= place ? left + 1 : left;
+            });
+        target.list->Insert(place, std::move(command));
+    }
+
+    ListPlace from_;
+    int fromPosition_;
+    ListPlace to_;
+    int toPosition_;
+};
+
 // A value of the mission trades places with the other one it held.
 template <typename Value>
 class Exchange : public EditStep {
@@ -128,7 +165,7 @@ public:
 
     void Redo(Scenario&) override { std::swap(*target_, other_); }
     void Undo(Scenario&) override { std::swap(*target_, other_); }
-    TreeEffect Effect(bool) const override { return TreeEffect{scope_, trigger_, std::nullopt}; }
+    TreeEffect Effect(bool) const override { return TreeEffect{scope_, trigger_, -1, std::nullopt}; }
 
 private:
     Value* target_;
@@ -153,10 +190,12 @@ public:
         for (const auto& step : steps_) {
             TreeEffect part = step->Effect(undone);
             if (part.scope == TreeEffect::kNothing) continue;
-            if (effect.scope != TreeEffect::kNothing && (effect.scope != part.scope || effect.trigger != part.trigger))
+            if (effect.scope != TreeEffect::kNothing &&
+                (effect.scope != part.scope || effect.trigger != part.trigger || effect.other != part.other))
                 part.scope = TreeEffect::kAll;
             effect.scope = part.scope;
             effect.trigger = part.trigger;
+            effect.other = part.other;
             if (part.select) effect.select = part.select;
         }
         return effect;
@@ -182,6 +221,14 @@ std::unique_ptr<EditStep> ReplaceStep(ListPlace place, int position, std::unique
 
 std::unique_ptr<EditStep> SwapStep(ListPlace place, int position, int moved) {
     return std::make_unique<Swap>(place, position, moved);
+}
+
+std::unique_ptr<EditStep> MoveStep(ListPlace from, int fromPosition, ListPlace to, int toPosition) {
+    return std::make_unique<Move>(from, fromPosition, to, toPosition);
+}
+
+std::unique_ptr<EditStep> TimesStep(std::int32_t* target, std::int32_t times, int trigger) {
+    return std::make_unique<Exchange<std::int32_t>>(target, times, TreeEffect::kNothing, trigger);
 }
 
 std::unique_ptr<EditStep> TextStep(std::string* target, std::string text, TreeEffect::Scope scope, int trigger) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,9 +23,12 @@ struct TreeEffect {
         kInsertTrigger,   // a trigger was put in at `trigger`
         kRemoveTrigger,   // the trigger at `trigger` was taken out
         kSwapTriggers,    // the triggers at `trigger` and `trigger` + 1 changed places
+        kTriggerRange,    // the triggers from `trigger` to `other` changed places
+        kTwoTriggers,     // the nodes of the triggers `trigger` and `other`
         kAll,             // every node: names that every text may show changed
     } scope = kNothing;
     int trigger = -1;
+    int other = -1;
     std::optional<TreePath> select;  // nothing: the selection stays
 };
 
@@ -65,6 +69,12 @@ std::unique_ptr<EditStep> ReplaceStep(ListPlace place, int position, std::unique
 // The elements at position and position + 1 change places; moved is the
 // one of the two that the designer moved.
 std::unique_ptr<EditStep> SwapStep(ListPlace place, int position, int moved);
+// The command at `from` in its list moves to `to` in the same or another
+// list (`to` counted after it was taken out); a trigger moved carries the
+// "blocks" references along.
+std::unique_ptr<EditStep> MoveStep(ListPlace from, int fromPosition, ListPlace to, int toPosition);
+// A trigger's repeat count changes.
+std::unique_ptr<EditStep> TimesStep(std::int32_t* target, std::int32_t times, int trigger);
 // A text of the mission changes: a trigger's label, the title, the
 // description, an item of a group. The texts shown change everywhere.
 std::unique_ptr<EditStep> TextStep(std::string* target, std::string text, TreeEffect::Scope scope, int trigger = -1);

@@ -75,17 +75,17 @@ bool Editor::CanMoveUp() const { return HasSelectedElement() && selection_.index
 bool Editor::CanMoveDown() const { return HasSelectedElement() && selection_.index + 1 < selection_.list->count(); }
 
 bool Editor::CanPaste() const {
-    if (!IsOpen() || !selection_.list || clipboard_.empty()) return false;
-    ListKind here = selection_.kind;
-    ListKind copied = clipboard_.kind();
-    if ((here == ListKind::kConditions) != (copied == ListKind::kConditions)) return false;
-    if ((here == ListKind::kTriggers) != (copied == ListKind::kTriggers)) return false;
+    return IsOpen() && selection_.list && !clipboard_.empty() && FitsIn(*clipboard_.command(), clipboard_.kind(), selection_);
+}
+
+bool Editor::FitsIn(const Command& command, ListKind from, const Selection& here) {
+    if ((here.kind == ListKind::kConditions) != (from == ListKind::kConditions)) return false;
+    if ((here.kind == ListKind::kTriggers) != (from == ListKind::kTriggers)) return false;
     // The chooser's rules: no IF block inside an IF block, no question outside an IF's conditions.
-    const Command& command = *clipboard_.command();
-    if (command.kind == kIfBlockCommand && (here == ListKind::kThen || here == ListKind::kElse)) return false;
+    if (command.kind == kIfBlockCommand && (here.kind == ListKind::kThen || here.kind == ListKind::kElse)) return false;
     const auto* call = dynamic_cast<const TermCommand*>(&command);
     bool question = call && call->function && call->function->name == "AskQuestionEx";
-    return !question || (here == ListKind::kConditions && selection_.ifBlock);
+    return !question || (here.kind == ListKind::kConditions && here.ifBlock);
 }
 
 CommandBlock* Editor::CurrentTrigger() const {
@@ -93,9 +93,11 @@ CommandBlock* Editor::CurrentTrigger() const {
     return dynamic_cast<CommandBlock*>(&scenario_.triggers.At(selection_.trigger));
 }
 
-ListPlace Editor::PlaceOfSelection() {
-    bool triggers = selection_.kind == ListKind::kTriggers;
-    return ListPlace{selection_.list, triggers ? kNoTreePath : selection_.listPath, triggers ? -1 : selection_.trigger,
+ListPlace Editor::PlaceOfSelection() { return PlaceOf(selection_); }
+
+ListPlace Editor::PlaceOf(const Selection& selection) {
+    bool triggers = selection.kind == ListKind::kTriggers;
+    return ListPlace{selection.list, triggers ? kNoTreePath : selection.listPath, triggers ? -1 : selection.trigger,
                      &references_};
 }
 
@@ -105,62 +107,69 @@ void Editor::ResetSelection() { selection_ = Selection{}; }
 
 void Editor::FollowTreeSelection() {
     if (!IsOpen()) return;
-    ResetSelection();
+    TreePath path = kNoTreePath;
+    if (!scenario_.triggers.empty()) {
+        Control* tree = TreeControl();
+        Check(tree != nullptr, "TR_SCENARIO: cannot get tree selection.");
+        path = tree->GetTreePath();
+    }
+    selection_ = SelectionAt(path);
+}
+
+Selection Editor::SelectionAt(const TreePath& path) const {
+    Selection selection;
     // The trigger list is current even when empty, so a cut trigger can be pasted back.
     CommandSeq& triggers = scenario_.triggers;
-    selection_.kind = ListKind::kTriggers;
-    selection_.list = &triggers;
-    if (triggers.empty()) return;
-    Control* tree = TreeControl();
-    Check(tree != nullptr, "TR_SCENARIO: cannot get tree selection.");
-    TreePath path = tree->GetTreePath();
+    selection.kind = ListKind::kTriggers;
+    selection.list = &triggers;
+    if (triggers.empty()) return selection;
     auto indexIn = [](const CommandSeq& list, int i) { return i >= 0 && i < list.count() ? i : -1; };
-    selection_.index = indexIn(triggers, path[0]);
-    auto* trigger = selection_.index >= 0 ? dynamic_cast<CommandBlock*>(&triggers.At(path[0])) : nullptr;
-    if (!trigger) return;
-    selection_.trigger = path[0];
-    if (path[1] < 0) return;
-    selection_.listPath = PathPrefix(path, 2);
+    selection.index = indexIn(triggers, path[0]);
+    auto* trigger = selection.index >= 0 ? dynamic_cast<CommandBlock*>(&triggers.At(path[0])) : nullptr;
+    if (!trigger) return selection;
+    selection.trigger = path[0];
+    if (path[1] < 0) return selection;
+    selection.listPath = PathPrefix(path, 2);
+    auto none = [&] {
+        selection.kind = ListKind::kNone;
+        selection.list = nullptr;
+        selection.index = -1;
+        return selection;
+    };
     if (path[1] == 0) {
         // The empty list's "Always" node stands for the list: conditions go there.
-        selection_.kind = ListKind::kConditions;
-        selection_.list = &trigger->conditions.list;
+        selection.kind = ListKind::kConditions;
+        selection.list = &trigger->conditions.list;
     } else if (path[1] == 1) {
-        selection_.kind = ListKind::kActions;
-        selection_.list = &trigger->actions;
+        selection.kind = ListKind::kActions;
+        selection.list = &trigger->actions;
     } else {
-        selection_.kind = ListKind::kNone;
-        selection_.list = nullptr;
-        selection_.index = -1;
-        return;
+        return none();
     }
-    CommandSeq& list = *selection_.list;
-    selection_.index = indexIn(list, path[2]);
-    if (path[3] < 0 || selection_.kind != ListKind::kActions || selection_.index < 0) return;
-    auto* ifBlock = dynamic_cast<IfBlock*>(&list.At(selection_.index));
-    if (!ifBlock) return;
-    selection_.ifBlock = ifBlock;
-    selection_.listPath = PathPrefix(path, 4);
+    CommandSeq& list = *selection.list;
+    selection.index = indexIn(list, path[2]);
+    if (path[3] < 0 || selection.kind != ListKind::kActions || selection.index < 0) return selection;
+    auto* ifBlock = dynamic_cast<IfBlock*>(&list.At(selection.index));
+    if (!ifBlock) return selection;
+    selection.ifBlock = ifBlock;
+    selection.listPath = PathPrefix(path, 4);
     switch (path[3]) {
         case 0:
-            selection_.kind = ListKind::kConditions;
-            selection_.list = &ifBlock->conditions.list;
+            selection.kind = ListKind::kConditions;
+            selection.list = &ifBlock->conditions.list;
             break;
         case 1:
-            selection_.kind = ListKind::kThen;
-            selection_.list = &ifBlock->thenCommands;
+            selection.kind = ListKind::kThen;
+            selection.list = &ifBlock->thenCommands;
             break;
         case 2:
-            selection_.kind = ListKind::kElse;
-            selection_.list = &ifBlock->elseCommands;
+            selection.kind = ListKind::kElse;
+            selection.list = &ifBlock->elseCommands;
             break;
-        default:
-            selection_.kind = ListKind::kNone;
-            selection_.list = nullptr;
-            selection_.index = -1;
-            return;
+        default: return none();
     }
-    selection_.index = indexIn(*selection_.list, path[4]);
+    selection.index = indexIn(*selection.list, path[4]);
+    return selection;
 }
 
 void Editor::RebuildTree() {
@@ -189,6 +198,19 @@ void Editor::Show(const TreeEffect& effect) {
             break;
         case TreeEffect::kSwapTriggers:
             if (tree) tree->SpliceTree(TreeSplice{effect.trigger, 2, {node(effect.trigger), node(effect.trigger + 1)}});
+            break;
+        case TreeEffect::kTriggerRange:
+            if (tree) {
+                Tree nodes;
+                for (int t = effect.trigger; t <= effect.other; ++t) nodes.push_back(node(t));
+                tree->SpliceTree(TreeSplice{effect.trigger, effect.other - effect.trigger + 1, std::move(nodes)});
+            }
+            break;
+        case TreeEffect::kTwoTriggers:
+            if (tree) {
+                tree->SpliceTree(TreeSplice{effect.trigger, 1, {node(effect.trigger)}});
+                tree->SpliceTree(TreeSplice{effect.other, 1, {node(effect.other)}});
+            }
             break;
         case TreeEffect::kAll:
             scenario_.triggers.UpdateText(scenario_);
@@ -314,17 +336,25 @@ bool Editor::Modify() {
 }
 
 bool Editor::ModifyTrigger() {
-    Command& trigger = scenario_.triggers.At(selection_.index);
+    auto& trigger = dynamic_cast<CommandBlock&>(scenario_.triggers.At(selection_.index));
+    // Keeping its own name is no clash; another trigger's name is.
     std::vector<std::string> labels;
-    for (const auto& other : scenario_.triggers) labels.push_back(other->text);
+    for (int t = 0; t < scenario_.triggers.count(); ++t)
+        if (t != selection_.index) labels.push_back(scenario_.triggers.At(t).text);
     arguments_.SetNamesInUse(std::move(labels));
-    Control* edit = ControlTable::Instance().At(kStringEdit);
-    if (edit) edit->SetText(trigger.text);
-    bool accepted = ShowDialog(kStringDialog, "txtEnterTriggName") && edit;
+    DialogExchange& exchange = arguments_.exchange();
+    exchange.text = trigger.text;
+    // A trigger without a TIMES line fires once.
+    exchange.times = trigger.times == -1 ? 1 : trigger.times;
+    bool accepted = ShowDialog(kTriggerDialog, "EnterTriggName");
     arguments_.SetNamesInUse(std::nullopt);
     if (!accepted) return false;
+    std::vector<std::unique_ptr<EditStep>> steps;
     // Commands that run the trigger show its label.
-    Apply(TextStep(&trigger.text, edit->GetText(), TreeEffect::kAll));
+    if (exchange.text != trigger.text) steps.push_back(TextStep(&trigger.text, exchange.text, TreeEffect::kAll));
+    bool sameTimes = exchange.times == trigger.times || (trigger.times == -1 && exchange.times == 1);
+    if (!sameTimes) steps.push_back(TimesStep(&trigger.times, exchange.times, selection_.index));
+    if (!steps.empty()) Apply(OneStep(std::move(steps)));
     return true;
 }
 
@@ -382,6 +412,37 @@ bool Editor::MoveUp() {
 bool Editor::MoveDown() {
     if (!CanMoveDown()) return false;
     Apply(SwapStep(PlaceOfSelection(), selection_.index, selection_.index));
+    return true;
+}
+
+bool Editor::Accepts(const TreePath& from, const TreePath& to) const {
+    if (!IsOpen()) return false;
+    Selection source = SelectionAt(from);
+    Selection target = SelectionAt(to);
+    if (!source.list || source.index < 0 || source.kind == ListKind::kNone || !target.list) return false;
+    const Command& command = source.list->At(source.index);
+    // Nothing into itself: not onto its own place, not into an IF block it is.
+    if (target.list == source.list && target.index == source.index) return false;
+    if (target.ifBlock && target.ifBlock == &command) return false;
+    return FitsIn(command, source.kind, target);
+}
+
+bool Editor::MoveTo(const TreePath& from, const TreePath& to) {
+    if (!Accepts(from, to)) return false;
+    Selection source = SelectionAt(from);
+    Selection target = SelectionAt(to);
+    bool sameList = source.list == target.list;
+    // Onto an item: the item's place; onto a list's node: its end. Counted
+    // once the command is out of its list.
+    int position = target.index >= 0 ? target.index : target.list->count() - (sameList ? 1 : 0);
+    if (sameList && position == source.index) return false;
+    ListPlace sourcePlace = PlaceOf(source);
+    ListPlace targetPlace = PlaceOf(target);
+    // An action taken out before an IF block moves that block up one place.
+    if (!sameList && source.kind == ListKind::kActions && target.ifBlock && source.trigger == target.trigger &&
+        targetPlace.path[2] > source.index)
+        --targetPlace.path[2];
+    Apply(MoveStep(sourcePlace, source.index, targetPlace, position));
     return true;
 }
 

@@ -44,6 +44,15 @@ public:
     bool Duplicate();
     bool MoveUp();
     bool MoveDown();
+    // Drag and drop: the trigger or command at `from` goes onto `to`. Onto
+    // an item it takes the item's place; onto a list's node (CONDITION,
+    // ACTION, IF, THEN, ELSE, "Always") it goes to the list's end. One undo
+    // step; false when the drop is not accepted.
+    bool MoveTo(const TreePath& from, const TreePath& to);
+    // Whether the drop is accepted: the rules of Paste (a condition only
+    // among conditions, a trigger only among triggers, no IF block into THEN
+    // or ELSE, a question only in an IF's conditions), nothing into itself.
+    bool Accepts(const TreePath& from, const TreePath& to) const;
     bool MissionProperties();
     // Renames what the dump lists (title, description, objectives, trigger
     // labels, dynamic groups, switches, timers, players), as one undo step.
@@ -82,12 +91,18 @@ public:
     bool IsModified() const;
 
     const Selection& selection() const { return selection_; }
+    // The selection a tree path makes (the tree's selection stays).
+    Selection SelectionAt(const TreePath& path) const;
     Scenario& scenario() { return scenario_; }
     ArgumentEditing& arguments() { return arguments_; }
 
 private:
     CommandBlock* CurrentTrigger() const;
     ListPlace PlaceOfSelection();
+    ListPlace PlaceOf(const Selection& selection);
+    // Whether the command, from a list of the kind, may stand in the list
+    // of the selection: the rules of Paste and of a drop.
+    static bool FitsIn(const Command& command, ListKind from, const Selection& here);
     // Does the step, records it, and shows its effect.
     void Apply(std::unique_ptr<EditStep> step);
     // The renames that a dialog already did, with the step its OK makes

@@ -69,11 +69,11 @@ public:
         const StringList& items = scenario_.objectGroups.GetGroup(group);
         for (int i = 0; i < items.count(); ++i)
             if (std::string name = WrittenName(scenario_, group, i); !NameLineReadsBack(name))
-                problems.push_back(CannotBeWritten(name, "the " + std::string(group) + " (section " +
-                                                             std::string(section) + ")"));
+                problems.push_back({CannotBeWritten(name, "the " + std::string(group) + " (section " +
+                                                              std::string(section) + ")")});
     }
 
-    void Commands(const CommandSeq& commands, const std::string& trigger) {
+    void Commands(const CommandSeq& commands, int trigger) {
         for (const auto& command : commands) {
             if (const auto* ifBlock = dynamic_cast<const IfBlock*>(command.get())) {
                 Commands(ifBlock->conditions.list, trigger);
@@ -85,12 +85,14 @@ public:
         }
     }
 
-    std::vector<std::string> problems;
+    std::vector<ScriptProblem> problems;
 
 private:
-    void Call(const TermCommand& call, const std::string& trigger) {
+    void Call(const TermCommand& call, int triggerPosition) {
+        const std::string& trigger = scenario_.triggers.At(triggerPosition).text;
+        auto add = [&](std::string text) { problems.push_back({std::move(text), triggerPosition, &call}); };
         if (!call.function) {
-            problems.push_back("A command of the trigger \"" + ReadableName(trigger) + "\" has no function.");
+            add("A command of the trigger \"" + ReadableName(trigger) + "\" has no function.");
             return;
         }
         const Template& function = *call.function;
@@ -100,12 +102,12 @@ private:
                                 ReadableName(trigger) + "\"";
             // A zone or group the map lost is written by the name it had.
             if (!call.IsLost(i) && !ValueFits(scenario_, call, function, i)) {
-                problems.push_back("The value of " + where + " lies outside its list.");
+                add("The value of " + where + " lies outside its list.");
                 continue;
             }
             if (function.argKind[slot] != KindGroup || !IsNamedGroup(function.argGroup[slot])) continue;
             std::string name = GetObjectString(scenario_, call, i);
-            if (!NameReadsBack(name)) problems.push_back(CannotBeWritten(name, where));
+            if (!NameReadsBack(name)) add(CannotBeWritten(name, where));
         }
     }
 
@@ -114,26 +116,33 @@ private:
 
 }  // namespace
 
-std::vector<std::string> ScriptProblems(const Scenario& scenario) {
+std::vector<ScriptProblem> PlacedScriptProblems(const Scenario& scenario) {
     ProblemList list(scenario);
     list.Names("groups", "UNITS");
     list.Names("zones", "#ZONES");
     list.Names("dyngroups", "#DYNGROUPS");
-    for (const auto& entry : scenario.triggers) {
-        const auto* trigger = dynamic_cast<const CommandBlock*>(entry.get());
+    for (int t = 0; t < scenario.triggers.count(); ++t) {
+        const auto* trigger = dynamic_cast<const CommandBlock*>(&scenario.triggers.At(t));
         if (!trigger) continue;
-        list.Commands(trigger->conditions.list, trigger->text);
-        list.Commands(trigger->actions, trigger->text);
+        list.Commands(trigger->conditions.list, t);
+        list.Commands(trigger->actions, t);
     }
     for (int i = 0; i < scenario.triggers.count(); ++i) {
         std::string label = WrittenTriggerLabel(scenario, i);
         if (!NameLineReadsBack(label))
-            list.problems.push_back(CannotBeWritten(label, "trigger " + std::to_string(i + 1) + " (section #TRIGGERS)"));
+            list.problems.push_back(
+                {CannotBeWritten(label, "trigger " + std::to_string(i + 1) + " (section #TRIGGERS)"), i});
     }
     list.Names("switches", "#SWITCHES");
     list.Names("timers", "#TIMERS");
     list.Names("players", "#PLAYERS");
     return std::move(list.problems);
+}
+
+std::vector<std::string> ScriptProblems(const Scenario& scenario) {
+    std::vector<std::string> texts;
+    for (ScriptProblem& problem : PlacedScriptProblems(scenario)) texts.push_back(std::move(problem.text));
+    return texts;
 }
 
 void CheckScriptCanBeSaved(const Scenario& scenario) {

@@ -128,6 +128,25 @@ std::string BuildScript(Scenario& scenario) {
     return std::move(out.text);
 }
 
+std::string TriggerScript(Scenario& scenario, int trigger) {
+    // Writing numbers the pages by the page table; the table of the last
+    // save is put back whatever happens.
+    struct KeptPages {
+        PageTable pages = Pages();
+        ~KeptPages() { Pages() = std::move(pages); }
+    } kept;
+    Pages().Clear();
+    for (int t = 0; t < trigger; ++t)
+        ForEachCall(scenario.triggers.At(t), [](const TermCommand& call) {
+            if (call.function && (call.function->name == "ShowPageEx" || call.function->name == "AskQuestionEx"))
+                Pages().Append(PageRecord{});
+        });
+    ScriptOutput out;
+    out.triggerIndex = trigger;
+    scenario.triggers.At(trigger).WriteScript(scenario, out);
+    return std::move(out.text);
+}
+
 std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     namespace fs = std::filesystem;
     Check(!scenario.missionName.empty() && !scenario.mapFolder.empty(), "There is no mission to save.");

@@ -12,6 +12,10 @@ class Scenario;
 // line ends; fills the page table with the pages of the page calls in the
 // order they are written.
 std::string BuildScript(Scenario& scenario);
+// The script text of the trigger at the position, as BuildScript writes it
+// (page numbers counted over the triggers before it); the page table stays
+// as it was.
+std::string TriggerScript(Scenario& scenario, int trigger);
 
 // Saves the mission: descriptor, scrambled script, pages file, description
 // file and picture, then records the script in the map (a map that already

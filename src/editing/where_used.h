@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editing/mission_place.h"
+
+namespace sced {
+
+struct Selection;
+class TermCommand;
+
+// A named thing of the mission that arguments refer to: an item of one of
+// the groups "zones", "groups" (map groups only), "dyngroups", "switches",
+// "timers", "objectives", "players", or a trigger ("blocks").
+struct NamedThing {
+    std::string group;
+    int item = -1;
+    bool operator==(const NamedThing&) const = default;
+};
+
+// The things the call's arguments name, once each, in argument order. A
+// "groups" argument past the map's groups names a dynamic group.
+std::vector<NamedThing> ThingsNamedBy(const Scenario& scenario, const TermCommand& call);
+// The things of the selection: the selected trigger itself, or what the
+// selected command's arguments name. Nothing for a list node.
+std::vector<NamedThing> ThingsOfSelection(const Scenario& scenario, const Selection& selection);
+// Every thing of that name, in the group order above.
+std::vector<NamedThing> ThingsNamed(const Scenario& scenario, std::string_view name);
+
+// `Timer "Attack clock"`: the kind of the thing and its name.
+std::string ThingHeading(const Scenario& scenario, const NamedThing& thing);
+// The commands that name the thing, in tree order, each once.
+std::vector<MissionPlace> UsesOf(const Scenario& scenario, const NamedThing& thing);
+
+// The uses of several things, a heading each.
+struct ThingUses {
+    std::string heading;
+    std::vector<MissionPlace> uses;
+};
+std::vector<ThingUses> UsesOfAll(const Scenario& scenario, const std::vector<NamedThing>& things);
+
+}  // namespace sced
