@@ -40,10 +40,17 @@ const std::vector<MainCommandEntry>& MainCommands() {
         {kSeparator, "&Edit", "", {}, ""},
         {C::kMoveUp, "&Edit", "Move &Up", {"Ctrl+Up"}, "txtUp"},
         {C::kMoveDown, "&Edit", "Move Do&wn", {"Ctrl+Down"}, "txtDown"},
+        {kSeparator, "&Edit", "", {}, ""},
+        {C::kFind, "&Edit", "&Find...", {"Ctrl+Shift+F"}, ""},
+        {C::kWhereUsed, "&Edit", "W&here Used", {"Ctrl+U"}, ""},
+        {C::kFindNext, "", "Find next", {"F3"}, ""},
+        {C::kFindPrevious, "", "Find previous", {"Shift+F3"}, ""},
+        {C::kScript, "&View", "&Script", {"F6"}, ""},
         {C::kPlay, "&Scenario", "&Play The Mission...", {"F9"}, ""},
         {C::kMapEditor, "&Scenario", "&Go To Map Editor...", {"F4"}, ""},
         {kSeparator, "&Scenario", "", {}, ""},
         {C::kProperties, "&Scenario", "P&roperties...", {"Ctrl+P"}, ""},
+        {C::kCheck, "&Scenario", "&Check", {"Ctrl+Shift+C"}, ""},
         {C::kExportDump, "", "Export the dump...", {"Ctrl+Shift+D"}, ""},
         {C::kImportDump, "", "Import a dump...", {"Ctrl+Shift+U"}, ""},
         {C::kAbout, "&Help", "&About...", {}, ""},
@@ -62,7 +69,13 @@ bool IsEnabled(const Editor& editor, MainCommand command) {
         case C::kPlay:
         case C::kProperties:
         case C::kExportDump:
-        case C::kImportDump: return open;
+        case C::kImportDump:
+        case C::kFind:
+        case C::kFindNext:
+        case C::kFindPrevious:
+        case C::kCheck: return open;
+        case C::kWhereUsed: return editor.HasSelectedElement();
+        case C::kScript: return true;
         case C::kMoveUp: return editor.CanMoveUp();
         case C::kMoveDown: return editor.CanMoveDown();
         case C::kModify:

@@ -35,6 +35,12 @@ enum class MainCommand : int {
     kMapEditor = 32777,
     kProperties = 32782,
     kAbout = 32772,
+    kFind = 32811,
+    kFindNext = 32812,
+    kFindPrevious = 32813,
+    kWhereUsed = 32814,
+    kCheck = 32815,
+    kScript = 32816,
 };
 
 // One command as the windows offer it: the menu it stands in ("" for none),
