@@ -16,6 +16,7 @@
 #include "app/report_dialogs.h"
 #include "app/text_dialogs.h"
 #include "app/tree_dialogs.h"
+#include "app/trigger_dialog.h"
 #include "app/user_questions.h"
 #include "core/string_table.h"
 #include "core/warning.h"
@@ -93,6 +94,7 @@ MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
     alliances_ = new AllianceDialog(this);
     strings_ = new TextDialog(this, TextDialog::kString, questions_);
     numbers_ = new TextDialog(this, TextDialog::kNumber, questions_);
+    triggers_ = new TriggerDialog(this);
     missions_ = new MissionDialog(this, scenario_);
     properties_ = new PropertiesDialog(this, scenario_, questions_);
     pages_ = new PageDialog(this, scenario_.gameFolder, questions_);

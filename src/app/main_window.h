@@ -27,6 +27,7 @@ class PropertiesDialog;
 class Scenario;
 class TextDialog;
 class TreeDialog;
+class TriggerDialog;
 class UserQuestions;
 
 // The main window: the scenario tree beside the command buttons, the menus
@@ -93,6 +94,7 @@ private:
     AllianceDialog* alliances_;
     TextDialog* strings_;
     TextDialog* numbers_;
+    TriggerDialog* triggers_;
     MissionDialog* missions_;
     PropertiesDialog* properties_;
     PageDialog* pages_;

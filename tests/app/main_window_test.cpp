@@ -8,6 +8,7 @@
 
 #include "controls/control_table.h"
 #include "files/bitmap_file.h"
+#include "model/command_tree.h"
 #include "skin/cool_smart_ctrl.h"
 
 namespace sced {
@@ -124,6 +125,39 @@ TEST_F(MainWindowTest, TheDialogsFollowTheArgumentsAndRefuseWhatTheyCannotTake) 
     });
     window->Run(MainCommand::kModify);
     EXPECT_EQ(scenario->triggers.At(0).text, "Start");
+}
+
+TEST_F(MainWindowTest, TheTriggerDialogTakesANameAndARepeatCountInOneStep) {
+    Select({1, -1, -1, -1, -1, -1, -1, -1});
+    auto& trigger = dynamic_cast<CommandBlock&>(scenario->triggers.At(1));
+    const std::string name = trigger.text;
+    const std::int32_t times = trigger.times;
+    InNextDialog([&](QDialog& dialog) {
+        auto edits = dialog.findChildren<QLineEdit*>();
+        ASSERT_EQ(edits.size(), 2);
+        EXPECT_EQ(edits[0]->text().toStdString(), name);
+        EXPECT_EQ(edits[1]->text(), QString::number(times == -1 ? 1 : times));
+        edits[0]->setText("Отряд у брода");
+        for (const char* refused : {"0", "abc", ""}) {
+            edits[1]->setText(refused);
+            dialog.accept();
+            EXPECT_TRUE(dialog.isVisible()) << refused;
+            auto labels = dialog.findChildren<QLabel*>();
+            EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
+                return label->isVisible() && label->text().contains("repeat count");
+            })) << "the reason is shown for " << refused;
+        }
+        edits[1]->setText("3");
+        dialog.accept();
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    window->Run(MainCommand::kModify);
+    EXPECT_EQ(trigger.times, 3);
+    const QModelIndex shown = window->tree()->model()->index(1, 0);
+    EXPECT_TRUE(window->tree()->model()->data(shown, Qt::DisplayRole).toString().contains("Отряд у брода"));
+    window->Run(MainCommand::kUndo);
+    EXPECT_EQ(trigger.text, name);
+    EXPECT_EQ(trigger.times, times) << "one undo step takes back both";
 }
 
 TEST_F(MainWindowTest, ThePropertiesChangeInOneStepAndThePictureOnlyWithOk) {
