@@ -124,7 +124,34 @@ void PrintNodes(const Tree& tree, int depth, Output& out) {
 }
 }  // namespace
 
+void PrintTreeNodes(const Tree& tree, Output& out) { PrintNodes(tree, 0, out); }
+
 void PrintTree(Scenario& scenario, Output& out) { PrintNodes(BuildScenarioTree(scenario), 0, out); }
+
+std::string PathWords(const TreePath& path) {
+    std::string words;
+    for (int level = 0; level < PathDepth(path); ++level)
+        words += (level ? " " : "") + std::to_string(path[static_cast<std::size_t>(level)]);
+    return words;
+}
+
+void PrintPlaces(const std::vector<MissionPlace>& places, Output& out) {
+    for (const MissionPlace& place : places) out.Line(PathWords(place.path) + '\t' + place.text);
+}
+
+void PrintUses(const std::vector<ThingUses>& uses, Output& out) {
+    for (const ThingUses& thing : uses) {
+        out.Line(thing.heading);
+        if (thing.uses.empty()) out.Line("  not used");
+        for (const MissionPlace& use : thing.uses) out.Line("  " + PathWords(use.path) + '\t' + use.text);
+    }
+}
+
+void PrintUsesOfName(const Scenario& scenario, const std::string& name, Output& out) {
+    std::vector<NamedThing> things = ThingsNamed(scenario, name);
+    Check(!things.empty(), "The mission has nothing named " + name + ".");
+    PrintUses(UsesOfAll(scenario, things), out);
+}
 
 int PrintProblems(const Scenario& scenario, Output& out) {
     std::vector<MissionProblem> problems = MissionProblems(scenario);

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "cli/output.h"
+#include "editing/mission_place.h"
+#include "editing/where_used.h"
 #include "model/scenario.h"
 
 namespace sced::cli {
@@ -32,6 +34,17 @@ void WritePicture(const std::filesystem::path& pictureFile, int number, const st
 void PrintMissions(const Scenario& scenario, Output& out);
 // The scenario tree, two spaces of indent per level.
 void PrintTree(Scenario& scenario, Output& out);
+void PrintTreeNodes(const Tree& tree, Output& out);
+// The path as the designer script's select takes it: "5 1 3".
+std::string PathWords(const TreePath& path);
+// One line a place: its path, a tab, its text.
+void PrintPlaces(const std::vector<MissionPlace>& places, Output& out);
+// A heading a thing, then its uses, indented by two spaces ("  not used"
+// when none).
+void PrintUses(const std::vector<ThingUses>& uses, Output& out);
+// The uses of everything with that name; raises when the mission has
+// nothing of that name, so that a mistyped name is not an empty answer.
+void PrintUsesOfName(const Scenario& scenario, const std::string& name, Output& out);
 // What opening the mission lost or read otherwise than written, and what
 // would stop its saving: each command left out (trigger label, function,
 // the name it could not resolve, tab-separated), then one line per other

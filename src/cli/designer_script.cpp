@@ -1,5 +1,6 @@
 #include "cli/designer_script.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -8,20 +9,17 @@
 #include "cli/scripted_dialogs.h"
 #include "core/text_reader.h"
 #include "editing/editor.h"
+#include "editing/mission_problems.h"
+#include "editing/mission_search.h"
 #include "editing/scenario_tree.h"
+#include "editing/where_used.h"
+#include "files/script_writer.h"
 #include "files/mission_package.h"
 #include "model/scenario.h"
 
 namespace sced::cli {
 
 namespace {
-
-void PrintNodes(const Tree& tree, int depth, Output& out) {
-    for (const TreeNode& node : tree) {
-        out.Line(std::string(static_cast<std::size_t>(depth) * 2, ' ') + node.text);
-        PrintNodes(node.children, depth + 1, out);
-    }
-}
 
 // Runs the steps of the main window's commands.
 class ScriptRunner {
@@ -49,10 +47,23 @@ public:
             {"undo", [&] { return editor_.Undo(); }},
             {"redo", [&] { return editor_.Redo(); }},
         };
+        const std::map<std::string, std::function<bool()>> findSteps = {
+            {"find-next", [&] { return GoToMatch(find_.Next(dialogs_.scenarioTree().selected())); }},
+            {"find-previous", [&] { return GoToMatch(find_.Previous(dialogs_.scenarioTree().selected())); }},
+        };
         while (std::optional<ScriptStep> step = steps_.Next()) {
             if (auto operation = operations.find(step->word); operation != operations.end()) {
                 if (!step->rest.empty()) throw ScriptStop{step->line, step->word + " takes nothing after it"};
                 if (!operation->second()) dialogs_.Remark(step->line, "nothing done");
+                // As in the window, the search follows every change.
+                if (find_.active()) find_.Search(scenario_, find_.text());
+            } else if (auto findStep = findSteps.find(step->word); findStep != findSteps.end()) {
+                if (!findStep->second()) dialogs_.Remark(step->line, "nothing done");
+            } else if (step->word == "find") {
+                find_.Search(scenario_, step->rest);
+            } else if (step->word == "drag") {
+                Drag(*step);
+                if (find_.active()) find_.Search(scenario_, find_.text());
             } else if (step->word == "select") {
                 Select(*step);
             } else if (step->word == "show") {
@@ -75,22 +86,56 @@ public:
             }
         }
         if (options_.save) Save();
-        if (options_.tree) PrintNodes(dialogs_.scenarioTree().tree(), 0, out_);
+        if (options_.tree) PrintTreeNodes(dialogs_.scenarioTree().tree(), out_);
     }
 
 private:
-    void Select(const ScriptStep& step) {
+    // Up to five numbers from the start of the text, which loses them.
+    static TreePath ReadPath(std::string_view& rest, int line) {
         TreePath path = kNoTreePath;
-        std::string_view rest = step.rest;
         for (int level = 0; level < 5; ++level) {
+            std::string_view before = rest;
             std::string word = NextWord(rest);
             if (word.empty()) break;
             std::optional<std::int32_t> value = ScanInteger(word);
-            if (!value) throw ScriptStop{step.line, "select takes numbers"};
+            if (!value) {
+                rest = before;
+                break;
+            }
             path[static_cast<std::size_t>(level)] = *value;
         }
+        if (path[0] < 0 && PathDepth(path) == 0 && rest.empty()) return path;
+        if (PathDepth(path) == 0) throw ScriptStop{line, "a path is numbers"};
+        return path;
+    }
+
+    void Select(const ScriptStep& step) {
+        std::string_view rest = step.rest;
+        TreePath path = ReadPath(rest, step.line);
+        if (!rest.empty()) throw ScriptStop{step.line, "select takes numbers"};
+        SelectPath(path);
+    }
+
+    void SelectPath(const TreePath& path) {
         dialogs_.scenarioTree().Select(path);
         editor_.FollowTreeSelection();
+    }
+
+    bool GoToMatch(const std::optional<TreePath>& match) {
+        if (!match) return false;
+        SelectPath(*match);
+        return true;
+    }
+
+    // drag T [P [E [B [F]]]] to T [P [E [B [F]]]]
+    void Drag(const ScriptStep& step) {
+        std::string_view rest = step.rest;
+        TreePath from = ReadPath(rest, step.line);
+        if (NextWord(rest) != "to") throw ScriptStop{step.line, "drag takes a path, to, and a path"};
+        TreePath to = ReadPath(rest, step.line);
+        if (!rest.empty() || PathDepth(from) == 0 || PathDepth(to) == 0)
+            throw ScriptStop{step.line, "drag takes a path, to, and a path"};
+        if (!editor_.MoveTo(from, to)) dialogs_.Remark(step.line, "nothing done");
     }
 
     void Show(const ScriptStep& step) {
@@ -99,7 +144,7 @@ private:
             // the tree of the whole mission.
             if (dialogs_.scenarioTree().tree() != BuildScenarioTree(scenario_))
                 throw ScriptStop{step.line, "the tree shown differs from the mission's tree"};
-            PrintNodes(dialogs_.scenarioTree().tree(), 0, out_);
+            PrintTreeNodes(dialogs_.scenarioTree().tree(), out_);
         } else if (step.rest == "selection") {
             const TreePath& path = dialogs_.scenarioTree().selected();
             std::string line;
@@ -108,8 +153,29 @@ private:
             out_.Line(line);
         } else if (step.rest == "modified") {
             out_.Line(editor_.IsModified() ? "modified" : "unmodified");
+        } else if (step.rest == "found") {
+            out_.Line(std::to_string(find_.matches().size()) + " found");
+            PrintPlaces(find_.matches(), out_);
+        } else if (step.rest == "shown") {
+            // The triggers the filtered tree shows: those with a match, and
+            // the selected one, so that what an edit made stays in sight.
+            std::vector<int> shown = find_.triggers();
+            int selected = editor_.selection().trigger;
+            if (find_.active() && selected >= 0 && !std::binary_search(shown.begin(), shown.end(), selected))
+                shown.insert(std::lower_bound(shown.begin(), shown.end(), selected), selected);
+            if (!find_.active())
+                for (int t = 0; t < scenario_.triggers.count(); ++t) shown.push_back(t);
+            for (int t : shown) out_.Line(std::to_string(t) + '\t' + scenario_.triggers.At(t).text);
+        } else if (step.rest == "uses") {
+            PrintUses(UsesOfAll(scenario_, ThingsOfSelection(scenario_, editor_.selection())), out_);
+        } else if (step.rest == "problems") {
+            for (const MissionProblem& problem : MissionProblems(scenario_))
+                out_.Line((problem.path[0] >= 0 ? PathWords(problem.path) : "-") + '\t' + problem.text);
+        } else if (step.rest == "script") {
+            if (editor_.selection().trigger < 0) throw ScriptStop{step.line, "no trigger is selected"};
+            out_.Bytes(TriggerScript(scenario_, editor_.selection().trigger));
         } else {
-            throw ScriptStop{step.line, "show takes tree, selection or modified"};
+            throw ScriptStop{step.line, "show takes tree, selection, modified, found, shown, uses, problems or script"};
         }
     }
 
@@ -125,6 +191,7 @@ private:
     Output& out_;
     ScriptOptions options_;
     Editor editor_;
+    MissionFind find_;
 };
 
 }  // namespace

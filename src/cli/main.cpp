@@ -19,6 +19,7 @@
 #include "core/string_table.h"
 #include "core/warning.h"
 #include "editing/listing.h"
+#include "editing/mission_search.h"
 #include "files/dump_file.h"
 #include "files/mission_package.h"
 #include "files/scramble.h"
@@ -134,6 +135,23 @@ int main(int argc, char** argv) {
         }))
         ->add_option("MISSION", mission, kMissionHelp)
         ->required();
+    CLI::App* find = add("find", "the triggers and commands whose label, text or function name holds a text",
+                         GameCommand([&](Scenario& s, cli::Output& out) {
+                             open(s);
+                             cli::PrintPlaces(FindInMission(s, cli::ArgumentText(second, out.utf8())), out);
+                             return 0;
+                         }));
+    find->add_option("MISSION", mission, kMissionHelp)->required();
+    find->add_option("TEXT", second, "the text to find, ignoring case")->required();
+    CLI::App* uses = add("uses", "the commands that use what has a name (a zone, group, switch, timer, ...)",
+                         GameCommand([&](Scenario& s, cli::Output& out) {
+                             open(s);
+                             cli::PrintUsesOfName(s, cli::ArgumentText(second, out.utf8()), out);
+                             return 0;
+                         }));
+    uses->add_option("MISSION", mission, kMissionHelp)->required();
+    uses->add_option("NAME", second, "the name of a zone, map or dynamic group, switch, timer, objective, player or "
+                                     "trigger")->required();
     CLI::App* created = add("new", "a new mission on a map, saved", GameCommand([&](Scenario& s, cli::Output& out) {
         Check(NewMission(s, path), "The map " + path + " cannot be read.");
         if (!force) cli::CheckNoMissionThere(s);

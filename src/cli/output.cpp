@@ -54,4 +54,11 @@ std::string ReadTextFile(const std::filesystem::path& path, bool utf8, std::stri
     return std::move(converted.bytes);
 }
 
+std::string ArgumentText(const std::string& text, bool utf8) {
+    if (!utf8) return text;
+    Utf8Conversion converted = Utf8ToCp1251(text);
+    Check(!converted.failedAt, "A text of the command line holds a character that code page 1251 cannot hold.");
+    return converted.bytes;
+}
+
 }  // namespace sced::cli

@@ -58,7 +58,7 @@ TreePath PathOf(const Tree& tree, const ScriptStep& step) {
 class ScriptedDialogs::Dialog : public sced::Dialog {
 public:
     enum Kind { kChooser, kEditor, kGroup, kRename, kString, kNumber, kDirection, kFriends, kFormation, kUnitType,
-                kUpgrade, kPage, kProperties };
+                kUpgrade, kPage, kProperties, kTrigger };
 
     Dialog(ScriptedDialogs& owner, Kind kind) : owner_(owner), kind_(kind) {}
 
@@ -85,6 +85,10 @@ private:
         if (kind_ == kFriends)
             alliances_ = AlliancesOf(Events().exchange().first, Events().exchange().second);
         if (kind_ == kDirection) direction_ = Events().exchange().first;
+        if (kind_ == kTrigger) {
+            name_ = Events().exchange().text;
+            times_ = std::to_string(Events().exchange().times);
+        }
     }
 
     bool Take(const ScriptStep& step) {
@@ -141,6 +145,12 @@ private:
                     return true;
                 }
                 return Type(step, owner_.pageText_);
+            case kTrigger:
+                if (word == "type") name_ = step.rest;
+                else if (word == "times") times_ = step.rest;
+                else
+                    return false;
+                return true;
             case kProperties:
                 if (word == "title") Events().exchange().title = step.rest;
                 else if (word == "description") Events().exchange().description = WithLineBreaks(step.rest);
@@ -163,6 +173,7 @@ private:
             case kString: return Events().ValidateName(owner_.stringEdit_.GetText());
             case kNumber: return Events().ValidateNumber(owner_.numberEdit_.GetText());
             case kPage: return Events().ValidatePageText(owner_.pageText_.GetText());
+            case kTrigger: return Events().ValidateTrigger(name_, times_);
             default: return {};
         }
     }
@@ -175,6 +186,7 @@ private:
         }
         // The picker shows the direction as an angle and reads it back.
         if (kind_ == kDirection) Events().exchange().first = DirectionOfAngle(AngleOfDirection(direction_));
+        if (kind_ == kTrigger) Events().exchange().text = name_;
     }
 
     // The bytes of a bitmap file, as the dialog loads it.
@@ -229,6 +241,7 @@ private:
     Kind kind_;
     AllianceMatrix alliances_{};
     int direction_ = 0;
+    std::string name_, times_;  // the trigger dialog's fields
 };
 
 ScriptedDialogs::ScriptedDialogs(ScriptSteps& steps, std::ostream& remarks, bool utf8,
@@ -254,7 +267,7 @@ ScriptedDialogs::ScriptedDialogs(ScriptSteps& steps, std::ostream& remarks, bool
         {kDirectionDialog, Dialog::kDirection}, {kFriendsDialog, Dialog::kFriends},
         {kFormationDialog, Dialog::kFormation}, {kUnitTypeDialog, Dialog::kUnitType},
         {kUpgradeDialog, Dialog::kUpgrade},   {kPageDialog, Dialog::kPage},
-        {kPropertiesDialog, Dialog::kProperties},
+        {kPropertiesDialog, Dialog::kProperties}, {kTriggerDialog, Dialog::kTrigger},
     };
     for (const auto& [number, kind] : dialogs) {
         dialogs_.push_back(std::make_unique<Dialog>(*this, kind));

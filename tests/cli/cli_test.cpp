@@ -117,7 +117,7 @@ TEST(Cli, HelpNamesEveryArgumentAndTheExitStatuses) {
     for (const char* term : {"MISSION is", "MAPPATH is", "Exit status: 0", "3 for check"})
         EXPECT_NE(help.out.find(term), std::string::npos) << term;
     for (const char* command : {"functions", "groups", "lists", "map", "missions", "tree", "listing", "check", "new",
-                                "resave", "dump-export", "dump-import", "scramble", "picture", "delete"}) {
+                                "resave", "dump-export", "dump-import", "scramble", "picture", "delete", "find", "uses"}) {
         CliRun sub = RunCli(std::string(command) + " --help", folder);
         EXPECT_EQ(sub.status, 0) << command;
         bool positionals = false;
@@ -223,6 +223,16 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
     CliRun check = RunCli(game + " check " + Quoted(folder.File("UserMissions\\Valley.add").string()), folder);
     EXPECT_EQ(check.status, 0);
     EXPECT_EQ(check.out, "");
+
+    CliRun found = RunCli(game + " find Valley 'attack CLOCK'", folder);
+    ASSERT_EQ(Lines(found.out).size(), 5u) << found.out;
+    EXPECT_EQ(Lines(found.out)[2], "2 1 0 2 1\tFord watch: Stop {Attack clock} and set {Attack clock} back to zero");
+    CliRun uses = RunCli(game + " uses Valley 'Hill 203'", folder);
+    EXPECT_EQ(uses.out, "Zone \"Hill 203\"\n  3 1 0\tCounting: Store in Var1 the number of units of {Corvania} in "
+                        "{Hill 203}\n");
+    CliRun unknown = RunCli(game + " uses Valley 'Hill 204'", folder);
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.err, "Tarvossa Scenario Editor Error: The mission has nothing named Hill 204.\n");
 
     const std::string script = folder.Read("UserMissions\\Valley\\Valley.cms");
     CliRun resave = RunCli(game + " resave Valley", folder);

@@ -36,5 +36,16 @@ TEST(CodePage, Utf8ThatTheCodePageCannotHoldIsFoundWhereItStands) {
     }
 }
 
+TEST(CodePage, FindingIgnoresTheCaseOfLatinAndCyrillicLetters) {
+    // "Ёлка" in capitals, with Ґ, І and Є, the letters outside А..Я.
+    const std::string upper = "ABC \xA8\xCB\xCA\xC0 \xA5\xB2\xAA 1-2";
+    const std::string lower = "abc \xB8\xEB\xEA\xE0 \xB4\xB3\xBA 1-2";
+    EXPECT_EQ(FoldCase(upper), lower);
+    EXPECT_EQ(FoldCase(lower), lower);
+    EXPECT_TRUE(ContainsIgnoringCase("Attack " + upper, FoldCase("\xEB\xCA\xE0")));
+    EXPECT_TRUE(ContainsIgnoringCase("x", ""));
+    EXPECT_FALSE(ContainsIgnoringCase("Attack", "attack clock"));
+}
+
 }  // namespace
 }  // namespace sced

@@ -34,12 +34,12 @@ TEST(MainCommands, TheEnablingRuleFollowsTheSelection) {
             if (entry.command != C{0} && IsEnabled(editor, entry.command)) on.insert(entry.command);
         return on;
     };
-    const std::set<C> always = {C::kNew, C::kOpen, C::kDeleteMission, C::kExit, C::kMapEditor, C::kAbout};
+    const std::set<C> always = {C::kNew, C::kOpen, C::kDeleteMission, C::kExit, C::kMapEditor, C::kAbout, C::kScript};
     EXPECT_EQ(enabled(), always) << "no mission open";
 
     ASSERT_TRUE(editor.Open("Maps\\Valley.m3d"));
     const std::set<C> open = {C::kClose, C::kSave, C::kPrint, C::kAddTrigger, C::kPlay, C::kProperties,
-                              C::kExportDump, C::kImportDump};
+                              C::kExportDump, C::kImportDump, C::kFind, C::kFindNext, C::kFindPrevious, C::kCheck};
     auto with = [&](std::initializer_list<C> more) {
         std::set<C> all = always;
         all.insert(open.begin(), open.end());
@@ -54,7 +54,7 @@ TEST(MainCommands, TheEnablingRuleFollowsTheSelection) {
         // The first trigger: it can only go down.
         {{0, -1, -1, -1, -1, -1, -1, -1},
          with({C::kModify, C::kCut, C::kCopy, C::kDelete, C::kDuplicate, C::kPaste, C::kMoveDown, C::kAddCondition,
-               C::kAddAction})},
+               C::kAddAction, C::kWhereUsed})},
         // The actions' node: a list, no element.
         {{1, 1, -1, -1, -1, -1, -1, -1}, with({C::kPaste, C::kAddCondition, C::kAddAction})},
         // The "Always" node of an empty condition list.
