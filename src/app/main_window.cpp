@@ -3,17 +3,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 
 #include "app/alliance_dialog.h"
 #include "app/command_dialog.h"
 #include "app/direction_dialog.h"
+#include "app/find_bar.h"
 #include "app/formation_dialog.h"
 #include "app/list_dialogs.h"
 #include "app/page_dialog.h"
 #include "app/properties_dialog.h"
 #include "app/report_dialogs.h"
+#include "app/results_panel.h"
+#include "app/script_pane.h"
 #include "app/text_dialogs.h"
 #include "app/tree_dialogs.h"
 #include "app/trigger_dialog.h"
@@ -31,17 +35,38 @@ namespace sced {
 
 namespace {
 
-// The main window's client area: the buttons in a column on the left and
-// the tree in a captioned panel filling the rest.
+// The main window's client area: the buttons in a column on the left, the
+// tree in a captioned panel filling the rest, the find bar above the tree
+// while it is open, and the panes under it while they show.
 class MainPanel : public QWidget {
 public:
-    MainPanel(QWidget* parent, std::vector<CoolButton*> buttons, CoolTreeCtrl* tree)
-        : QWidget(parent), buttons_(std::move(buttons)), tree_(tree) {
+    MainPanel(QWidget* parent, std::vector<CoolButton*> buttons, CoolTreeCtrl* tree, QWidget* findBar,
+              std::vector<QWidget*> panes)
+        : QWidget(parent), buttons_(std::move(buttons)), tree_(tree), findBar_(findBar), panes_(std::move(panes)) {
         setMinimumSize(720, 480);
+        findBar_->installEventFilter(this);
+        for (QWidget* pane : panes_) pane->installEventFilter(this);
     }
 
 protected:
-    void resizeEvent(QResizeEvent*) override {
+    void resizeEvent(QResizeEvent*) override { Place(); }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+            Place();
+            update();
+        }
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawTiledPixmap(rect(), Skin::Instance().images.background);
+        PaintCaptionedPanel(painter, frame_, ToQt(Lookup("txtMissionScript")), false);
+    }
+
+private:
+    void Place() {
         // The buttons in groups as the commands go together; the tree beside them.
         static constexpr int kGapAfter[] = {0, 18, 0, 0, 18, 0, 18, 0};
         int y = 10;
@@ -52,19 +77,31 @@ protected:
             width = std::max(width, size.width());
             y += size.height() + 4 + (i < std::size(kGapAfter) ? kGapAfter[i] : 0);
         }
-        tree_->setGeometry(rect().adjusted(width + 38, 56, -32, -30));
+        QRect area = rect().adjusted(width + 6, 0, -2, 2);
+        // The panes share at most half the height, the tree keeps the rest.
+        int shown = static_cast<int>(std::count_if(panes_.begin(), panes_.end(), [](QWidget* p) { return !p->isHidden(); }));
+        int paneHeight = shown ? std::min(240, area.height() / 2 / shown) : 0;
+        int bottom = area.bottom();
+        for (auto pane = panes_.rbegin(); pane != panes_.rend(); ++pane) {
+            if ((*pane)->isHidden()) continue;
+            (*pane)->setGeometry(area.left(), bottom - paneHeight + 1, area.width(), paneHeight);
+            bottom -= paneHeight;
+        }
+        frame_ = QRect(area.topLeft(), QPoint(area.right(), bottom));
+        QRect inside = frame_.adjusted(32, 56, -30, -32);
+        if (!findBar_->isHidden()) {
+            int height = findBar_->sizeHint().height();
+            findBar_->setGeometry(inside.left(), inside.top() - 6, inside.width(), height);
+            inside.setTop(inside.top() - 6 + height + 4);
+        }
+        tree_->setGeometry(inside);
     }
 
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.drawTiledPixmap(rect(), Skin::Instance().images.background);
-        QRect around = tree_->geometry().adjusted(-32, -56, 30, 32);
-        PaintCaptionedPanel(painter, around, ToQt(Lookup("txtMissionScript")), false);
-    }
-
-private:
     std::vector<CoolButton*> buttons_;
     CoolTreeCtrl* tree_;
+    QWidget* findBar_;
+    std::vector<QWidget*> panes_;
+    QRect frame_;
 };
 
 
@@ -99,6 +136,9 @@ MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
     properties_ = new PropertiesDialog(this, scenario_, questions_);
     pages_ = new PageDialog(this, scenario_.gameFolder, questions_);
     report_ = new MessageDialog(this);
+    findBar_ = new FindBar;
+    results_ = new ResultsPanel;
+    script_ = new ScriptPane;
     BuildActions();
     BuildMenus();
     setCentralWidget(BuildPanel());
@@ -108,6 +148,18 @@ MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
         Refresh();
     });
     connect(tree_, &CoolTreeCtrl::ItemDoubleClicked, this, [this] { Run(MainCommand::kModify); });
+    tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tree_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowContextMenu);
+    connect(findBar_, &FindBar::TextChanged, this, &MainWindow::UpdateFind);
+    connect(findBar_, &FindBar::Next, this, [this] { FindStep(true); });
+    connect(findBar_, &FindBar::Previous, this, [this] { FindStep(false); });
+    connect(findBar_, &FindBar::Closed, this, &MainWindow::CloseFind);
+    connect(results_, &ResultsPanel::Chosen, this, &MainWindow::GoTo);
+    connect(results_, &ResultsPanel::Closed, this, [this] {
+        results_->hide();
+        tree_->setFocus();
+    });
+    action(MainCommand::kScript)->setCheckable(true);
     editor_.RebuildTree();
     Refresh();
 }
@@ -168,9 +220,12 @@ QWidget* MainWindow::BuildPanel() {
         buttons_.emplace_back(command, button);
         buttons.push_back(button);
     }
-    auto* panel = new MainPanel(this, buttons, tree_);
+    auto* panel = new MainPanel(this, buttons, tree_, findBar_, {results_, script_});
     for (CoolButton* button : buttons) button->setParent(panel);
-    tree_->setParent(panel);
+    for (QWidget* part : std::initializer_list<QWidget*>{tree_, findBar_, results_, script_}) part->setParent(panel);
+    findBar_->hide();
+    results_->hide();
+    script_->hide();
     tree_->setFocus();
     return panel;
 }
@@ -204,17 +259,30 @@ void MainWindow::Run(MainCommand command) {
         case C::kProperties: editor_.MissionProperties(); break;
         case C::kPlay: StartGame(false); break;
         case C::kMapEditor: StartGame(true); break;
+        case C::kFind: OpenFind(); break;
+        case C::kFindNext: FindStep(true); break;
+        case C::kFindPrevious: FindStep(false); break;
+        case C::kWhereUsed: ShowWhereUsed(); break;
+        case C::kCheck: ShowProblems(); break;
+        case C::kScript: script_->setVisible(!script_->isVisible()); break;
         case C::kAbout:
             report_->Show("About", Lookup("txtScedTitle") + "\n" + Lookup("txtVerCaption") + " 1.01\n" +
                                        Lookup("txtCopyright"));
             break;
     }
+    // A mission opened, started or closed: what the panel found was of the old one.
+    if (command == C::kNew || command == C::kOpen || command == C::kClose || command == C::kDeleteMission)
+        results_->hide();
+    // The command may have changed what the search finds.
+    if (find_.active() || !findBar_->isHidden()) UpdateFind();
     Refresh();
 }
 
 void MainWindow::Refresh() {
     for (auto& [command, action] : actions_) action->setEnabled(IsEnabled(editor_, command));
     for (auto& [command, button] : buttons_) button->setEnabled(IsEnabled(editor_, command));
+    action(MainCommand::kScript)->setChecked(script_->isVisible());
+    UpdateScript();
     QString title = "Scenario Editor";
     if (editor_.IsOpen())
         title = ToQt(scenario_.missionName) + (editor_.IsModified() ? "*" : "") + " - " + title;

@@ -8,6 +8,7 @@
 
 #include "editing/editor.h"
 #include "editing/main_commands.h"
+#include "editing/mission_search.h"
 
 class QAction;
 
@@ -18,12 +19,15 @@ class CommandDialog;
 class CoolButton;
 class CoolTreeCtrl;
 class DirectionDialog;
+class FindBar;
 class FormationDialog;
 class ListDialog;
 class MessageDialog;
 class MissionDialog;
 class PageDialog;
 class PropertiesDialog;
+class ResultsPanel;
+class ScriptPane;
 class Scenario;
 class TextDialog;
 class TreeDialog;
@@ -46,6 +50,9 @@ public:
     void SetWinePrefix(std::filesystem::path prefix);
     QAction* action(MainCommand command) const;
     CoolTreeCtrl* tree() const { return tree_; }
+    FindBar* findBar() const { return findBar_; }
+    ResultsPanel* results() const { return results_; }
+    ScriptPane* scriptPane() const { return script_; }
     // Runs the command as its menu item or key does.
     void Run(MainCommand command);
     // The enabling rule and the title, after every command.
@@ -70,11 +77,30 @@ private:
     void DeleteMission();
     void ExportDump();
     void ImportDump();
+    // Whether the designer saves a mission that has problems (yes when it
+    // has none).
+    bool SaveDespiteProblems();
     // Asks to save a modified mission: false when the designer cancels.
     bool OfferToSave(bool withCancel);
     void ReadMapAgain();
     // Play the mission or go to the map editor (main_window_game.cpp).
     void StartGame(bool mapEditor);
+
+    // Find (main_window_find.cpp): the bar above the tree, the matches
+    // marked and only their triggers shown.
+    void OpenFind();
+    void CloseFind();
+    // Searches anew for the bar's text and shows the result.
+    void UpdateFind();
+    // Selects the next (previous) match after the tree's selection.
+    void FindStep(bool forward);
+    // Selects the node and lets the Editor follow, as a click would.
+    void GoTo(const TreePath& path);
+    void ShowWhereUsed();
+    void ShowProblems();
+    // The script pane shows the selected trigger's script.
+    void UpdateScript();
+    void ShowContextMenu(const QPoint& at);
 
     Scenario& scenario_;
     std::unique_ptr<UserQuestions> ownQuestions_;
@@ -99,6 +125,10 @@ private:
     PropertiesDialog* properties_;
     PageDialog* pages_;
     MessageDialog* report_;
+    FindBar* findBar_;
+    ResultsPanel* results_;
+    ScriptPane* script_;
+    MissionFind find_;
     bool mapWarned_ = false;
 };
 

@@ -10,6 +10,7 @@
 #include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "editing/listing.h"
+#include "editing/mission_problems.h"
 #include "files/dump_file.h"
 #include "files/map_reader.h"
 #include "files/mission_package.h"
@@ -34,14 +35,19 @@ bool MainWindow::OfferToSave(bool withCancel) {
     return false;
 }
 
+bool MainWindow::SaveDespiteProblems() {
+    // What opening could not read, or what the script cannot carry, would be
+    // lost or changed for good by the save.
+    std::size_t count = MissionProblems(scenario_).size();
+    if (count == 0) return true;
+    std::string problems = count == 1 ? "1 problem" : std::to_string(count) + " problems";
+    return questions_.Ask("The mission has " + problems + "; Scenario > Check lists them. Save anyway?", false) ==
+           UserQuestions::Answer::kYes;
+}
+
 bool MainWindow::Save(bool report) {
     if (!editor_.IsOpen()) return false;
-    // A mission that opening could not read whole would lose what was not read.
-    if ((scenario_.scriptUnread || !scenario_.leftOut.empty()) &&
-        questions_.Ask("Opening this mission could not read all of it (its script, or commands that name what the "
-                       "map no longer has). Saving it now loses that for good. Save anyway?",
-                       false) != UserQuestions::Answer::kYes)
-        return false;
+    if (!SaveDespiteProblems()) return false;
     std::vector<std::filesystem::path> saved;
     try {
         saved = editor_.Save();

@@ -16,7 +16,8 @@ namespace {
 
 class TreeItemPainter : public QStyledItemDelegate {
 public:
-    TreeItemPainter(const TreeModel& model, QObject* parent) : QStyledItemDelegate(parent), model_(model) {}
+    TreeItemPainter(const TreeModel& model, const CoolTreeCtrl& tree)
+        : QStyledItemDelegate(const_cast<CoolTreeCtrl*>(&tree)), model_(model), tree_(tree) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const Skin& skin = Skin::Instance();
@@ -29,6 +30,13 @@ public:
         QString text = ToQt(item.text);
         QRect area = option.rect.adjusted(3, 0, -2, 0);
         QString shown = metrics.elidedText(text, Qt::ElideRight, area.width());
+        bool marked = tree_.IsMarked(model_.PathOf(index));
+        if (marked && !(option.state & QStyle::State_Selected)) {
+            // A found item: a bronze plate under its text.
+            painter->fillRect(QRect(area.left() - 3, option.rect.top() + 1, metrics.horizontalAdvance(shown) + 6,
+                                    option.rect.height() - 2),
+                              skin.bronze);
+        }
         if (option.state & QStyle::State_Selected) {
             QRect mark(area.left() - 3, option.rect.top(), metrics.horizontalAdvance(shown) + 6, option.rect.height());
             painter->fillRect(mark, skin.bark);
@@ -36,7 +44,8 @@ public:
             painter->drawRect(mark.adjusted(0, 0, -1, -1));
         }
         painter->setFont(font);
-        painter->setPen(item.colour == TreeItemColour::Warning ? skin.textWarning
+        painter->setPen(marked ? skin.textWhite
+                        : item.colour == TreeItemColour::Warning ? skin.textWarning
                         : item.colour == TreeItemColour::White ? skin.textWhite
                                                                : skin.text);
         painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
@@ -49,6 +58,7 @@ public:
 
 private:
     const TreeModel& model_;
+    const CoolTreeCtrl& tree_;
 };
 
 }  // namespace
@@ -56,7 +66,7 @@ private:
 CoolTreeCtrl::CoolTreeCtrl(QWidget* parent) : QTreeView(parent), model_(new TreeModel(tree_, this)) {
     const Skin& skin = Skin::Instance();
     setModel(model_);
-    setItemDelegate(new TreeItemPainter(*model_, this));
+    setItemDelegate(new TreeItemPainter(*model_, *this));
     setHeaderHidden(true);
     setUniformRowHeights(true);
     setExpandsOnDoubleClick(false);
@@ -121,7 +131,37 @@ void CoolTreeCtrl::Refresh() {
     model_->Reset();
     for (int row : expanded)
         if (row < model_->rowCount()) setExpanded(model_->index(row, 0), true);
+    ApplyFilter();
     ShowSelection();
+}
+
+void CoolTreeCtrl::ShowOnly(const std::vector<int>* triggers) {
+    if (!triggers && !filtered_) return;
+    filtered_ = triggers != nullptr;
+    shownOnly_ = triggers ? *triggers : std::vector<int>();
+    ApplyFilter();
+    if (QModelIndex current = currentIndex(); current.isValid()) scrollTo(current);
+}
+
+void CoolTreeCtrl::ApplyFilter() {
+    const int selectedRow = selected_[0];
+    auto wanted = shownOnly_.begin();
+    for (int row = 0, rows = model_->rowCount(); row < rows; ++row) {
+        while (wanted != shownOnly_.end() && *wanted < row) ++wanted;
+        bool hide = filtered_ && row != selectedRow && (wanted == shownOnly_.end() || *wanted != row);
+        if (isRowHidden(row, {}) != hide) setRowHidden(row, {}, hide);
+    }
+}
+
+void CoolTreeCtrl::Mark(std::vector<TreePath> paths) {
+    std::sort(paths.begin(), paths.end());
+    if (paths == marked_) return;
+    marked_ = std::move(paths);
+    viewport()->update();
+}
+
+bool CoolTreeCtrl::IsMarked(const TreePath& path) const {
+    return std::binary_search(marked_.begin(), marked_.end(), path);
 }
 
 void CoolTreeCtrl::SpliceTree(TreeSplice splice) {
@@ -139,6 +179,7 @@ void CoolTreeCtrl::Spliced(const TreeSplice& splice) {
     std::vector<bool> wasExpanded;
     for (int i = 0; i < count; ++i) wasExpanded.push_back(isExpanded(model_->index(first + i, 0)));
     model_->Spliced(splice);
+    ApplyFilter();
     // A trigger moved among the replaced places (a move up or down) keeps
     // its expanded state.
     std::vector<bool> placed(replaced_.size());
@@ -155,6 +196,9 @@ void CoolTreeCtrl::Spliced(const TreeSplice& splice) {
 }
 
 void CoolTreeCtrl::ShowSelection() {
+    // The selected trigger shows whatever the filter says.
+    if (filtered_ && selected_[0] >= 0 && selected_[0] < model_->rowCount() && isRowHidden(selected_[0], {}))
+        setRowHidden(selected_[0], {}, false);
     showing_ = true;
     QModelIndex index = model_->IndexOf(selected_);
     if (index.isValid()) {

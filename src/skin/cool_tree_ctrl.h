@@ -24,6 +24,13 @@ public:
     bool event(QEvent* event) override;
     void SpliceTree(TreeSplice splice) override;
 
+    // Shows only the top-level items at the ascending positions, and the
+    // selected one; null shows every item.
+    void ShowOnly(const std::vector<int>* triggers);
+    // The items drawn as found; they need not be shown.
+    void Mark(std::vector<TreePath> paths);
+    bool IsMarked(const TreePath& path) const;
+
 signals:
     void ItemDoubleClicked(const TreePath& path);
     // The designer moved the selection.
@@ -41,7 +48,14 @@ protected:
     void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
 
 private:
+    // Hides the top-level rows the filter leaves out, touching only those
+    // whose state changes.
+    void ApplyFilter();
+
     TreeModel* model_;
+    bool filtered_ = false;
+    std::vector<int> shownOnly_;
+    std::vector<TreePath> marked_;  // sorted
     bool showing_ = false;  // the selection comes from the data
     Tree replaced_;         // while a splice is applied: the nodes it replaces in place
 };

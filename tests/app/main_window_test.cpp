@@ -1,5 +1,10 @@
 #include "app/window_test.h"
 
+#include "app/find_bar.h"
+#include "app/results_panel.h"
+#include "app/script_pane.h"
+#include "skin/cool_edit.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,6 +163,95 @@ TEST_F(MainWindowTest, TheTriggerDialogTakesANameAndARepeatCountInOneStep) {
     window->Run(MainCommand::kUndo);
     EXPECT_EQ(trigger.text, name);
     EXPECT_EQ(trigger.times, times) << "one undo step takes back both";
+}
+
+TEST_F(MainWindowTest, FindShowsTheTriggersThatMatchAndStepsThroughTheMatches) {
+    CoolTreeCtrl* tree = window->tree();
+    auto shownRows = [tree] {
+        std::vector<int> rows;
+        for (int row = 0; row < tree->model()->rowCount(); ++row)
+            if (!tree->isRowHidden(row, {})) rows.push_back(row);
+        return rows;
+    };
+    auto found = [this] {
+        for (QLabel* label : window->findBar()->findChildren<QLabel*>())
+            if (label->text().endsWith(" found")) return label->text().toStdString();
+        return std::string();
+    };
+    Select(PathTo({4}));
+    Activate();
+    Press(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    QLineEdit* field = window->findBar()->field();
+    ASSERT_TRUE(field->hasFocus());
+    QTest::keyClicks(field, "attack CLOCK");
+    EXPECT_EQ(shownRows(), (std::vector<int>{0, 1, 2, 3, 4})) << "the matching triggers and the selected one";
+    EXPECT_EQ(found(), "5 found");
+    EXPECT_TRUE(tree->IsMarked(PathTo({0, 1, 3})));
+    // Enter and F3 go forward, Shift with them back, round the ends; Ins is typed, not a new trigger.
+    struct Step {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        TreePath selected;
+    };
+    const Step steps[] = {{Qt::Key_Return, Qt::NoModifier, PathTo({0, 1, 3})},
+                          {Qt::Key_F3, Qt::NoModifier, PathTo({1, 0, 0})},
+                          {Qt::Key_Return, Qt::ShiftModifier, PathTo({0, 1, 3})},
+                          {Qt::Key_F3, Qt::ShiftModifier, PathTo({3, 1, 1})},
+                          {Qt::Key_Insert, Qt::NoModifier, PathTo({3, 1, 1})}};
+    for (const Step& step : steps) {
+        QTest::keyClick(field, static_cast<Qt::Key>(step.key), step.modifiers);
+        EXPECT_EQ(tree->selected(), step.selected) << step.key;
+        EXPECT_EQ(window->editor().selection().index, step.selected[2]) << "the Editor follows";
+    }
+    EXPECT_EQ(scenario->triggers.count(), 6);
+    // A command on the filtered tree searches again.
+    window->Run(MainCommand::kDelete);
+    EXPECT_EQ(found(), "4 found");
+    window->Run(MainCommand::kUndo);
+    EXPECT_EQ(found(), "5 found");
+    // Escape shows every trigger again and leaves the selection in the tree.
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_FALSE(window->findBar()->isVisible());
+    EXPECT_EQ(shownRows().size(), 6u);
+    EXPECT_EQ(tree->selected(), PathTo({3, 1, 1}));
+    EXPECT_TRUE(tree->hasFocus());
+}
+
+TEST_F(MainWindowTest, WhereUsedAndCheckListPlacesThatLeadToTheTree) {
+    ResultsPanel* results = window->results();
+    Select(PathTo({0, 1, 3}));  // Start {Attack clock} for 600 seconds
+    Activate();
+    Press(Qt::Key_U, Qt::ControlModifier);
+    ASSERT_TRUE(results->isVisible());
+    ASSERT_FALSE(results->lines().empty());
+    EXPECT_EQ(results->lines()[0].text.toStdString(), "Timer \"Attack clock\"");
+    EXPECT_TRUE(results->lines()[0].heading);
+    const int stop = 3;  // Stop {Attack clock} ... in the ELSE of Ford watch's IF
+    ASSERT_GT(results->lines().size(), std::size_t{stop});
+    EXPECT_EQ(results->lines()[stop].path, PathTo({2, 1, 0, 2, 1}));
+    results->list()->setCurrentRow(stop);
+    QTest::keyClick(results->list(), Qt::Key_Return);
+    EXPECT_EQ(window->tree()->selected(), PathTo({2, 1, 0, 2, 1})) << "Enter goes to the use";
+    EXPECT_EQ(window->editor().selection().index, 1);
+    QTest::keyClick(results->list(), Qt::Key_Escape);
+    EXPECT_FALSE(results->isVisible());
+
+    window->Run(MainCommand::kCheck);
+    EXPECT_EQ(results->caption().toStdString(), "0 problems");
+    EXPECT_EQ(results->lines()[0].text.toStdString(), "No problems found.");
+
+    // A label the script cannot carry: Check names it, and a save asks first.
+    scenario->triggers.At(5).text = "Empty\x01trigger";
+    window->Run(MainCommand::kCheck);
+    EXPECT_EQ(results->caption().toStdString(), "1 problem");
+    ASSERT_EQ(results->lines().size(), 1u);
+    EXPECT_EQ(results->lines()[0].path, PathTo({5}));
+    const std::string script = folder.Read("UserMissions\\Valley\\Valley.cms");
+    answers.answers = {UserQuestions::Answer::kNo};
+    window->Run(MainCommand::kSave);
+    EXPECT_EQ(answers.asked, std::vector<std::string>{
+                                 "The mission has 1 problem; Scenario > Check lists them. Save anyway?"});
+    EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), script) << "No saves nothing";
 }
 
 TEST_F(MainWindowTest, ThePropertiesChangeInOneStepAndThePictureOnlyWithOk) {

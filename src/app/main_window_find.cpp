@@ -1,0 +1,107 @@
+// The main window's commands that look through the mission: Find, Where
+// used, Check, the script pane and the tree's context menu.
+
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include "app/find_bar.h"
+#include "app/main_window.h"
+#include "app/results_panel.h"
+#include "app/script_pane.h"
+#include "editing/mission_problems.h"
+#include "editing/where_used.h"
+#include "files/script_writer.h"
+#include "model/scenario.h"
+#include "skin/cool_edit.h"
+#include "skin/cool_tree_ctrl.h"
+#include "skin/qt_text.h"
+
+namespace sced {
+
+void MainWindow::OpenFind() {
+    findBar_->Open();
+    UpdateFind();
+}
+
+void MainWindow::CloseFind() {
+    find_.Clear();
+    tree_->ShowOnly(nullptr);
+    tree_->Mark({});
+    findBar_->hide();
+    // The selection stays where the search left it, in view.
+    if (QModelIndex current = tree_->currentIndex(); current.isValid()) tree_->scrollTo(current);
+    tree_->setFocus();
+}
+
+void MainWindow::UpdateFind() {
+    if (!editor_.IsOpen() || findBar_->isHidden()) {
+        if (find_.active() || !findBar_->isHidden()) CloseFind();
+        return;
+    }
+    find_.Search(scenario_, findBar_->text());
+    std::vector<TreePath> marked;
+    marked.reserve(find_.matches().size());
+    for (const MissionPlace& match : find_.matches()) marked.push_back(match.path);
+    tree_->Mark(std::move(marked));
+    tree_->ShowOnly(find_.active() ? &find_.triggers() : nullptr);
+    findBar_->SetFound(find_.active() ? QString("%1 found").arg(find_.matches().size()) : QString());
+}
+
+void MainWindow::FindStep(bool forward) {
+    if (!find_.active()) {
+        OpenFind();
+        return;
+    }
+    std::optional<TreePath> match = forward ? find_.Next(tree_->selected()) : find_.Previous(tree_->selected());
+    if (match) GoTo(*match);
+}
+
+void MainWindow::GoTo(const TreePath& path) {
+    tree_->Select(path);
+    editor_.FollowTreeSelection();
+    Refresh();
+}
+
+void MainWindow::ShowWhereUsed() {
+    std::vector<ResultLine> lines;
+    for (const ThingUses& thing : UsesOfAll(scenario_, ThingsOfSelection(scenario_, editor_.selection()))) {
+        lines.push_back({ToQt(thing.heading), kNoTreePath, true});
+        for (const MissionPlace& use : thing.uses) lines.push_back({ToQt(use.text), use.path, false});
+        if (thing.uses.empty()) lines.push_back({"not used", kNoTreePath, false});
+    }
+    if (lines.empty()) lines.push_back({"The selection names nothing that other commands use.", kNoTreePath, false});
+    results_->Show("Where used", std::move(lines));
+}
+
+void MainWindow::ShowProblems() {
+    std::vector<MissionProblem> problems = MissionProblems(scenario_);
+    std::vector<ResultLine> lines;
+    for (const MissionProblem& problem : problems) lines.push_back({ToQt(problem.text), problem.path, false});
+    if (lines.empty()) lines.push_back({"No problems found.", kNoTreePath, false});
+    results_->Show(problems.size() == 1 ? QString("1 problem") : QString("%1 problems").arg(problems.size()),
+                   std::move(lines));
+}
+
+void MainWindow::UpdateScript() {
+    if (script_->isHidden()) return;
+    int trigger = editor_.IsOpen() ? tree_->selected()[0] : -1;
+    bool valid = trigger >= 0 && trigger < scenario_.triggers.count();
+    script_->SetScript(valid ? ToQt(TriggerScript(scenario_, trigger)) : QString());
+}
+
+void MainWindow::ShowContextMenu(const QPoint& at) {
+    QModelIndex index = tree_->indexAt(at);
+    if (!index.isValid()) return;
+    // The item under the mouse is what the commands work on.
+    tree_->setCurrentIndex(index);
+    QMenu menu(this);
+    using C = MainCommand;
+    for (C command : {C::kAddCondition, C::kAddAction, C::kModify, C::kWhereUsed}) menu.addAction(action(command));
+    menu.addSeparator();
+    for (C command : {C::kCut, C::kCopy, C::kPaste, C::kDuplicate, C::kDelete}) menu.addAction(action(command));
+    menu.addSeparator();
+    for (C command : {C::kMoveUp, C::kMoveDown}) menu.addAction(action(command));
+    menu.exec(tree_->viewport()->mapToGlobal(at));
+}
+
+}  // namespace sced

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "controls/tree_path.h"
+
+class QListWidget;
+
+namespace sced {
+
+class CoolButton;
+
+// A pane under the tree in the skin's captioned frame; its body fills the
+// frame.
+class FramedPane : public QWidget {
+    Q_OBJECT
+public:
+    explicit FramedPane(QWidget* parent = nullptr);
+    void SetCaption(const QString& caption);
+    QString caption() const { return caption_; }
+
+protected:
+    // Where the body sits clear of the frame and the plate.
+    QRect BodyRect() const;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
+};
+
+// One line of the results: a heading, or an entry that names a node of
+// the scenario tree (kNoTreePath for one that concerns the whole mission).
+struct ResultLine {
+    QString text;
+    TreePath path = kNoTreePath;
+    bool heading = false;
+};
+
+// The lines a command found (where a thing is used, the mission's
+// problems) under its caption, with a Close button. A double click or
+// Enter on an entry with a node goes there; Escape closes the panel.
+class ResultsPanel : public FramedPane {
+    Q_OBJECT
+public:
+    explicit ResultsPanel(QWidget* parent = nullptr);
+    void Show(const QString& caption, std::vector<ResultLine> lines);
+    QListWidget* list() const { return list_; }
+    const std::vector<ResultLine>& lines() const { return lines_; }
+
+signals:
+    void Chosen(const TreePath& path);
+    void Closed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Choose(int row);
+
+    QListWidget* list_;
+    CoolButton* close_;
+    std::vector<ResultLine> lines_;
+};
+
+}  // namespace sced
