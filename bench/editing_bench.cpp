@@ -3,8 +3,9 @@
 // Times the editing operations of the main window on synthetic missions,
 // each together with what it hands to the tree control: add an action to
 // the last trigger, modify an argument of the middle trigger, move a
-// trigger, delete one, and undo and redo of each; and the full tree that
-// opening hands over. An edit changes one trigger's content, so its time
+// trigger, delete one, drag a trigger and an action, and undo and redo of
+// each; and the full tree that opening hands over. Then Find, Where used
+// and Check over the whole mission. An edit changes one trigger's content, so its time
 // must not grow with the number of triggers.
 
 #include <iostream>
@@ -19,6 +20,9 @@
 #include "core/string_table.h"
 #include "core/warning.h"
 #include "editing/editor.h"
+#include "editing/mission_problems.h"
+#include "editing/mission_search.h"
+#include "editing/where_used.h"
 #include "editing/scenario_tree.h"
 #include "editing/trigger_references.h"
 #include "files/mission_package.h"
@@ -32,6 +36,8 @@ using namespace sced;
 using namespace bench;
 
 constexpr double kGoalMs = 2.0;
+constexpr double kSearchGoalMs = 50.0;
+constexpr double kCheckGoalMs = 200.0;
 
 // A dialog that answers at once, as the designer would.
 class AnsweringDialog : public Dialog {
@@ -123,7 +129,38 @@ std::vector<Row> Measure(const fs::path& game, int count, int runs) {
           [&] { return editor.Modify(); });
     timed("move a trigger down", {spare - 1, -1, -1, -1, -1, -1, -1, -1}, [&] { return editor.MoveDown(); });
     timed("delete a trigger", {spare, -1, -1, -1, -1, -1, -1, -1}, [&] { return editor.Delete(); });
+    timed("drag a trigger from the middle to the end", {spare - 1, -1, -1, -1, -1, -1, -1, -1},
+          [&] { return editor.MoveTo(PathTo({spare - 1}), PathTo({last})); });
+    timed("drag an action into the first trigger", {spare + 1, 1, 0, -1, -1, -1, -1, -1},
+          [&] { return editor.MoveTo(PathTo({spare + 1, 1, 0}), PathTo({0, 1})); });
     return rows;
+}
+
+// Find, Where used and Check over the whole mission: not edits, with goals
+// of their own.
+std::vector<Row> MeasureSearches(const fs::path& game, int count, int runs) {
+    Scenario scenario(game);
+    Check(NewMission(scenario, "Maps\\Valley.m3d"), "The demo map cannot be read.");
+    BuildTriggers(scenario, count);
+    scenario.triggers.UpdateText(scenario);
+    MissionFind find;
+    Selection command;
+    command.list = &dynamic_cast<CommandBlock&>(scenario.triggers.At(count / 2)).actions;
+    command.index = 0;
+    command.kind = ListKind::kActions;
+    Selection trigger;
+    trigger.list = &scenario.triggers;
+    trigger.index = count / 2;
+    trigger.kind = ListKind::kTriggers;
+    std::size_t seen = 0;
+    return {
+        {"find, a letter nearly everything holds", Time(runs, [&] { find.Search(scenario, "e"); })},
+        {"find, one trigger's label", Time(runs, [&] { find.Search(scenario, "Trigger 5000"); })},
+        {"where used, a command's arguments",
+         Time(runs, [&] { seen += UsesOfAll(scenario, ThingsOfSelection(scenario, command)).size(); })},
+        {"where used, a trigger", Time(runs, [&] { seen += UsesOfAll(scenario, ThingsOfSelection(scenario, trigger)).size(); })},
+        {"check", Time(runs, [&] { seen += MissionProblems(scenario).size(); })},
+    };
 }
 
 }  // namespace
@@ -152,8 +189,9 @@ int main(int argc, char** argv) {
     try {
         GameCopy game(source);
         StringTable::Instance().Load(game.path());
-        std::vector<std::vector<Row>> results;
+        std::vector<std::vector<Row>> results, searches;
         for (int size : sizes) results.push_back(Measure(game.path(), size, runs));
+        for (int size : sizes) searches.push_back(MeasureSearches(game.path(), size, runs));
         std::cout << "median of " << runs << " runs, ms, each with what it hands to the tree\n\n";
         std::cout << std::left << std::setw(44) << "operation";
         for (int size : sizes) std::cout << std::right << std::setw(12) << (std::to_string(size) + " trig.");
@@ -167,7 +205,17 @@ int main(int argc, char** argv) {
             if (r > 0) met = met && results.back()[r].ms <= kGoalMs;
         }
         std::cout << "\ngoal: every edit within " << kGoalMs << " ms at " << sizes.back() << " triggers: "
-                  << (met ? "met" : "NOT met") << '\n';
+                  << (met ? "met" : "NOT met") << "\n\n";
+        for (std::size_t r = 0; r < searches.front().size(); ++r) {
+            std::cout << std::left << std::setw(44) << searches.front()[r].what << std::right << std::fixed
+                      << std::setprecision(3);
+            for (const auto& rows : searches) std::cout << std::setw(12) << rows[r].ms;
+            std::cout << '\n';
+            // Check may take longer than a keystroke of Find.
+            met = met && searches.back()[r].ms <= (r + 1 == searches.front().size() ? kCheckGoalMs : kSearchGoalMs);
+        }
+        std::cout << "goal: find and where used within " << kSearchGoalMs << " ms, check within " << kCheckGoalMs
+                  << " ms: " << (met ? "met" : "NOT met") << '\n';
         return met ? 0 : 1;
     } catch (const ScenarioError& e) {
         std::cerr << "error: " << e.text() << '\n';

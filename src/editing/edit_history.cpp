@@ -130,8 +130,8 @@ public:
     TreeEffect Effect(bool undone) const override {
         TreePath select = undone ? ElementPath(from_.path, fromPosition_) : ElementPath(to_.path, toPosition_);
         if (from_.isTriggerList())
-            return TreeEffect{TreeEffect::kTriggerRange, std::min(fromPosition_, toPosition_),
-                              std::max(fromPosition_, toPosition_), select};
+            return undone ? TreeEffect{TreeEffect::kMoveTrigger, toPosition_, fromPosition_, select}
+                          : TreeEffect{TreeEffect::kMoveTrigger, fromPosition_, toPosition_, select};
         if (from_.trigger == to_.trigger) return TreeEffect{TreeEffect::kTrigger, from_.trigger, -1, select};
         return TreeEffect{TreeEffect::kTwoTriggers, from_.trigger, to_.trigger, select};
     }

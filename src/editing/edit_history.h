@@ -23,7 +23,7 @@ struct TreeEffect {
         kInsertTrigger,   // a trigger was put in at `trigger`
         kRemoveTrigger,   // the trigger at `trigger` was taken out
         kSwapTriggers,    // the triggers at `trigger` and `trigger` + 1 changed places
-        kTriggerRange,    // the triggers from `trigger` to `other` changed places
+        kMoveTrigger,     // the trigger at `trigger` now stands at `other`
         kTwoTriggers,     // the nodes of the triggers `trigger` and `other`
         kAll,             // every node: names that every text may show changed
     } scope = kNothing;

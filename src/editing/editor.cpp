@@ -199,11 +199,12 @@ void Editor::Show(const TreeEffect& effect) {
         case TreeEffect::kSwapTriggers:
             if (tree) tree->SpliceTree(TreeSplice{effect.trigger, 2, {node(effect.trigger), node(effect.trigger + 1)}});
             break;
-        case TreeEffect::kTriggerRange:
+        case TreeEffect::kMoveTrigger:
+            // The triggers between keep their nodes: what they show names
+            // triggers by label, not by place.
             if (tree) {
-                Tree nodes;
-                for (int t = effect.trigger; t <= effect.other; ++t) nodes.push_back(node(t));
-                tree->SpliceTree(TreeSplice{effect.trigger, effect.other - effect.trigger + 1, std::move(nodes)});
+                tree->SpliceTree(TreeSplice{effect.trigger, 1, {}});
+                tree->SpliceTree(TreeSplice{effect.other, 0, {node(effect.other)}});
             }
             break;
         case TreeEffect::kTwoTriggers:
