@@ -9,7 +9,6 @@
 #include "cli/scripted_dialogs.h"
 #include "core/text_reader.h"
 #include "editing/editor.h"
-#include "editing/mission_problems.h"
 #include "editing/mission_search.h"
 #include "editing/scenario_tree.h"
 #include "editing/where_used.h"
@@ -157,25 +156,19 @@ private:
             out_.Line(std::to_string(find_.matches().size()) + " found");
             PrintPlaces(find_.matches(), out_);
         } else if (step.rest == "shown") {
-            // The triggers the filtered tree shows: those with a match, and
-            // the selected one, so that what an edit made stays in sight.
-            std::vector<int> shown = find_.triggers();
-            int selected = editor_.selection().trigger;
-            if (find_.active() && selected >= 0 && !std::binary_search(shown.begin(), shown.end(), selected))
-                shown.insert(std::lower_bound(shown.begin(), shown.end(), selected), selected);
-            if (!find_.active())
+            std::vector<int> shown;
+            if (find_.active())
+                shown = find_.Shown(editor_.selection().trigger);
+            else
                 for (int t = 0; t < scenario_.triggers.count(); ++t) shown.push_back(t);
             for (int t : shown) out_.Line(std::to_string(t) + '\t' + scenario_.triggers.At(t).text);
         } else if (step.rest == "uses") {
             PrintUses(UsesOfAll(scenario_, ThingsOfSelection(scenario_, editor_.selection())), out_);
-        } else if (step.rest == "problems") {
-            for (const MissionProblem& problem : MissionProblems(scenario_))
-                out_.Line((problem.path[0] >= 0 ? PathWords(problem.path) : "-") + '\t' + problem.text);
         } else if (step.rest == "script") {
             if (editor_.selection().trigger < 0) throw ScriptStop{step.line, "no trigger is selected"};
             out_.Bytes(TriggerScript(scenario_, editor_.selection().trigger));
         } else {
-            throw ScriptStop{step.line, "show takes tree, selection, modified, found, shown, uses, problems or script"};
+            throw ScriptStop{step.line, "show takes tree, selection, modified, found, shown, uses or script"};
         }
     }
 

@@ -51,6 +51,13 @@ void MissionFind::Search(const Scenario& scenario, std::string_view text) {
         if (triggers_.empty() || triggers_.back() != match.path[0]) triggers_.push_back(match.path[0]);
 }
 
+std::vector<int> MissionFind::Shown(int selectedTrigger) const {
+    std::vector<int> shown = triggers_;
+    auto at = std::lower_bound(shown.begin(), shown.end(), selectedTrigger);
+    if (selectedTrigger >= 0 && (at == shown.end() || *at != selectedTrigger)) shown.insert(at, selectedTrigger);
+    return shown;
+}
+
 void MissionFind::Clear() {
     text_.clear();
     matches_.clear();

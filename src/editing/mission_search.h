@@ -27,6 +27,10 @@ public:
     const std::vector<MissionPlace>& matches() const { return matches_; }
     // The positions of the triggers that hold a match, ascending.
     const std::vector<int>& triggers() const { return triggers_; }
+    // The triggers the filtered tree shows, ascending: those that hold a
+    // match and the selected one (-1: none), so that what an edit made
+    // stays in sight.
+    std::vector<int> Shown(int selectedTrigger) const;
     // The first match after (before) the path in tree order, going round at
     // the end; nothing when there is no match.
     std::optional<TreePath> Next(const TreePath& from) const;
