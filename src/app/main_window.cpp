@@ -150,6 +150,13 @@ MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
     connect(tree_, &CoolTreeCtrl::ItemDoubleClicked, this, [this] { Run(MainCommand::kModify); });
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tree_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowContextMenu);
+    // Triggers and commands move by drag and drop where the Editor takes them.
+    tree_->SetDropRule([this](const TreePath& from, const TreePath& to) { return editor_.Accepts(from, to); });
+    connect(tree_, &CoolTreeCtrl::Dropped, this, [this](const TreePath& from, const TreePath& to) {
+        if (!editor_.MoveTo(from, to)) return;
+        if (find_.active()) UpdateFind();
+        Refresh();
+    });
     connect(findBar_, &FindBar::TextChanged, this, &MainWindow::UpdateFind);
     connect(findBar_, &FindBar::Next, this, [this] { FindStep(true); });
     connect(findBar_, &FindBar::Previous, this, [this] { FindStep(false); });

@@ -1,6 +1,8 @@
 #include "skin/cool_tree_ctrl.h"
 
+#include <QDrag>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -36,6 +38,11 @@ public:
             painter->fillRect(QRect(area.left() - 3, option.rect.top() + 1, metrics.horizontalAdvance(shown) + 6,
                                     option.rect.height() - 2),
                               skin.bronze);
+        }
+        if (model_.PathOf(index) == tree_.dropTarget()) {
+            // Where a dragged item would go.
+            painter->setPen(skin.bronzeLight);
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
         }
         if (option.state & QStyle::State_Selected) {
             QRect mark(area.left() - 3, option.rect.top(), metrics.horizontalAdvance(shown) + 6, option.rect.height());
@@ -227,6 +234,91 @@ void CoolTreeCtrl::drawBranches(QPainter* painter, const QRect& rect, const QMod
     if (!isExpanded(index))
         painter->drawLine(box.left() + size / 2, box.top() + 2, box.left() + size / 2, box.bottom() - 2);
     painter->restore();
+}
+
+namespace {
+// A drag of this tree carries the dragged path; others are not taken.
+constexpr const char* kDragFormat = "application/x-sced-tree-path";
+}  // namespace
+
+void CoolTreeCtrl::SetDropRule(std::function<bool(const TreePath&, const TreePath&)> accepts) {
+    accepts_ = std::move(accepts);
+    setDragEnabled(bool(accepts_));
+    setAcceptDrops(bool(accepts_));
+    setDropIndicatorShown(false);  // the delegate marks the target
+    setAutoExpandDelay(700);       // a collapsed item held under a drag opens
+    setAutoScroll(true);           // and the edges scroll
+}
+
+TreePath CoolTreeCtrl::PathAt(const QPoint& point) const {
+    QModelIndex index = indexAt(point);
+    return index.isValid() ? model_->PathOf(index) : kNoTreePath;
+}
+
+bool CoolTreeCtrl::Drop(const TreePath& from, const TreePath& to) {
+    if (!accepts_ || from[0] < 0 || to[0] < 0 || !accepts_(from, to)) return false;
+    emit Dropped(from, to);
+    return true;
+}
+
+void CoolTreeCtrl::startDrag(Qt::DropActions) {
+    QModelIndex index = currentIndex();
+    if (!index.isValid() || !accepts_) return;
+    dragged_ = model_->PathOf(index);
+    auto* data = new QMimeData;
+    data->setData(kDragFormat, QByteArray());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->exec(Qt::MoveAction);
+    dragged_ = kNoTreePath;
+    dropTarget_ = kNoTreePath;
+    viewport()->update();
+}
+
+void CoolTreeCtrl::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->source() != this || dragged_[0] < 0 || !event->mimeData()->hasFormat(kDragFormat)) {
+        event->ignore();
+        return;
+    }
+    setState(DraggingState);
+    event->accept();
+}
+
+void CoolTreeCtrl::dragMoveEvent(QDragMoveEvent* event) {
+    // The view scrolls at the edges and opens what is held under the mouse.
+    QTreeView::dragMoveEvent(event);
+    TreePath to = PathAt(event->position().toPoint());
+    bool taken = event->source() == this && dragged_[0] >= 0 && to[0] >= 0 && accepts_ && accepts_(dragged_, to);
+    TreePath target = taken ? to : kNoTreePath;
+    if (target != dropTarget_) {
+        dropTarget_ = target;
+        viewport()->update();
+    }
+    if (taken) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CoolTreeCtrl::dragLeaveEvent(QDragLeaveEvent* event) {
+    dropTarget_ = kNoTreePath;
+    QTreeView::dragLeaveEvent(event);
+}
+
+void CoolTreeCtrl::dropEvent(QDropEvent* event) {
+    stopAutoScroll();
+    setState(NoState);
+    dropTarget_ = kNoTreePath;
+    viewport()->update();
+    TreePath from = dragged_;
+    if (event->source() == this && Drop(from, PathAt(event->position().toPoint()))) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 }  // namespace sced

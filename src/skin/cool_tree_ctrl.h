@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTreeView>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -31,10 +32,22 @@ public:
     void Mark(std::vector<TreePath> paths);
     bool IsMarked(const TreePath& path) const;
 
+    // Dragging items with the mouse: the owner says which drops it takes
+    // (none while this is unset); a drop it takes is reported by Dropped.
+    void SetDropRule(std::function<bool(const TreePath& from, const TreePath& to)> accepts);
+    // The path of the item at the point of the viewport (kNoTreePath for none).
+    TreePath PathAt(const QPoint& point) const;
+    // Drops the item at `from` onto the item at `to`, as the mouse does:
+    // false, with nothing reported, when the rule refuses it.
+    bool Drop(const TreePath& from, const TreePath& to);
+    // The item a drag is over and would be taken by (kNoTreePath for none).
+    const TreePath& dropTarget() const { return dropTarget_; }
+
 signals:
     void ItemDoubleClicked(const TreePath& path);
     // The designer moved the selection.
     void SelectionChanged(const TreePath& path);
+    void Dropped(const TreePath& from, const TreePath& to);
 
 protected:
     // Only the navigation keys reach the tree; every other key is the
@@ -46,6 +59,11 @@ protected:
     void Expand(const TreePath& path) override;
 
     void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
+    void startDrag(Qt::DropActions actions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Hides the top-level rows the filter leaves out, touching only those
@@ -56,6 +74,9 @@ private:
     bool filtered_ = false;
     std::vector<int> shownOnly_;
     std::vector<TreePath> marked_;  // sorted
+    std::function<bool(const TreePath&, const TreePath&)> accepts_;
+    TreePath dragged_ = kNoTreePath;     // while this tree drags an item
+    TreePath dropTarget_ = kNoTreePath;
     bool showing_ = false;  // the selection comes from the data
     Tree replaced_;         // while a splice is applied: the nodes it replaces in place
 };

@@ -90,6 +90,11 @@ QVariant TreeModel::data(const QModelIndex& index, int role) const {
     return node ? ToQt(node->text) : QString();
 }
 
+Qt::ItemFlags TreeModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractItemModel::flags(index);
+    return index.isValid() ? flags | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled : flags;
+}
+
 QModelIndex TreeModel::IndexOf(const TreePath& path) const {
     QModelIndex found;
     for (int level = 0; level < kTreePathLevels && path[static_cast<std::size_t>(level)] >= 0; ++level) {

@@ -33,6 +33,9 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Every item may be dragged and dropped on; the view asks its owner
+    // which drops are taken.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
     // What the view knows of an item's children: how many, and the shadows

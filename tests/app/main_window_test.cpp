@@ -254,6 +254,27 @@ TEST_F(MainWindowTest, WhereUsedAndCheckListPlacesThatLeadToTheTree) {
     EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), script) << "No saves nothing";
 }
 
+TEST_F(MainWindowTest, ADraggedItemGoesWhereTheEditorTakesIt) {
+    CoolTreeCtrl* tree = window->tree();
+    Select(PathTo({0, 1, 4}));
+    QApplication::processEvents();
+    const QAbstractItemModel* model = tree->model();
+    const QModelIndex second = model->index(1, 0, model->index(1, 0, model->index(0, 0)));
+    EXPECT_EQ(tree->PathAt(tree->visualRect(second).center()), PathTo({0, 1, 1})) << "the item under the mouse";
+    // A condition among actions and a trigger into itself are refused.
+    EXPECT_FALSE(tree->Drop(PathTo({0, 0, 0}), PathTo({0, 1, 1})));
+    EXPECT_FALSE(tree->Drop(PathTo({5}), PathTo({5, 1})));
+    EXPECT_FALSE(window->editor().IsModified());
+    auto& actions = dynamic_cast<CommandBlock&>(scenario->triggers.At(0)).actions;
+    const std::string moved = actions.At(4).text, first = actions.At(1).text;
+    EXPECT_TRUE(tree->Drop(PathTo({0, 1, 4}), PathTo({0, 1, 1})));
+    EXPECT_EQ(actions.At(1).text, moved);
+    EXPECT_EQ(model->data(second, Qt::DisplayRole).toString().toStdString(), moved) << "the tree shows the move";
+    window->Run(MainCommand::kUndo);
+    EXPECT_EQ(actions.At(1).text, first);
+    EXPECT_EQ(actions.At(4).text, moved);
+}
+
 TEST_F(MainWindowTest, ThePropertiesChangeInOneStepAndThePictureOnlyWithOk) {
     const std::string title = scenario->title, description = scenario->description;
     InNextDialog([](QDialog& dialog) {
