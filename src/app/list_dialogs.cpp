@@ -1,17 +1,39 @@
 #include "app/list_dialogs.h"
 
 #include <QBoxLayout>
+#include <QLabel>
+#include <QListWidget>
 
 #include "controls/control_table.h"
 #include "skin/cool_button.h"
 #include "skin/cool_list_box.h"
+#include "skin/qt_text.h"
+#include "skin/skin.h"
 
 namespace sced {
 
-ListDialog::ListDialog(QWidget* parent, Kind kind) : AppDialog(parent), list_(new CoolListBox(this)) {
+ListDialog::ListDialog(QWidget* parent, Kind kind)
+    : AppDialog(parent), list_(new CoolListBox(this)), usedBy_(new QListWidget(this)) {
+    const Skin& skin = Skin::Instance();
     list_->setMinimumSize(300, 240);
+    usedBy_->setMinimumWidth(320);
+    usedBy_->setFont(skin.treeFont);
+    usedBy_->setFocusPolicy(Qt::NoFocus);
+    usedBy_->setSelectionMode(QAbstractItemView::NoSelection);
+    usedBy_->setStyleSheet(QStringLiteral("QListWidget { background: %1; color: %2; border: 1px solid %3; }"
+                                          "QListWidget::item { padding: 1px 4px; }")
+                               .arg(skin.deep.name(), skin.text.name(), skin.bronzeDark.name()));
+    QLabel* caption = NewLabel(skin.caption, "Used by");
+    auto* uses = new QVBoxLayout;
+    uses->addWidget(caption);
+    uses->addWidget(usedBy_, 1);
+    // The two lists start at the same height.
+    auto* items = new QVBoxLayout;
+    items->addSpacing(caption->sizeHint().height() + uses->spacing());
+    items->addWidget(list_, 1);
     auto* row = new QHBoxLayout;
-    row->addWidget(list_, 1);
+    row->addLayout(items, 1);
+    row->addLayout(uses, 1);
     ControlTable& table = ControlTable::Instance();
     switch (kind) {
         case kGroup:
@@ -48,10 +70,12 @@ void ListDialog::Prepare() {
 }
 
 void ListDialog::FollowSelection() {
-    if (!rename_) return;
     ControlEvents* events = ControlTable::Instance().events();
     int item = list_->GetSelection();
-    rename_->setEnabled(events && item >= 0 && events->RenameAllowed(item));
+    usedBy_->clear();
+    if (events && item >= 0)
+        for (const std::string& use : events->UsesOfItem(item)) usedBy_->addItem(ToQt(use));
+    if (rename_) rename_->setEnabled(events && item >= 0 && events->RenameAllowed(item));
 }
 
 }  // namespace sced

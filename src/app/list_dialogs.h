@@ -2,6 +2,8 @@
 
 #include "app/app_dialog.h"
 
+class QListWidget;
+
 namespace sced {
 
 class CoolButton;
@@ -9,7 +11,8 @@ class CoolListBox;
 
 // A dialog that picks one item of a list: the group dialog and (with a
 // Rename button) the select-and-rename dialog. A double
-// click on an item is OK.
+// click on an item is OK. Beside the list, the commands that use the
+// selected item.
 class ListDialog : public AppDialog {
     Q_OBJECT
 public:
@@ -24,6 +27,7 @@ private:
     void FollowSelection();
 
     CoolListBox* list_;
+    QListWidget* usedBy_;
     CoolButton* rename_ = nullptr;
 };
 
