@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/scenario_error.h"
+#include "core/string_table.h"
 #include "declarations/function_declarations.h"
 #include "support/raised.h"
 
@@ -122,15 +123,58 @@ TEST(FunctionDeclarations, MalformedDeclarationsAreRefusedWithTheirTexts) {
     EXPECT_EQ(Refusal("F(1) \"<1 a><1 b><1 c><1 d><1 e><1 f><1 g><1 h><1 i>\" \"b\""),
               "Template::ParsePlaceholders - the display text of F has more than 8 placeholders.");
     EXPECT_EQ(Refusal("F([timers]"), "F arg: Error in func decl file.");
+    TextReader unended;
+    unended.OpenText("#FUNCTIONS\nF() \"a\" \"b\"\n");
+    EXPECT_THROW(ReadFunctionDeclarations(unended), ScenarioError);
 }
 
-TEST(FunctionDeclarations, BlockMustExistAndEnd) {
-    TextReader reader;
-    reader.OpenText("#FUNCTIONS\nF() \"a\" \"b\"\n");
-    EXPECT_THROW(ReadFunctionDeclarations(reader), ScenarioError);
-    reader.OpenText("F() \"a\" \"b\"\n#END\n");
-    EXPECT_EQ(test::Raised([&] { ReadFunctionDeclarations(reader); }),
-              "Cannot locate #FUNCTIONS block in FuncDecl.* file.");
+// A template built argument by argument, as the declaration reader builds it.
+TEST(FunctionTemplate, AnEighthArgumentAndABadPlaceholderAreRefused) {
+    Template t;
+    for (int i = 0; i < 7; ++i) t.AddIntConst(i);
+    // The reader's refusals above cover constants and groups; a bounded integer is refused alike.
+    EXPECT_EQ(test::Raised([&] { t.AddArgChInteger(0, 1); }), "Template::AddArgChInteger - cannot add the argument.");
+    EXPECT_EQ(t.argCount, 7);
+
+    t.name = "F";
+    t.text = "Set <1 timer> to <2 seconds> seconds, <1 again>";
+    t.ParsePlaceholders();
+    ASSERT_EQ(t.placeholderCount, 3);
+    EXPECT_EQ(t.placeholders[2].argIndex, 0);
+    t.text = "a <x label>";
+    EXPECT_EQ(test::Raised([&] { t.ParsePlaceholders(); }), "Error in template string - no integer after <.");
+    t.text = "<1 a><1 b><1 c><1 d><1 e><1 f><1 g><1 h>";
+    EXPECT_NO_THROW(t.ParsePlaceholders()) << "eight placeholders fit";
+}
+
+// The designer scripts typed_numbers and bounded_and_constant_arguments type
+// the plain refusals and the bounds that are taken; here the edges they leave.
+TEST(FunctionTemplate, IntegerValidationMessages) {
+    StringTable::Instance().LoadText(
+        "#STRINGS\ntxtPleaseInt Please enter an integer\ntxtGreater not less than\n"
+        "txtBetween , between\ntxtAnd and\n");
+    Template t;
+    t.AddArgChInteger(1, -1);
+    t.AddArgChInteger(0, 10);
+    t.AddArgGroup("timers");
+    t.text = "<1 a> <2 b> <3 c>";
+    t.ParsePlaceholders();
+
+    const std::string open = "Please enter an integer, not less than 1.";
+    EXPECT_EQ(t.ValidateInteger(0, "0"), open);
+    EXPECT_EQ(t.ValidateInteger(0, "1"), "");
+    EXPECT_EQ(t.ValidateInteger(0, "12abc"), "");
+    EXPECT_EQ(t.ValidateInteger(0, ""), open);
+
+    const std::string bounded = "Please enter an integer, between 0 and 10.";
+    EXPECT_EQ(t.ValidateInteger(1, "11"), bounded);
+    EXPECT_EQ(t.ValidateInteger(1, " 0"), "");
+
+    const std::string notInteger =
+        "Template::ValidateInteger - trying to validate naturally non-integer value for being integer.";
+    EXPECT_EQ(test::Raised([&] { t.ValidateInteger(2, "1"); }), notInteger);
+    EXPECT_EQ(test::Raised([&] { t.ValidateInteger(7, "1"); }), notInteger);
+    StringTable::Instance().Clear();
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "core/scenario_error.h"
 #include "declarations/declaration_files.h"
-#include "support/game_folder.h"
 #include "support/raised.h"
 
 namespace sced {
@@ -131,17 +130,6 @@ TEST(FunctionGroups, DeclaredGroupsKeepTheirItemsAndRenamableFlag) {
     std::string big = "#GROUPS\n#big\n";
     for (int i = 0; i < 257; ++i) big += "item" + std::to_string(i) + "\n";
     EXPECT_EQ(Refusal(kFunctions + kGroupNames + big + "#END\n", "#CONDITION\n#END\n"), "List is overfilled.");
-}
-
-TEST(FunctionGroups, FilesAreFoundInTheGameFolder) {
-    test::TempGameFolder folder;
-    EXPECT_NO_THROW(ReadDeclarationFiles(folder.path()));
-    folder.Remove("Data\\FuncStruct");
-    EXPECT_EQ(Refusal(folder.Read("Data\\FuncDecl"), ""), "Data\\FuncStruct: cannot find the #CONDITION section.");
-    EXPECT_EQ(test::Raised([&] { ReadDeclarationFiles(folder.path()); }), "No groups structure file.");
-    folder.Remove("Data\\FuncDecl");
-    EXPECT_EQ(test::Raised([&] { ReadDeclarationFiles(folder.path()); }),
-              "No functions decl file.");
 }
 
 }  // namespace
