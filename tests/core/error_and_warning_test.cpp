@@ -14,20 +14,14 @@ using test::Raised;
 TEST(ErrorChecks, RaiseTheirTextsOnlyWhenTheConditionFails) {
     EXPECT_NO_THROW(Check(true, "x"));
     EXPECT_EQ(Raised([] { Check(false, "plain text"); }), "plain text");
-    EXPECT_EQ(Raised([] { CheckJoined(false, "There is no translation for group name ", "Units"); }),
-              "There is no translation for group name Units");
     EXPECT_EQ(Raised([] { Fail(std::string("temporary")); }), "temporary");
-}
-
-TEST(ErrorChecks, RangeIsHalfOpenAndNamesValueAndBounds) {
+    // A range is half open and its text names the value and the bounds.
     EXPECT_NO_THROW(CheckRange(4, 0, 5, "Wrong Formation Index."));
     EXPECT_NO_THROW(CheckRange(0, 0, 5, "Wrong Formation Index."));
     EXPECT_EQ(Raised([] { CheckRange(5, 0, 5, "Wrong Formation Index."); }),
               "Wrong Formation Index. Value 5 is not in bounds [0, 5).");
     EXPECT_EQ(Raised([] { CheckRange(-1, 0, 5, "X."); }), "X. Value -1 is not in bounds [0, 5).");
-}
-
-TEST(ErrorChecks, ExcerptShowsAtMostSixtyFourCharacters) {
+    // An excerpt shows at most 64 characters.
     std::string rest(100, 'a');
     rest.replace(64, 1, "b");
     EXPECT_EQ(Raised([&] { CheckExcerpt(false, "Incorrect function identifier: ", rest); }),
@@ -40,9 +34,7 @@ TEST(Warnings, GoToTheInstalledSinkAndReturnTheCondition) {
     EXPECT_TRUE(Warn(true, "not shown"));
     EXPECT_FALSE(Warn(false, "shown"));
     EXPECT_EQ(recorder.texts, std::vector<std::string>{"shown"});
-}
-
-TEST(Warnings, ASinkThatThrowsDoesNotEndTheProgram) {
+    // A sink that throws does not end the program.
     WarningSink previous = SetWarningSink([](const std::string&) { throw std::runtime_error("x"); });
     EXPECT_FALSE(Warn(false, "text"));
     SetWarningSink(std::move(previous));

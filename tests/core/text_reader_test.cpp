@@ -62,12 +62,8 @@ TEST(TextReader, BlockRunsToTheFirstEnd) {
     EXPECT_EQ(noEnd.error(), 5);
     EXPECT_FALSE(noEnd.FindBlock("#OTHER"));
     EXPECT_EQ(noEnd.error(), 3);
-}
-
-TEST(TextReader, TextEndsAtTheFirstZeroByte) {
-    TextReader reader;
-    reader.OpenText(std::string("#S\na\0b\n", 7));
-    EXPECT_EQ(reader.text(), "#S\na");
+    noEnd.OpenText(std::string("#S\na\0b\n", 7));
+    EXPECT_EQ(noEnd.text(), "#S\na") << "the text ends at the first zero byte";
 }
 
 // The sections of a text walked section by section, each as header and
@@ -112,7 +108,8 @@ TEST(TokenFunctions, BlanksIncludeCommentsAndOneBreakAtATime) {
     EXPECT_EQ(SkipSeparator(" ,, x"), 2u);
 }
 
-TEST(TokenFunctions, Identifiers) {
+// Identifiers, integers, argument texts and words: each read as far as it goes.
+TEST(TokenFunctions, TokensAreReadAsFarAsTheyGo) {
     std::string out;
     EXPECT_EQ(ReadIdentifier("Rifleman(IN) rest", out), 12u);
     EXPECT_EQ(out, "Rifleman(IN)");
@@ -122,10 +119,7 @@ TEST(TokenFunctions, Identifiers) {
     EXPECT_EQ(out, "");
     EXPECT_EQ(ReadIdentifier("_a1\xC0\xFF(", out), 5u);
     EXPECT_EQ(ReadIdentifier("ab(CD", out), 2u);
-}
 
-TEST(TokenFunctions, Integers) {
-    std::string out;
     EXPECT_EQ(ReadIntegerToken("-12a", out), 3u);
     EXPECT_EQ(out, "-12");
     EXPECT_EQ(ReadIntegerToken("-a", out), 0u);
@@ -138,10 +132,7 @@ TEST(TokenFunctions, Integers) {
     EXPECT_EQ(ParseInteger("-99999999999"), -2147483647 - 1);
     EXPECT_FALSE(ScanInteger("abc"));
     EXPECT_FALSE(ScanInteger("-"));
-}
 
-TEST(TokenFunctions, ArgumentTextsAndWords) {
-    std::string out;
     EXPECT_EQ(ReadArgText("North gate  ,next", out), 12u);
     EXPECT_EQ(out, "North gate");
     EXPECT_EQ(ReadArgText("a(b)c )", out), 6u);
@@ -155,7 +146,7 @@ TEST(TokenFunctions, ArgumentTextsAndWords) {
     EXPECT_THROW(ReadWord(std::string(0x40000, 'x'), out), ScenarioError);
 }
 
-TEST(TokenFunctions, LineCursorWords) {
+TEST(TokenFunctions, LineCursorWordsQuotesAndUpperCase) {
     std::string_view cursor = "  Infantry\tRifleman  squad of ten\r\nnext";
     EXPECT_EQ(NextWord(cursor), "Infantry");
     EXPECT_EQ(cursor, "\tRifleman  squad of ten\r\nnext");
@@ -166,9 +157,7 @@ TEST(TokenFunctions, LineCursorWords) {
     std::string_view big = storage;
     EXPECT_EQ(NextWord(big).size(), 255u);
     EXPECT_TRUE(big.empty());
-}
 
-TEST(TokenFunctions, QuotesAndUpperCase) {
     EXPECT_EQ(StripQuotes("\"Timers\""), "Timers");
     EXPECT_EQ(StripQuotes("Timers\""), "Timers");
     EXPECT_EQ(StripQuotes("\""), "");
