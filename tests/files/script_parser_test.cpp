@@ -41,26 +41,6 @@ TEST_F(ScriptParser, AlwaysWithABlankIsTheEmptyListAndWithoutItACall) {
     EXPECT_TRUE(warnings.texts.empty());
 }
 
-TEST_F(ScriptParser, FormsAreReadBack) {
-    CommandBlock& trigger = Parse(Script(
-        "CONDITION \tVar3 == 5 AND !SwitchIsOn( 4 ) AND TimerValue( 1 ) = 9 AND UnitsInZone( 0,Hill ) > 2\r\n"
-        "TIMES\t\t1\r\nACTION \t\t\r\n\tVar2=CountUnits( 1,Harbour ), \r\n\tEnableMission( 'E' ) \r\n\r\n"));
-    CommandSeq& conditions = trigger.conditions.list;
-    ASSERT_EQ(conditions.count(), 4);
-    TermCommand& variable = Call(conditions, 0);
-    EXPECT_EQ(variable.function, &demo.Function("VarValue"));
-    EXPECT_EQ(variable.form, FormCompare);
-    EXPECT_EQ((std::vector<int>{variable.args[0], variable.args[1], variable.args[2]}), (std::vector<int>{3, 0, 5}));
-    EXPECT_EQ(Call(conditions, 1).form, FormNot);
-    EXPECT_EQ(Call(conditions, 2).args[1], 0) << "a lone = reads as ==";
-    EXPECT_EQ(demo->readingChanges, (std::vector<std::string>{"Trigger \"Trigger 1\": the comparison = is read as ==."}));
-    EXPECT_EQ(Call(conditions, 3).args[2], 2);
-    TermCommand& assign = Call(trigger.actions, 0);
-    EXPECT_EQ(assign.form, FormAssign);
-    EXPECT_EQ((std::vector<int>{assign.args[0], assign.args[1], assign.args[2]}), (std::vector<int>{2, 1, 1}));
-    EXPECT_EQ(Call(trigger.actions, 1).args[0], 2) << "E is the third objective's letter";
-}
-
 TEST_F(ScriptParser, KeywordsInsideNamesCutNothing) {
     StringList& zones = demo->objectGroups.GetGroup("zones");
     zones[0] = "CONDITION ACTION";
@@ -88,41 +68,14 @@ TEST_F(ScriptParser, NamesAreLookedUpInTheArgumentsOwnGroup) {
     EXPECT_EQ(Call(trigger.actions, 1).args[0], 0) << "a dynamic group argument is a direct index";
 }
 
-TEST_F(ScriptParser, SpecialCallsReadBack) {
-    demo->objectGroups.GetGroup("dyngroups")[0] = "Relief_Dyn";
-    CommandBlock& trigger = Parse(Script(
-        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n"
-        "\tCreateObject0( Relief_Dyn,#Wedge,Bastion(AR),1,Hill,200 ), \r\n"
-        "\tInitialUpgradeEx( \"2\",\"Rifleman(A2)\" ), \r\n"
-        "\tDisableUpgrade( 3,\"Rifleman(A1)\" ), \r\n"
-        "\tEnableUnit( 0,Beacon(ST),1 ), \r\n"
-        "\tPreserveTrigger( 0 ) \r\n\r\n"));
-    ASSERT_EQ(trigger.actions.count(), 5);
-    TermCommand& create = Call(trigger.actions, 0);
-    EXPECT_EQ((std::vector<int>(create.args.begin(), create.args.begin() + 6)),
-              (std::vector<int>{0, 1, 2, 200, 2, 1 | 2 << 8}));
-    EXPECT_EQ(Call(trigger.actions, 1).args[0], 2) << "a quoted number is the number";
-    EXPECT_EQ(Call(trigger.actions, 1).args[1], 0 | 0 << 8 | 1 << 16);
-    EXPECT_EQ(Call(trigger.actions, 2).args[0], 3);
-    EXPECT_EQ(Call(trigger.actions, 3).args[1], 4 | 3 << 8) << "the last unit of the last category";
-}
-
-TEST_F(ScriptParser, QuestionsStayQuestionsAndGetTheirPages) {
-    Pages().Clear();
-    Pages().Append(PageRecord{0, "a.gp", "First page"});
-    Pages().Append(PageRecord{5, "b.gp", "Shall we?"});
-    CommandBlock& trigger = Parse(Script(
-        "CONDITION \t ALWAYS\r\nACTION \t\t\r\n\tShowPageEx( 0 ), \r\n"
-        "\tIF ShowPageEx( 1 )\r\n\t[\r\n\t]\r\n \r\n\r\n"));
-    TermCommand& show = Call(trigger.actions, 0);
-    EXPECT_EQ(show.function, &demo.Function("ShowPageEx"));
-    ASSERT_TRUE(show.page);
-    EXPECT_EQ(show.page->body, "First page");
-    auto& ifBlock = dynamic_cast<IfBlock&>(trigger.actions.At(1));
-    TermCommand& question = Call(ifBlock.conditions.list, 0);
-    EXPECT_EQ(question.function, &demo.Function("AskQuestionEx"));
-    ASSERT_TRUE(question.page);
-    EXPECT_EQ(*question.page, (PageRecord{5, "b.gp", "Shall we?"}));
+// The demo mission's own calls of every function, forms, questions and pages
+// included, are read back by each designer script that shows its tree, and
+// saved byte for byte by undo_all_valley; here what it does not hold.
+TEST_F(ScriptParser, AQuotedNumberIsTheNumber) {
+    CommandBlock& trigger = Parse(Script("CONDITION \t ALWAYS\r\nACTION \t\t\r\n"
+                                         "\tInitialUpgradeEx( \"2\",\"Rifleman(A2)\" ) \r\n\r\n"));
+    EXPECT_EQ(Call(trigger.actions, 0).args[0], 2);
+    EXPECT_EQ(Call(trigger.actions, 0).args[1], 0 | 0 << 8 | 1 << 16);
 }
 
 TEST_F(ScriptParser, UnresolvedCommandsAreLeftOutRecordedAndWarnedOnce) {
@@ -223,15 +176,18 @@ TEST_F(ScriptParser, ActionsReadWhateverTheLineEndsAndBracketPlaces) {
 }
 
 TEST_F(ScriptParser, ReadingOtherwiseThanWrittenIsListedAndWarnedOnce) {
-    Parse(Script("CONDITION \tTimerValue( 1 ) >= 9 AND SwitchIsOn( 1 )\r\nTIMES\t\tmany\r\nACTION \t\t\r\n"
+    CommandBlock& first = Parse(Script("CONDITION \tTimerValue( 1 ) >= 9 AND SwitchIsOn( 1 ) AND TimerValue( 1 ) = 9\r\n"
+                 "TIMES\t\tmany\r\nACTION \t\t\r\n"
                  "\tTotal=CountUnits( 1,Harbour ), \r\n\tVar4=CountUnits( 1,Harbour ) \r\n\r\n"
                  "CONDITION \tTimerValue( 1 ) < 9\r\nTIMES\t\t3 % thrice\r\nACTION \t\t\r\n\r\n",
                  "#TRIGGERS\r\nCount\r\n#END\r\n"));
     EXPECT_EQ(demo->readingChanges, (std::vector<std::string>{
                                         "Trigger \"Count\": the comparison >= is read as >.",
+                                        "Trigger \"Count\": the comparison = is read as ==.",
                                         "Trigger \"Count\": the repeat count \"many\" is read as 0.",
                                         "Trigger \"Count\": the assignment to Total is read as Var0.",
                                     }));
+    EXPECT_EQ(Call(first.conditions.list, 2).args[1], 0) << "==";
     EXPECT_EQ(warnings.texts.size(), 1u);
     auto& second = dynamic_cast<CommandBlock&>(demo->triggers.At(1));
     EXPECT_EQ(second.times, 3);

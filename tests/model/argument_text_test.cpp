@@ -7,26 +7,10 @@
 namespace sced {
 namespace {
 
-TEST(ArgumentText, SentencesShowValuesWithBracesForNamedThings) {
-    test::DemoScenario demo;
-    EXPECT_EQ(demo.Call("RunTimer", {3, 20})->text, "Start {Timer3} for 20 seconds");
-    EXPECT_EQ(demo.Call("MoveGroup", {1, 2})->text, "Order {Convoy} to march to {Hill}");
-    // A value past the map's groups names a dynamic group.
-    EXPECT_EQ(demo.Call("MoveGroup", {3 + 2, 0})->text, "Order {DynGroup2_Dyn} to march to {North gate}");
-    // Objectives are quoted, not braced; the first letter is made upper case.
-    EXPECT_EQ(demo.Call("ObjectiveIsEnabled", {4})->text, "\"Objective 4\" is shown to the player");
-    // Binding takes the declared constants.
-    TermCommand pause;
-    pause.argCount = 1;
-    pause.args[0] = -1;
-    const Template* declared = MatchDeclaration(demo->functions, "SetGameSpeed", pause);
-    ASSERT_NE(declared, nullptr);
-    TermCommand bound;
-    bound.Bind(*declared);
-    bound.UpdateText(*demo);
-    EXPECT_EQ(bound.args[0], -1);
-    EXPECT_EQ(bound.text, "Pause the game");
-}
+// The demo mission's sentences (braced names, quoted objectives, titles of
+// units, formations and upgrades, constants bound to their declaration) are
+// shown whole by each designer script that prints its tree, and its script
+// texts saved byte for byte by undo_all_valley; here what it does not hold.
 
 TEST(ArgumentText, UnfilledPlaceholdersShowTheirLabels) {
     test::DemoScenario demo;
@@ -63,19 +47,6 @@ TEST(ArgumentText, TriggerLabelsAreQuotedAndCut) {
     EXPECT_EQ(GetArgumentString(*demo, *demo.Call("SwitchOn", {7}), 0), std::string(96, 's'));
 }
 
-TEST(ArgumentText, ListValuesShowTheirTitles) {
-    test::DemoScenario demo;
-    // Armour (category 1), its third unit.
-    auto count = demo.Call("CountUnitType", {0, 1 | 2 << 8, 2, 5});
-    EXPECT_EQ(GetArgumentString(*demo, *count, 1), "Heavy bastion tank");
-    EXPECT_EQ(ArgumentScriptText(*demo, *count, 1), "Bastion(AR)");
-    auto formation = demo.Call("SetFormation", {0, 2});
-    EXPECT_EQ(GetArgumentString(*demo, *formation, 1), "Wedge");
-    auto upgrade = demo.Call("HasUpgrade", {1, 0 | 0 << 8 | 1 << 16});
-    EXPECT_EQ(GetArgumentString(*demo, *upgrade, 1), "Long-range rifles");
-    EXPECT_EQ(ArgumentScriptText(*demo, *upgrade, 1), std::to_string(0 | 0 << 8 | 1 << 16));
-}
-
 TEST(ArgumentText, PagesShowTheirBodyQuoted) {
     test::DemoScenario demo;
     auto show = demo.Call("ShowPageEx", {0});
@@ -87,17 +58,9 @@ TEST(ArgumentText, PagesShowTheirBodyQuoted) {
     EXPECT_EQ(GetArgumentString(*demo, *show, 0), "");
 }
 
-TEST(ArgumentText, ScriptTextsNameZonesAndGroupsOnly) {
+TEST(ArgumentText, OnlyZonesAndGroupsHaveObjectNames) {
     test::DemoScenario demo;
-    auto move = demo.Call("MoveGroup", {3 + 2, 1});
-    EXPECT_EQ(GetObjectString(*demo, *move, 0), "DynGroup2_Dyn");
-    EXPECT_EQ(GetObjectString(*demo, *move, 1), "Harbour");
-    auto objective = demo.Call("ObjectiveIsEnabled", {4});
-    EXPECT_EQ(ArgumentScriptText(*demo, *objective, 0), "4");
-    auto remove = demo.Call("RemoveDynGroup", {5});
-    EXPECT_EQ(GetObjectString(*demo, *remove, 0), "DynGroup5_Dyn");
     auto run = demo.Call("RunTimer", {1, 30});
-    EXPECT_EQ(ArgumentScriptText(*demo, *run, 1), "30");
     EXPECT_EQ(test::Raised([&] { GetObjectString(*demo, *run, 1); }),
               "Scenario::GetObjectString - argument doesn't have object type.");
     EXPECT_EQ(test::Raised([&] { GetArgumentString(*demo, *run, 2); }),
