@@ -99,6 +99,7 @@ TEST(CommandTree, MapReferencesFollowTheirNames) {
         List(demo.Call("MoveGroup", {2, 0}),            // Patrol to North gate
              demo.Call("MoveGroup", {3 + 4, 2})));      // DynGroup4 to Hill
     trigger->actions.Append(If(demo));
+    trigger->actions.Append(demo.Call("RemoveDynGroup", {5}));
     demo->triggers.Append(std::move(trigger));
 
     // The map editor renames nothing but reorders the zones and groups, and
@@ -112,7 +113,7 @@ TEST(CommandTree, MapReferencesFollowTheirNames) {
     demo->CheckMapReferences();
 
     auto& kept = dynamic_cast<CommandBlock&>(demo->triggers.At(0));
-    ASSERT_EQ(kept.actions.count(), 3);
+    ASSERT_EQ(kept.actions.count(), 4);
     EXPECT_EQ(dynamic_cast<TermCommand&>(kept.conditions.list.At(0)).args[0], 3);
     auto& move = dynamic_cast<TermCommand&>(kept.actions.At(0));
     EXPECT_EQ(move.args[0], 1);
@@ -121,6 +122,8 @@ TEST(CommandTree, MapReferencesFollowTheirNames) {
     EXPECT_EQ(dynamic.args[0], 4 + 4) << "still the fifth dynamic group";
     EXPECT_EQ(dynamic.args[1], 0);
     EXPECT_EQ(demo->objectGroups.mapGroupCount, 4);
+    auto& removal = dynamic_cast<TermCommand&>(kept.actions.At(3));
+    EXPECT_EQ(removal.args[0], 5) << "a dynamic group argument is a direct index, never moved";
 
     // Checking again without a change moves nothing.
     demo->CheckMapReferences();
@@ -137,18 +140,9 @@ TEST(CommandTree, MapReferencesFollowTheirNames) {
     auto& dead = dynamic_cast<TermCommand&>(kept.conditions.list.At(0));
     EXPECT_TRUE(dead.IsLost(0));
     EXPECT_EQ(GetObjectString(*demo, dead, 0), "Convoy");
-    ASSERT_EQ(kept.actions.count(), 3);
+    ASSERT_EQ(kept.actions.count(), 4);
     EXPECT_EQ(dynamic_cast<TermCommand&>(kept.actions.At(0)).args[0], 0);
     EXPECT_FALSE(dynamic_cast<TermCommand&>(kept.actions.At(0)).IsLost(0));
-}
-
-TEST(CommandTree, ADynGroupsArgumentIsNeverMoved) {
-    test::DemoScenario demo;
-    demo->triggers.Append(demo.Trigger("T", {}, List(demo.Call("RemoveDynGroup", {5}))));
-    demo->objectGroups.GetGroup("groups").Add("New group");
-    demo->CheckMapReferences();
-    auto& trigger = dynamic_cast<CommandBlock&>(demo->triggers.At(0));
-    EXPECT_EQ(dynamic_cast<TermCommand&>(trigger.actions.At(0)).args[0], 5);
 }
 
 TEST(CommandTree, BinaryRecordsReadBackWhole) {
