@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <sstream>
 
+#include "core/game_path.h"
 #include "files/scramble.h"
 #include "support/cli_run.h"
 #include "support/game_folder.h"
@@ -26,12 +26,8 @@ namespace fs = std::filesystem;
 
 const fs::path kScripts = SCED_EDIT_SCRIPTS;
 
-std::string FileText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+// The file's bytes; nothing for a file that is not there.
+std::string FileText(const fs::path& file) { return ReadWholeFile(file).value_or(""); }
 
 std::vector<std::string> ScriptNames() {
     std::vector<std::string> names;

@@ -3,8 +3,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+
+#include "core/game_path.h"
 
 namespace sced::test {
 
@@ -25,10 +25,7 @@ CliRun RunCli(const std::string& args, const TempGameFolder& scratch, const std:
     for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
     int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errFile, std::ios::binary);
-    std::stringstream text;
-    text << err.rdbuf();
-    run.err = text.str();
+    run.err = ReadWholeFile(errFile).value_or("");
     return run;
 }
 

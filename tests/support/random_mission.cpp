@@ -45,12 +45,8 @@ public:
             triggerCount_ = triggers;
             AddConditions(trigger->conditions.list, Pick(random_, 4));
             int actions = Pick(random_, 5);
-            for (int a = 0; a < actions; ++a) {
-                if (Chance(random_, 20))
-                    trigger->actions.Append(If(2));
-                else
-                    trigger->actions.Append(Call(*actions_[static_cast<std::size_t>(Pick(random_, Size(actions_)))]));
-            }
+            for (int a = 0; a < actions; ++a)
+                trigger->actions.Append(Chance(random_, 20) ? If(2) : Action());
             s_.triggers.Append(std::move(trigger));
         }
         Number();
@@ -90,20 +86,19 @@ private:
         auto ifBlock = std::make_unique<IfBlock>();
         AddConditions(ifBlock->conditions.list, Pick(random_, 3), true);
         int thenCount = Pick(random_, 4);
-        for (int i = 0; i < thenCount; ++i) {
-            if (depth > 1 && Chance(random_, 25))
-                ifBlock->thenCommands.Append(If(depth - 1));
-            else
-                ifBlock->thenCommands.Append(Call(*actions_[static_cast<std::size_t>(Pick(random_, Size(actions_)))]));
-        }
+        for (int i = 0; i < thenCount; ++i) ifBlock->thenCommands.Append(Branch(depth));
         int elseCount = Chance(random_, 50) ? Pick(random_, 3) : 0;
-        for (int i = 0; i < elseCount; ++i) {
-            if (depth > 1 && Chance(random_, 25))
-                ifBlock->elseCommands.Append(If(depth - 1));
-            else
-                ifBlock->elseCommands.Append(Call(*actions_[static_cast<std::size_t>(Pick(random_, Size(actions_)))]));
-        }
+        for (int i = 0; i < elseCount; ++i) ifBlock->elseCommands.Append(Branch(depth));
         return ifBlock;
+    }
+
+    // A command of an IF's branch: a nested IF while depth allows, else an action.
+    std::unique_ptr<Command> Branch(int depth) {
+        if (depth > 1 && Chance(random_, 25)) return If(depth - 1);
+        return Action();
+    }
+    std::unique_ptr<Command> Action() {
+        return Call(*actions_[static_cast<std::size_t>(Pick(random_, Size(actions_)))]);
     }
 
     std::int32_t Value(const Template& function, std::size_t i) {
