@@ -32,9 +32,10 @@ bool HasLine(const std::string& text, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+// Run without -C: the current folder is the game folder.
 TEST(Cli, FunctionsPrintsOneFieldPerArgument) {
     test::TempGameFolder folder;
-    CliRun run = RunCli("-C " + Quoted(folder.path().string()) + " functions", folder);
+    CliRun run = RunCli("functions", folder, folder.path());
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_GE(Lines(run.out).size(), 40u);
@@ -194,13 +195,6 @@ TEST(Cli, PictureWritesTheDecodedPictureAsABitmap) {
     EXPECT_FALSE(fs::exists(out.File("none.bmp")));
 }
 
-TEST(Cli, TheCurrentFolderIsTheDefaultGameFolder) {
-    test::TempGameFolder folder;
-    CliRun given = RunCli("-C " + Quoted(test::DemoGame().string()) + " functions", folder);
-    EXPECT_EQ(given.status, 0);
-    EXPECT_EQ(RunCli("functions", folder, test::DemoGame()).out, given.out);
-}
-
 TEST(Cli, MissionCommandsOpenPrintAndSave) {
     test::TempGameFolder folder;
     std::string game = "-C " + Quoted(folder.path().string());
@@ -240,18 +234,12 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
     EXPECT_EQ(Lines(resave.out).size(), 4u) << "the mission's own picture stays unwritten and unlisted";
     EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), script);
 
-    ASSERT_EQ(RunCli(game + " scramble " + Quoted(folder.File("UserMissions/Valley/Valley.cms").string()) + " " +
-                         Quoted(folder.File("plain.txt").string()),
-                     folder)
-                  .status,
-              0);
-    EXPECT_EQ(folder.Read("plain.txt").substr(0, 81), "%" + std::string(79, '-') + "\r");
+    // Scrambling into a file and back is the map test's; a device is written, not renamed over.
     CliRun printed = RunCli(game + " scramble " + Quoted(folder.File("UserMissions/Valley/Valley.cms").string()) +
                                 " /dev/stdout",
                             folder);
     EXPECT_EQ(printed.status, 0) << printed.err;
-    EXPECT_EQ(printed.out, folder.Read("plain.txt")) << "a device is written, not renamed over";
-
+    EXPECT_EQ(printed.out.substr(0, 81), "%" + std::string(79, '-') + "\r");
 
     CliRun created = RunCli(game + " new 'Maps\\Harbour.m3d'", folder);
     ASSERT_EQ(created.status, 0) << created.err;
