@@ -96,17 +96,5 @@ TEST(SentenceLayout, HitTestIsStrictAndEmptyBeforeLayout) {
     for (const Case& c : cases) EXPECT_EQ(layout.HitTest(c.x, c.y), c.hit) << c.x << "," << c.y;
 }
 
-TEST(SentenceLayout, AllArgumentsFilledFollowsTheCommandsFlags) {
-    EXPECT_FALSE(AllArgumentsFilled(nullptr));
-    TermCommand bare;
-    EXPECT_FALSE(AllArgumentsFilled(&bare));
-    Sentence sentence("move <1 x> to <2 y>", 2);
-    EXPECT_FALSE(AllArgumentsFilled(&sentence.command));
-    sentence.command.SetFilled(1);
-    EXPECT_TRUE(AllArgumentsFilled(&sentence.command));
-    Sentence none("Wait", 0);
-    EXPECT_TRUE(AllArgumentsFilled(&none.command));
-}
-
 }  // namespace
 }  // namespace sced

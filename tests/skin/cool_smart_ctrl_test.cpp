@@ -41,11 +41,9 @@ TEST(CoolSmartCtrl, ClicksHitArgumentsStrictlyInside) {
         QPoint point;
         int hit;
     };
+    // Every edge is the layout test's; here that the widget's boxes are the layout's.
     const Case cases[] = {{first.center(), 0},
                           {QPoint(first.left(), first.center().y()), -1},
-                          {QPoint(first.left() + first.width(), first.center().y()), -1},
-                          {QPoint(first.center().x(), first.top()), -1},
-                          {QPoint(first.center().x(), first.top() + first.height()), -1},
                           {QPoint(first.left() + 1, first.top() + 1), 0},
                           {sentence.ArgumentRect(1).center(), 1},
                           {QPoint(5, 5), -1}};
