@@ -6,11 +6,7 @@
 namespace sced {
 namespace {
 
-TreePath P(std::initializer_list<int> levels) {
-    TreePath path = kNoTreePath;
-    std::copy(levels.begin(), levels.end(), path.begin());
-    return path;
-}
+constexpr auto P = PathTo;
 
 // Two triggers: the first with two conditions and three actions, the
 // second with an empty condition part.

@@ -8,6 +8,7 @@
 #include "core/scenario_error.h"
 #include "declarations/unit_lists.h"
 #include "support/game_folder.h"
+#include "support/outline.h"
 
 namespace sced {
 namespace {
@@ -28,12 +29,6 @@ std::string Describe(const std::vector<UnitCategory>& categories) {
         }
         out += "\n";
     }
-    return out;
-}
-
-std::string Describe(const Tree& tree, const std::string& indent = "") {
-    std::string out;
-    for (const TreeNode& node : tree) out += indent + node.text + "\n" + Describe(node.children, indent + " ");
     return out;
 }
 
@@ -160,15 +155,15 @@ TEST(UnitListsLookups, PackedValuesSelectFormationsUnitsAndUpgrades) {
 TEST(UnitListsChoosers, UnitTreeDropsLastUnitsAndUpgradeTreeTheLastTwoCategories) {
     UnitLists lists;
     lists.unitCategories = {Category("A", 3), Category("B", 1), Category("C", 0)};
-    EXPECT_EQ(Describe(lists.UnitChooserTree()), "A\n T0\n T1\nB\nC\n");
+    EXPECT_EQ(test::Outline(lists.UnitChooserTree()), "A\n  T0\n  T1\nB\nC\n");
 
     std::vector<UnitCategory> upgrades = {Category("A", 2), Category("B", 1), Category("C", 1), Category("D", 1)};
     upgrades[0].units[0].upgrades = {{"g1", "Up1"}, {"g2", "Up2"}};
     lists.upgradeCategories = upgrades;
-    EXPECT_EQ(Describe(lists.UpgradeChooserTree()), "A\n T0\n  Up1\n  Up2\n T1\nB\n T0\n");
+    EXPECT_EQ(test::Outline(lists.UpgradeChooserTree()), "A\n  T0\n    Up1\n    Up2\n  T1\nB\n  T0\n");
     upgrades.pop_back();
     lists.upgradeCategories = upgrades;
-    EXPECT_EQ(Describe(lists.UpgradeChooserTree()), "A\n T0\n  Up1\n  Up2\n T1\n");
+    EXPECT_EQ(test::Outline(lists.UpgradeChooserTree()), "A\n  T0\n    Up1\n    Up2\n  T1\n");
     upgrades.pop_back();
     lists.upgradeCategories = upgrades;
     EXPECT_TRUE(lists.UpgradeChooserTree().empty());
