@@ -68,7 +68,6 @@ TEST(StringTable, TheDemoFileHasEveryKeyTheEditorLooksUp) {
         "txtSaveScenario", "txtSaved", "txtScedTitle", "txtScenarioSaved", "txtSelMission",
         "txtSelUpgrade", "txtSelect", "txtSelectDirection", "txtSwitch", "txtTHEN", "txtTimer",
         "txtTotalWar", "txtTrigger", "txtUnitType", "txtUp", "txtUserMission", "txtVerCaption"};
-    EXPECT_EQ(std::size(keys), 67u);
     for (const char* key : keys) EXPECT_FALSE(table.Lookup(key).empty()) << key;
 }
 

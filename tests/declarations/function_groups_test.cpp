@@ -71,9 +71,7 @@ TEST(FunctionGroups, OnlyListedFunctionsRemainInMenuOrder) {
 
 TEST(FunctionGroups, MissingOrBrokenSectionsEndStartUp) {
     const std::string conditions = "#CONDITION\n#Timers\nRunTimer\n#END\n";
-    EXPECT_EQ(Refusal(kFunctions, conditions), "Data\\FuncDecl: cannot find the #GROUPNAMES section.");
-    EXPECT_EQ(Refusal(kFunctions + kGroupNames, "#ACTION\nRunTimer\n#END\n"),
-              "Data\\FuncStruct: cannot find the #CONDITION section.");
+    // Missing #GROUPNAMES and #CONDITION sections are StartUp.MalformedFilesEndStartUpWithOneText's.
     EXPECT_EQ(Refusal(kFunctions + kGroupNames, "#CONDITION\n#Nowhere\nRunTimer\n#END\n"),
               "There is no translation for group name Nowhere");
     EXPECT_EQ(Refusal(kFunctions + kGroupNames, "#CONDITION\n" + std::string(1100, 'x') + "\n#END\n"),

@@ -49,7 +49,7 @@ protected:
     }
 };
 
-TEST_F(ObjectGroupsTest, BuiltInGroupsSitBeforeTheLastDeclaredGroup) {
+TEST_F(ObjectGroupsTest, BuiltInGroupsSitBeforeTheLastDeclaredGroupWithNumberedNames) {
     ObjectGroups groups = BuildWithNations(kNations);
     std::vector<std::string> names;
     std::vector<bool> renamable;
@@ -74,10 +74,8 @@ TEST_F(ObjectGroupsTest, BuiltInGroupsSitBeforeTheLastDeclaredGroup) {
     one.Build({Declared("nations", kNations)});
     EXPECT_EQ(one.count(), 9);
     EXPECT_EQ(one.FindGroup("nations"), 8);
-}
 
-TEST_F(ObjectGroupsTest, DefaultNamesAreNumberedFromZero) {
-    ObjectGroups groups = BuildWithNations(kNations);
+    // Default names are numbered from zero.
     EXPECT_EQ(Items(groups.GetGroup("players")), Numbered("Seat", 8));
     EXPECT_EQ(Items(groups.GetGroup("dyngroups")), Numbered("Squad", 64, "_Dyn"));
     EXPECT_EQ(Items(groups.GetGroup("objectives")), Numbered("Goal", 13));
