@@ -18,6 +18,26 @@ std::string Refusal(std::string_view block) {
     return test::Raised([&] { Declare(block); });
 }
 
+// A declaration on one line: its name and form, each argument (a group,
+// "_" and a list, LOW..HIGH, or "=" and a constant) with its default text
+// after "/" (its kind where no placeholder names it), the display and
+// listing texts and the number of placeholders.
+std::string Describe(const Template& t) {
+    static const char* const kForms[] = {"call", "not", "assign", "compare"};
+    std::string out = t.name + " " + kForms[t.form] + "(";
+    for (std::size_t i = 0; i < static_cast<std::size_t>(t.argCount); ++i) {
+        if (i > 0) out += ",";
+        switch (t.argKind[i]) {
+            case KindGroup: out += t.argGroup[i]; break;
+            case KindGroupNumber: out += "_" + t.argGroup[i]; break;
+            case KindChInt: out += std::to_string(t.argLow[i]) + ".." + std::to_string(t.argHigh[i]); break;
+            case KindConst: out += "=" + std::to_string(t.argConst[i]); break;
+        }
+        if (!t.argDefText[i].empty()) out += "/" + t.argDefText[i];
+    }
+    return out + ") \"" + t.text + "\" \"" + t.listText + "\" " + std::to_string(t.placeholderCount);
+}
+
 TEST(FunctionDeclarations, FormsAndArgumentKinds) {
     auto functions = Declare(
         "% a comment before the first declaration\n"
@@ -27,54 +47,21 @@ TEST(FunctionDeclarations, FormsAndArgumentKinds) {
         "TimerValue([timers])[0..3][0..max] \"Time of <1 timer> <2 op> <3 value>\" \"Timer\"\n"
         "[variables]=CountUnits([players]) \"Store in <1 var> <2 player>\" \"Var\"\n"
         "Build([_unittypes] [_upgrades],[5..10] [..10] 7 -8 --9) \"<1 u>\" \"B\"\n");
-    ASSERT_EQ(functions.size(), 5u);
-
-    const Template& run = functions[0];
-    EXPECT_EQ(run.name, "RunTimer");
-    EXPECT_EQ(run.form, FormCall);
-    EXPECT_EQ(run.argCount, 2);
-    EXPECT_EQ(run.argKind[0], KindGroup);
-    EXPECT_EQ(run.argGroup[0], "timers");
-    EXPECT_EQ(run.argKind[1], KindChInt);
-    EXPECT_EQ(run.argLow[1], 1);
-    EXPECT_EQ(run.argHigh[1], -1);
-    EXPECT_EQ(run.argDefText[0], "timer");
-    EXPECT_EQ(run.argDefText[1], "seconds");
-    EXPECT_EQ(run.text, "Start <1 timer> for <2 seconds> seconds");
-    EXPECT_EQ(run.listText, "Timer");
-    EXPECT_EQ(run.placeholderCount, 2);
-    EXPECT_EQ(run.menuGroup, "");
-    EXPECT_FALSE(run.isCondition);
-
-    EXPECT_EQ(functions[1].form, FormNot);
-    EXPECT_EQ(functions[1].argGroup[1], "zones");
-    EXPECT_EQ(functions[1].listText, "Zone");
-
-    const Template& compare = functions[2];
-    EXPECT_EQ(compare.form, FormCompare);
-    EXPECT_EQ(compare.argCount, 3);
-    EXPECT_EQ(compare.argHigh[1], 3);
-    EXPECT_EQ(compare.argHigh[2], -1);
-
-    const Template& assign = functions[3];
-    EXPECT_EQ(assign.form, FormAssign);
-    EXPECT_EQ(assign.argCount, 2);
-    EXPECT_EQ(assign.argGroup[0], "variables");
-    EXPECT_EQ(assign.argGroup[1], "players");
-
-    const Template& build = functions[4];
-    ASSERT_EQ(build.argCount, 7);
-    EXPECT_EQ(build.argKind[0], KindGroupNumber);
-    EXPECT_EQ(build.argGroup[0], "unittypes");
-    EXPECT_EQ(build.argKind[1], KindGroupNumber);
-    EXPECT_EQ(build.argGroup[1], "upgrades");
-    EXPECT_EQ(build.argLow[2], 5);
-    EXPECT_EQ(build.argHigh[2], 10);
-    EXPECT_EQ(build.argLow[3], 0);
-    EXPECT_EQ(build.argHigh[3], 10);
-    EXPECT_EQ(build.argConst[4], 7);
-    EXPECT_EQ(build.argConst[5], 8) << "one minus sign is skipped";
-    EXPECT_EQ(build.argConst[6], -9) << "two minus signs make a negative constant";
+    std::vector<std::string> described;
+    for (const Template& function : functions) described.push_back(Describe(function));
+    EXPECT_EQ(described, (std::vector<std::string>{
+                             "RunTimer call(timers/timer,1..-1/seconds) \"Start <1 timer> for <2 seconds> seconds\" "
+                             "\"Timer\" 2",
+                             "UnitsInZone not(groups/group,zones/zone) \"No unit of <1 group> is in <2 zone>\" \"Zone\" 2",
+                             "TimerValue compare(timers/timer,0..3/op,0..-1/value) \"Time of <1 timer> <2 op> <3 value>\" "
+                             "\"Timer\" 3",
+                             "CountUnits assign(variables/var,players/player) \"Store in <1 var> <2 player>\" \"Var\" 2",
+                             // One minus sign is skipped; two make a negative constant.
+                             "Build call(_unittypes/u,_upgrades/group,5..10/chint,0..10/chint,=7/const,=8/const,=-9/const) "
+                             "\"<1 u>\" \"B\" 1",
+                         }));
+    EXPECT_EQ(functions[0].menuGroup, "");
+    EXPECT_FALSE(functions[0].isCondition);
 }
 
 TEST(FunctionDeclarations, LayoutIsFree) {
