@@ -2,7 +2,6 @@
 
 #include "support/raised.h"
 
-#include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "support/game_folder.h"
 

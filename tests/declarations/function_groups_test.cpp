@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/scenario_error.h"
 #include "declarations/declaration_files.h"
 #include "support/raised.h"
 

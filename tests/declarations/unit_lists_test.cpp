@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "support/raised.h"
-
-#include <functional>
-
 #include "core/file_write.h"
-#include "core/scenario_error.h"
 #include "declarations/unit_lists.h"
 #include "support/game_folder.h"
 #include "support/outline.h"
+#include "support/raised.h"
 
 namespace sced {
 namespace {

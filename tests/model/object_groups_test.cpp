@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "support/raised.h"
-
-#include <functional>
-
 #include "core/fixed_list.h"
-#include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "declarations/object_group.h"
 #include "model/object_groups.h"
+#include "support/raised.h"
 
 namespace sced {
 namespace {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "model/scenario.h"
 #include "support/game_folder.h"
