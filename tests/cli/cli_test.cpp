@@ -72,20 +72,6 @@ TEST(Cli, GroupsAndListsPrintWhatTheFilesDeclare) {
               "upgrade Infantry Rifleman Rifleman(A1) Better rifles\n");
 }
 
-TEST(Cli, TextsAreStoredBytesUnlessUtf8IsAsked) {
-    test::TempGameFolder folder;
-    std::string str = folder.Read("Data\\str");
-    str.replace(str.find("txtSwitch "), 0, "txtSwitch \xCF\xE5\xF0\xE5\xEA\xEB\xFE\xF7\xE0\xF2\xE5\xEB\xFC\n");
-    folder.Write("Data\\str", str);
-    std::string game = "-C " + Quoted(folder.path().string());
-    CliRun raw = RunCli(game + " groups", folder);
-    EXPECT_TRUE(HasLine(raw.out, "\t\xCF\xE5\xF0\xE5\xEA\xEB\xFE\xF7\xE0\xF2\xE5\xEB\xFC" "0"));
-    // -C and --utf8 may also follow the command.
-    CliRun utf8 = RunCli("groups --utf8 " + game, folder);
-    EXPECT_TRUE(HasLine(utf8.out, "\t\u041F\u0435\u0440\u0435\u043A\u043B\u044E\u0447\u0430\u0442\u0435\u043B\u044C0"))
-        << utf8.out.substr(0, 200);
-}
-
 TEST(Cli, FailuresReportTheirTextAndStatus) {
     test::TempGameFolder folder;
     folder.Remove("Data\\FuncStruct");
@@ -326,9 +312,20 @@ TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
     EXPECT_EQ(RunCli(game + " new --force 'Maps\\Valley.m3d'", folder).status, 0);
 }
 
-TEST(Cli, Utf8AppliesToTheDumpAndListingFiles) {
+TEST(Cli, TextsAreStoredBytesUnlessUtf8IsAskedAlsoInTheDumpAndListingFiles) {
     test::TempGameFolder folder;
-    std::string game = "-C " + Quoted(folder.path().string()) + " --utf8";
+    std::string str = folder.Read("Data\\str");
+    str.replace(str.find("txtSwitch "), 0, "txtSwitch \xCF\xE5\xF0\xE5\xEA\xEB\xFE\xF7\xE0\xF2\xE5\xEB\xFC\n");
+    folder.Write("Data\\str", str);
+    std::string game = "-C " + Quoted(folder.path().string());
+    CliRun raw = RunCli(game + " groups", folder);
+    EXPECT_TRUE(HasLine(raw.out, "\t\xCF\xE5\xF0\xE5\xEA\xEB\xFE\xF7\xE0\xF2\xE5\xEB\xFC" "0"));
+    // -C and --utf8 may also follow the command.
+    CliRun utf8 = RunCli("groups --utf8 " + game, folder);
+    EXPECT_TRUE(HasLine(utf8.out, "\t\u041F\u0435\u0440\u0435\u043A\u043B\u044E\u0447\u0430\u0442\u0435\u043B\u044C0"))
+        << utf8.out.substr(0, 200);
+
+    game += " --utf8";
     const std::string names = Quoted(folder.File("names.dmp").string());
     ASSERT_EQ(RunCli(game + " dump-export Valley " + names, folder).status, 0);
     std::string dump = folder.Read("names.dmp");
