@@ -158,24 +158,11 @@ private:
     // each "PreserveTrigger" naming its own trigger.
     void Number() {
         int page = 0;
-        for (int t = 0; t < s_.triggers.count(); ++t) {
-            auto& trigger = static_cast<CommandBlock&>(s_.triggers.At(t));
-            Number(trigger.conditions.list, t, page);
-            Number(trigger.actions, t, page);
-        }
-    }
-    void Number(CommandSeq& list, int trigger, int& page) {
-        for (const auto& command : list) {
-            if (auto* ifBlock = dynamic_cast<IfBlock*>(command.get())) {
-                Number(ifBlock->conditions.list, trigger, page);
-                Number(ifBlock->thenCommands, trigger, page);
-                Number(ifBlock->elseCommands, trigger, page);
-                continue;
-            }
-            auto& call = static_cast<TermCommand&>(*command);
-            if (call.page) call.args[0] = page++;
-            if (call.function->name == "PreserveTrigger") call.args[0] = trigger;
-        }
+        for (int t = 0; t < s_.triggers.count(); ++t)
+            ForEachCall(s_.triggers.At(t), [&](TermCommand& call) {
+                if (call.page) call.args[0] = page++;
+                if (call.function->name == "PreserveTrigger") call.args[0] = t;
+            });
     }
 
     Scenario& s_;
