@@ -62,7 +62,7 @@ TEST(Listing, PrintsEveryTriggerWithItsIndentsAndCaptions) {
 TEST(Listing, ReportsAFileItCannotWriteAndKeepsTheOldOne) {
     test::DemoScenario demo;
     test::TempGameFolder folder(test::TempGameFolder::kEmpty);
-    EXPECT_FALSE(WriteListing(*demo, folder.File("no/such/folder/listing.txt")));
+    // A missing folder is Cli.FailuresReportTheirTextAndStatus's, with its text.
     EXPECT_FALSE(WriteListing(*demo, folder.path()));
     folder.Write("old.txt", "old listing");
     {
