@@ -13,15 +13,6 @@ namespace fs = std::filesystem;
 
 fs::path DemoGame() { return fs::path(SCED_DEMO_GAME); }
 
-namespace {
-fs::path NativeRelative(std::string_view relative) {
-    std::string native(relative);
-    for (char& c : native)
-        if (c == '\\') c = '/';
-    return fs::path(native);
-}
-}  // namespace
-
 TempGameFolder::TempGameFolder(Contents contents, std::string_view nameStart) {
     static std::atomic<int> counter{0};
     std::random_device random;
@@ -36,7 +27,11 @@ TempGameFolder::~TempGameFolder() {
     fs::remove_all(path_, ec);
 }
 
-fs::path TempGameFolder::File(std::string_view relative) const { return path_ / NativeRelative(relative); }
+fs::path TempGameFolder::File(std::string_view relative) const {
+    std::string native(relative);
+    std::ranges::replace(native, '\\', '/');
+    return path_ / native;
+}
 
 void TempGameFolder::Write(std::string_view relative, std::string_view bytes) const {
     fs::path file = File(relative);
