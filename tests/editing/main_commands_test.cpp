@@ -13,11 +13,11 @@
 namespace sced {
 namespace {
 
+// What each key runs is the main window test's, pressing them.
 TEST(MainCommands, EveryKeyRunsOneCommand) {
     std::set<std::string_view> keys;
     for (const MainCommandEntry& entry : MainCommands())
         for (std::string_view key : entry.keys) EXPECT_TRUE(keys.insert(key).second) << key;
-    EXPECT_TRUE(keys.count("Shift+Ins") && keys.count("Ctrl+Ins") && keys.count("Ctrl+Left"));
 }
 
 TEST(MainCommands, TheEnablingRuleFollowsTheSelection) {
