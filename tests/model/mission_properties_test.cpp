@@ -30,16 +30,12 @@ TEST(MissionProperties, TheDialogSeesBoundedTextsAndAConfirmedEditIsTaken) {
         return false;
     }));
     EXPECT_EQ(demo->title, "Siege of the hill");
-}
 
-TEST(MissionProperties, ABlankTitleBecomesTheDefaultTitle) {
-    test::DemoScenario demo;
-    ExchangeArea exchange;
     EditProperties(*demo, exchange, [](ExchangeArea& area, const std::string&) {
         area.SetTitle("   ");
         return true;
     });
-    EXPECT_EQ(demo->title, Lookup("txtMissTitle"));
+    EXPECT_EQ(demo->title, Lookup("txtMissTitle")) << "a blank title becomes the default title";
 }
 
 TEST(MissionProperties, LongTextsNeverOverrunTheAreaAndSurviveUnchanged) {
