@@ -2,16 +2,21 @@
 // folder in the editor's real windows and writes PNGs of the main window,
 // the chooser with a function chosen, the command editor with a sentence,
 // a group dialog, the direction picker, the alliance dialog, the mission's
-// properties and a briefing page with its picture. Run on the offscreen
+// properties, a briefing page with its picture, the trigger dialog, Find
+// with its matches, and Where used with the script pane. Run on the offscreen
 // platform (tools/screenshots), with the palettes under $WINEPREFIX.
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 
+#include "app/find_bar.h"
+#include "skin/cool_edit.h"
 #include "app/main_window.h"
 #include "app/user_questions.h"
 #include "controls/control_table.h"
@@ -166,6 +171,37 @@ int main(int argc, char** argv) {
         ShowArgumentDialog(window, FirstCallWith(scenario, "pages"), out + "page-dialog.png");
         WhenShown(out + "properties-dialog.png", [](QDialog& dialog) { dialog.reject(); });
         window.Run(MainCommand::kProperties);
+
+        Select(window, {1, -1, -1, -1, -1, -1, -1, -1});
+        WhenShown(out + "trigger-dialog.png", [](QDialog& dialog) { dialog.reject(); });
+        window.Run(MainCommand::kModify);
+
+        // Find on the first word of a timer's name (else of the call's text);
+        // its second match selected.
+        Call timer = FirstCall(scenario, [](const Template& function, std::size_t arg) {
+            return function.argKind[arg] == KindGroup && function.argGroup[arg] == "timers";
+        });
+        if (timer.path[0] < 0) timer = call;
+        const TreeNode* node = NodeAt(window.tree()->tree(), timer.path);
+        std::string text = node ? node->text : std::string();
+        std::size_t brace = text.find('{');
+        std::string word = brace == std::string::npos ? text.substr(0, 5)
+                                                      : text.substr(brace + 1, text.find_first_of(" }", brace) - brace - 1);
+        window.Run(MainCommand::kFind);
+        window.findBar()->field()->setText(QString::fromStdString(word));
+        window.Run(MainCommand::kFindNext);
+        window.Run(MainCommand::kFindNext);
+        QApplication::processEvents();
+        window.grab().save(out + "find.png");
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(window.findBar()->field(), &escape);
+
+        // Where the call's things are used, under the tree with the script of its trigger.
+        Select(window, timer.path);
+        window.Run(MainCommand::kWhereUsed);
+        window.Run(MainCommand::kScript);
+        QApplication::processEvents();
+        window.grab().save(out + "where-used.png");
     } catch (const ScenarioError& error) {
         std::cerr << "error: " << error.text() << '\n';
         return 1;

@@ -61,6 +61,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Escape closes the results panel unless a field takes the key.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildActions();

@@ -30,7 +30,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     list_->setFont(skin.dialogFont);
     list_->setUniformItemSizes(true);
     list_->setStyleSheet(QStringLiteral("QListWidget { background: %1; color: %2; border: 1px solid %3; }"
-                                        "QListWidget::item { padding: 1px 4px; }"
+                                        "QListWidget::item { padding: 1px 4px; border: 1px solid transparent; }"
                                         "QListWidget::item:selected { background: %4; color: %5;"
                                         " border: 1px solid %6; }")
                              .arg(skin.deep.name(), skin.text.name(), skin.bronzeDark.name(), skin.bark.name(),

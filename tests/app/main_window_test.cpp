@@ -13,8 +13,10 @@
 
 #include "controls/control_table.h"
 #include "files/bitmap_file.h"
+#include "files/script_writer.h"
 #include "model/command_tree.h"
 #include "skin/cool_smart_ctrl.h"
+#include "skin/qt_text.h"
 
 namespace sced {
 namespace {
@@ -233,8 +235,9 @@ TEST_F(MainWindowTest, WhereUsedAndCheckListPlacesThatLeadToTheTree) {
     QTest::keyClick(results->list(), Qt::Key_Return);
     EXPECT_EQ(window->tree()->selected(), PathTo({2, 1, 0, 2, 1})) << "Enter goes to the use";
     EXPECT_EQ(window->editor().selection().index, 1);
-    QTest::keyClick(results->list(), Qt::Key_Escape);
-    EXPECT_FALSE(results->isVisible());
+    Activate();
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(results->isVisible()) << "Escape in the tree closes the panel";
 
     window->Run(MainCommand::kCheck);
     EXPECT_EQ(results->caption().toStdString(), "0 problems");
@@ -252,6 +255,24 @@ TEST_F(MainWindowTest, WhereUsedAndCheckListPlacesThatLeadToTheTree) {
     EXPECT_EQ(answers.asked, std::vector<std::string>{
                                  "The mission has 1 problem; Scenario > Check lists them. Save anyway?"});
     EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), script) << "No saves nothing";
+}
+
+TEST_F(MainWindowTest, TheScriptPaneShowsTheSelectedTriggersScriptAsItChanges) {
+    QPlainTextEdit* text = window->scriptPane()->text();
+    Select(PathTo({1, 1, 0}));
+    Activate();
+    Press(Qt::Key_F6);
+    ASSERT_TRUE(window->scriptPane()->isVisible());
+    EXPECT_TRUE(window->action(MainCommand::kScript)->isChecked());
+    const QString before = text->toPlainText();
+    EXPECT_EQ(before, ToQt(TriggerScript(*scenario, 1)));
+    window->Run(MainCommand::kMoveDown);
+    EXPECT_NE(text->toPlainText(), before) << "an edit shows at once";
+    EXPECT_EQ(text->toPlainText(), ToQt(TriggerScript(*scenario, 1)));
+    Select(kNoTreePath);
+    EXPECT_TRUE(text->toPlainText().isEmpty()) << "no trigger selected";
+    Press(Qt::Key_F6);
+    EXPECT_FALSE(window->scriptPane()->isVisible());
 }
 
 TEST_F(MainWindowTest, ADraggedItemGoesWhereTheEditorTakesIt) {
