@@ -3,7 +3,7 @@
 // the chooser with a function chosen, the command editor with a sentence,
 // a group dialog, the direction picker, the alliance dialog, the mission's
 // properties, a briefing page with its picture, the trigger dialog, Find
-// with its matches, and Where used with the script pane. Run on the offscreen
+// with its matches, Where used with the script pane, and Check. Run on the offscreen
 // platform (tools/screenshots), with the palettes under $WINEPREFIX.
 
 #include <QApplication>
@@ -202,6 +202,23 @@ int main(int argc, char** argv) {
         window.Run(MainCommand::kScript);
         QApplication::processEvents();
         window.grab().save(out + "where-used.png");
+
+        // Check, on the mission with two values out of their lists, as a
+        // mission damaged elsewhere may hold them; nothing is saved.
+        window.Run(MainCommand::kScript);
+        for (const char* group : {"timers", "blocks"}) {
+            Call broken = FirstCall(scenario, [group](const Template& function, std::size_t arg) {
+                return function.argKind[arg] == KindGroup && function.argGroup[arg] == group;
+            });
+            if (broken.path[0] < 0) continue;
+            auto& trigger = dynamic_cast<CommandBlock&>(scenario.triggers.At(broken.path[0]));
+            auto& command = dynamic_cast<TermCommand&>(trigger.actions.At(broken.path[2]));
+            command.args[static_cast<std::size_t>(
+                command.function->placeholders[static_cast<std::size_t>(broken.placeholder)].argIndex)] = 999;
+        }
+        window.Run(MainCommand::kCheck);
+        QApplication::processEvents();
+        window.grab().save(out + "check.png");
     } catch (const ScenarioError& error) {
         std::cerr << "error: " << error.text() << '\n';
         return 1;
