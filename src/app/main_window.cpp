@@ -56,6 +56,8 @@ protected:
         if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
             Place();
             update();
+            // A pane that takes room from the tree leaves the selection in sight.
+            if (QModelIndex current = tree_->currentIndex(); current.isValid()) tree_->scrollTo(current);
         }
         return false;
     }
