@@ -293,6 +293,7 @@ void MainWindow::Refresh() {
     for (auto& [command, button] : buttons_) button->setEnabled(IsEnabled(editor_, command));
     action(MainCommand::kScript)->setChecked(script_->isVisible());
     UpdateScript();
+    RenewResults();
     QString title = "Scenario Editor";
     if (editor_.IsOpen())
         title = ToQt(scenario_.missionName) + (editor_.IsModified() ? "*" : "") + " - " + title;

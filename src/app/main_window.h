@@ -9,12 +9,14 @@
 #include "editing/editor.h"
 #include "editing/main_commands.h"
 #include "editing/mission_search.h"
+#include "editing/where_used.h"
 
 class QAction;
 
 namespace sced {
 
 class AllianceDialog;
+class Command;
 class CommandDialog;
 class CoolButton;
 class CoolTreeCtrl;
@@ -27,6 +29,7 @@ class MissionDialog;
 class PageDialog;
 class PropertiesDialog;
 class ResultsPanel;
+struct ResultLine;
 class ScriptPane;
 class Scenario;
 class TextDialog;
@@ -100,6 +103,11 @@ private:
     void GoTo(const TreePath& path);
     void ShowWhereUsed();
     void ShowProblems();
+    // What the results panel shows, found anew after the mission changed,
+    // so that no line leads to a place that moved.
+    void RenewResults();
+    std::vector<ResultLine> UsesLines();
+    std::pair<QString, std::vector<ResultLine>> ProblemLines();
     // The script pane shows the selected trigger's script.
     void UpdateScript();
     void ShowContextMenu(const QPoint& at);
@@ -131,6 +139,13 @@ private:
     ResultsPanel* results_;
     ScriptPane* script_;
     MissionFind find_;
+    // What the results panel shows: Where used of these things (a trigger
+    // among them followed by itself), or Check; and the mission's changes
+    // it was found at.
+    enum class Results { kWhereUsed, kCheck } shownResults_ = Results::kCheck;
+    std::vector<NamedThing> usedThings_;
+    std::vector<const Command*> usedTriggers_;
+    std::uint64_t resultsChanges_ = 0;
     bool mapWarned_ = false;
 };
 

@@ -142,6 +142,7 @@ void MainWindow::ReadMapAgain() {
     }
     mapWarned_ = false;
     editor_.RefreshFromMap();
+    Refresh();
 }
 
 }  // namespace sced

@@ -63,23 +63,65 @@ void MainWindow::GoTo(const TreePath& path) {
 }
 
 void MainWindow::ShowWhereUsed() {
+    usedThings_ = ThingsOfSelection(scenario_, editor_.selection());
+    // A trigger is followed by itself, wherever later edits move it.
+    usedTriggers_.clear();
+    for (const NamedThing& thing : usedThings_)
+        usedTriggers_.push_back(thing.group == "blocks" ? &scenario_.triggers.At(thing.item) : nullptr);
+    results_->Show("Where used", UsesLines());
+    shownResults_ = Results::kWhereUsed;
+    resultsChanges_ = editor_.changes();
+}
+
+std::vector<ResultLine> MainWindow::UsesLines() {
+    std::vector<NamedThing> things;
+    for (std::size_t i = 0; i < usedThings_.size(); ++i) {
+        NamedThing thing = usedThings_[i];
+        if (const Command* trigger = usedTriggers_[i]) {
+            thing.item = -1;
+            for (int t = 0; t < scenario_.triggers.count() && thing.item < 0; ++t)
+                if (&scenario_.triggers.At(t) == trigger) thing.item = t;
+        }
+        // What is gone (a deleted trigger, a zone the map lost) has no uses to show.
+        bool there = thing.group == "blocks" ? thing.item >= 0
+                                             : thing.item < scenario_.objectGroups.GetGroup(thing.group).count();
+        if (there) things.push_back(thing);
+    }
     std::vector<ResultLine> lines;
-    for (const ThingUses& thing : UsesOfAll(scenario_, ThingsOfSelection(scenario_, editor_.selection()))) {
+    for (const ThingUses& thing : UsesOfAll(scenario_, things)) {
         lines.push_back({ToQt(thing.heading), kNoTreePath, true});
         for (const MissionPlace& use : thing.uses) lines.push_back({ToQt(use.text), use.path, false});
         if (thing.uses.empty()) lines.push_back({"not used", kNoTreePath, false});
     }
     if (lines.empty()) lines.push_back({"The selection names nothing that other commands use.", kNoTreePath, false});
-    results_->Show("Where used", std::move(lines));
+    return lines;
 }
 
-void MainWindow::ShowProblems() {
+std::pair<QString, std::vector<ResultLine>> MainWindow::ProblemLines() {
     std::vector<MissionProblem> problems = MissionProblems(scenario_);
     std::vector<ResultLine> lines;
     for (const MissionProblem& problem : problems) lines.push_back({ToQt(problem.text), problem.path, false});
     if (lines.empty()) lines.push_back({"No problems found.", kNoTreePath, false});
-    results_->Show(problems.size() == 1 ? QString("1 problem") : QString("%1 problems").arg(problems.size()),
-                   std::move(lines));
+    return {problems.size() == 1 ? QString("1 problem") : QString("%1 problems").arg(problems.size()),
+            std::move(lines)};
+}
+
+void MainWindow::ShowProblems() {
+    auto [caption, lines] = ProblemLines();
+    results_->Show(caption, std::move(lines));
+    shownResults_ = Results::kCheck;
+    resultsChanges_ = editor_.changes();
+}
+
+void MainWindow::RenewResults() {
+    if (results_->isHidden() || resultsChanges_ == editor_.changes()) return;
+    resultsChanges_ = editor_.changes();
+    if (shownResults_ == Results::kWhereUsed) {
+        results_->Renew("Where used", UsesLines());
+    } else {
+        auto [caption, lines] = ProblemLines();
+        results_->Renew(caption, std::move(lines));
+    }
 }
 
 void MainWindow::UpdateScript() {

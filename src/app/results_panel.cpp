@@ -42,6 +42,16 @@ ResultsPanel::ResultsPanel(QWidget* parent)
 }
 
 void ResultsPanel::Show(const QString& caption, std::vector<ResultLine> lines) {
+    Fill(caption, std::move(lines), -1);
+    show();
+    list_->setFocus();
+}
+
+void ResultsPanel::Renew(const QString& caption, std::vector<ResultLine> lines) {
+    Fill(caption, std::move(lines), list_->currentRow());
+}
+
+void ResultsPanel::Fill(const QString& caption, std::vector<ResultLine> lines, int keptRow) {
     SetCaption(caption);
     lines_ = std::move(lines);
     const Skin& skin = Skin::Instance();
@@ -55,13 +65,16 @@ void ResultsPanel::Show(const QString& caption, std::vector<ResultLine> lines) {
             item->setFlags(Qt::ItemIsEnabled);
         }
     }
+    auto entry = [&](int row) { return row >= 0 && row < list_->count() && !lines_[static_cast<std::size_t>(row)].heading; };
+    if (entry(keptRow)) {
+        list_->setCurrentRow(keptRow);
+        return;
+    }
     for (int row = 0; row < list_->count(); ++row)
-        if (!lines_[static_cast<std::size_t>(row)].heading) {
+        if (entry(row)) {
             list_->setCurrentRow(row);
             break;
         }
-    show();
-    list_->setFocus();
 }
 
 void ResultsPanel::Choose(int row) {

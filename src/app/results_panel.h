@@ -44,7 +44,11 @@ class ResultsPanel : public FramedPane {
     Q_OBJECT
 public:
     explicit ResultsPanel(QWidget* parent = nullptr);
+    // Shows the lines with the first entry current and the focus in the list.
     void Show(const QString& caption, std::vector<ResultLine> lines);
+    // The lines anew after the mission changed: the current row and the
+    // focus stay where they were.
+    void Renew(const QString& caption, std::vector<ResultLine> lines);
     QListWidget* list() const { return list_; }
     const std::vector<ResultLine>& lines() const { return lines_; }
 
@@ -58,6 +62,7 @@ protected:
 
 private:
     void Choose(int row);
+    void Fill(const QString& caption, std::vector<ResultLine> lines, int keptRow);
 
     QListWidget* list_;
     CoolButton* close_;

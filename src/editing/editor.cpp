@@ -179,6 +179,7 @@ void Editor::RebuildTree() {
 }
 
 void Editor::Show(const TreeEffect& effect) {
+    ++changes_;
     Control* tree = TreeControl();
     auto node = [&](int t) {
         auto& trigger = dynamic_cast<CommandBlock&>(scenario_.triggers.At(t));
@@ -502,6 +503,7 @@ bool Editor::Shown(const EditStep* step, bool undone) {
 // ---- missions ----
 
 void Editor::AfterOpening() {
+    ++changes_;
     history_.Clear();
     references_.Rebuild(scenario_);
     scenario_.modified = false;
@@ -553,6 +555,7 @@ void Editor::RefreshFromMap() {
     sced::RefreshFromMap(scenario_);
     // The usual case, the map as it was, costs no rebuild of the tree.
     if (names() == before) return;
+    ++changes_;
     history_.Forget();
     RebuildTree();
 }

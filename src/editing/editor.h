@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -89,6 +90,10 @@ public:
     bool CanRedo() const { return history_.CanRedo(); }
     int TriggerCount() const;
     bool IsModified() const;
+    // Counts the changes of what the mission holds: every edit, undo and
+    // redo, opening, closing and a map read again with other names. What
+    // was found in the mission is out of date when it moved on.
+    std::uint64_t changes() const { return changes_; }
 
     const Selection& selection() const { return selection_; }
     // The selection a tree path makes (the tree's selection stays).
@@ -126,6 +131,7 @@ private:
     EditHistory history_;
     Clipboard clipboard_;
     ArgumentEditing arguments_;
+    std::uint64_t changes_ = 0;
 };
 
 }  // namespace sced

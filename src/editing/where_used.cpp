@@ -46,12 +46,14 @@ NamedThing ThingOfArgument(const Scenario& scenario, const TermCommand& call, in
     if (function.argKind[slot] != KindGroup || call.IsLost(i)) return {};
     const std::string& group = function.argGroup[slot];
     if (!IsNamedGroup(group)) return {};
-    std::int32_t value = call.args[slot];
+    NamedThing thing{group, call.args[slot]};
     if (group == "groups") {
         int mapGroups = scenario.objectGroups.GetGroup("groups").count();
-        if (value >= mapGroups) return NamedThing{"dyngroups", value - mapGroups};
+        if (thing.item >= mapGroups) thing = NamedThing{"dyngroups", thing.item - mapGroups};
     }
-    return NamedThing{group, value};
+    // A value outside its list (Check reports it) names nothing.
+    int count = group == "blocks" ? scenario.triggers.count() : scenario.objectGroups.GetGroup(thing.group).count();
+    return thing.item >= 0 && thing.item < count ? thing : NamedThing{};
 }
 
 bool Names(const Scenario& scenario, const Command& command, const NamedThing& thing) {

@@ -235,7 +235,15 @@ TEST_F(MainWindowTest, WhereUsedAndCheckListPlacesThatLeadToTheTree) {
     QTest::keyClick(results->list(), Qt::Key_Return);
     EXPECT_EQ(window->tree()->selected(), PathTo({2, 1, 0, 2, 1})) << "Enter goes to the use";
     EXPECT_EQ(window->editor().selection().index, 1);
+    // An edit renews the panel: the deleted use goes, and the others lead
+    // where their commands stand now.
+    const std::size_t uses = results->lines().size();
     Activate();
+    Press(Qt::Key_Delete);
+    ASSERT_EQ(results->lines().size(), uses - 1);
+    EXPECT_EQ(results->lines()[stop].path, PathTo({3, 0, 3}));
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(results->lines().size(), uses);
     Press(Qt::Key_Escape);
     EXPECT_FALSE(results->isVisible()) << "Escape in the tree closes the panel";
 
@@ -249,6 +257,9 @@ TEST_F(MainWindowTest, WhereUsedAndCheckListPlacesThatLeadToTheTree) {
     EXPECT_EQ(results->caption().toStdString(), "1 problem");
     ASSERT_EQ(results->lines().size(), 1u);
     EXPECT_EQ(results->lines()[0].path, PathTo({5}));
+    Select(PathTo({5}));
+    window->Run(MainCommand::kMoveUp);
+    EXPECT_EQ(results->lines()[0].path, PathTo({4})) << "the problem follows its trigger";
     const std::string script = folder.Read("UserMissions\\Valley\\Valley.cms");
     answers.answers = {UserQuestions::Answer::kNo};
     window->Run(MainCommand::kSave);
