@@ -2,7 +2,8 @@
 // offscreen platform with a mission of N triggers (10,000 by default):
 // opening it until its tree is drawn, each edit until the tree shows it
 // (with the expanded triggers kept), Find (keystrokes, next, Escape),
-// Where used and Check until drawn, and the memory of the editor with the
+// Where used and Check until drawn, an edit with the Check panel open, and
+// the memory of the editor with the
 // mission open.
 
 #include <QApplication>
@@ -144,6 +145,8 @@ int main(int argc, char** argv) {
         finds.push_back({"Escape: every trigger again", Time(runs, [&] { type(Qt::Key_Escape, ""); }, findFrom("Trigger 77"))});
         finds.push_back({"where used (a condition)", edit({middle, 0, 0, -1, -1, -1, -1, -1}, MainCommand::kWhereUsed)});
         finds.push_back({"check", Time(runs, [&] { window.Run(MainCommand::kCheck); Shown(window); })});
+        // With the Check panel open, each edit finds the problems anew.
+        const double checkedEdit = edit({middle, -1, -1, -1, -1, -1, -1, -1}, MainCommand::kMoveDown);
 
         std::cout << std::fixed << std::setprecision(1) << triggers << " triggers, median of " << runs
                   << " runs, ms, each until the tree is drawn\n\n";
@@ -159,11 +162,15 @@ int main(int argc, char** argv) {
             std::cout << std::left << std::setw(40) << what << std::right << std::setw(10) << ms << '\n';
             found = found && ms <= 50;
         }
+        std::cout << std::left << std::setw(40) << "move a trigger down, Check open" << std::right << std::setw(10)
+                  << checkedEdit << '\n';
+        found = found && checkedEdit <= 200;
         std::cout << "\nexpanded triggers kept: " << (kept ? "yes" : "NO") << '\n';
         std::cout << "memory with the mission open: " << memory << " MiB (" << memory - before
                   << " MiB more than before)\n";
         std::cout << "goals (open within 300 ms, each edit within 16 ms): " << (met && kept ? "met" : "NOT met") << '\n';
-        std::cout << "goal (each find step, where used and check within 50 ms): " << (found ? "met" : "NOT met")
+        std::cout << "goal (each find step, where used and check within 50 ms; an edit with Check open within 200 ms): "
+                  << (found ? "met" : "NOT met")
                   << '\n';
         return met && kept && found ? 0 : 1;
     } catch (const ScenarioError& e) {
