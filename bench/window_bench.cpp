@@ -3,8 +3,7 @@
 // opening it until its tree is drawn, each edit until the tree shows it
 // (with the expanded triggers kept), Find (keystrokes, next, Escape),
 // Where used and Check until drawn, an edit with the Check panel open, and
-// the memory of the editor with the
-// mission open.
+// the memory of the editor with the mission open.
 
 #include <QApplication>
 #include <QDialog>
