@@ -104,7 +104,7 @@ private:
             path[static_cast<std::size_t>(level)] = *value;
         }
         if (path[0] < 0 && PathDepth(path) == 0 && rest.empty()) return path;
-        if (PathDepth(path) == 0) throw ScriptStop{line, "a path is numbers"};
+        if (PathDepth(path) == 0) throw ScriptStop{line, "a path is positions counted from 0"};
         return path;
     }
 
