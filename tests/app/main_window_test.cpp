@@ -21,7 +21,6 @@
 namespace sced {
 namespace {
 
-using test::Answers;
 using test::Button;
 using test::InNextDialog;
 using MainWindowTest = test::WindowTest;
@@ -70,9 +69,7 @@ TEST_F(MainWindowTest, TheEnablingRuleReachesButtonsAndMenus) {
     Select({0, 1, -1, -1, -1, -1, -1, -1});
     EXPECT_FALSE(window->action(MainCommand::kModify)->isEnabled()) << "a section, no element";
     EXPECT_TRUE(window->action(MainCommand::kPaste)->isEnabled());
-    QPushButton* modify = nullptr;
-    for (QPushButton* button : window->findChildren<QPushButton*>())
-        if (button->text().toStdString() == Lookup("txtModify")) modify = button;
+    QPushButton* modify = Button(*window, QString::fromStdString(Lookup("txtModify")));
     ASSERT_NE(modify, nullptr);
     EXPECT_FALSE(modify->isEnabled());
     window->Run(MainCommand::kClose);
@@ -124,10 +121,7 @@ TEST_F(MainWindowTest, TheDialogsFollowTheArgumentsAndRefuseWhatTheyCannotTake) 
         edit->setText("Ford watch");
         dialog.accept();
         EXPECT_TRUE(dialog.isVisible());
-        auto labels = dialog.findChildren<QLabel*>();
-        bool said = std::any_of(labels.begin(), labels.end(),
-                                [](QLabel* label) { return label->isVisible() && label->text().contains("in use"); });
-        EXPECT_TRUE(said) << "the reason is shown";
+        EXPECT_NE(test::Said(dialog).find("in use"), std::string::npos) << "the reason is shown";
         dialog.reject();
     });
     window->Run(MainCommand::kModify);
@@ -149,10 +143,7 @@ TEST_F(MainWindowTest, TheTriggerDialogTakesANameAndARepeatCountInOneStep) {
             edits[1]->setText(refused);
             dialog.accept();
             EXPECT_TRUE(dialog.isVisible()) << refused;
-            auto labels = dialog.findChildren<QLabel*>();
-            EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
-                return label->isVisible() && label->text().contains("repeat count");
-            })) << "the reason is shown for " << refused;
+            EXPECT_NE(test::Said(dialog).find("repeat count"), std::string::npos) << test::Said(dialog);
         }
         edits[1]->setText("3");
         dialog.accept();

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -28,20 +29,21 @@ public:
 
     Answer Ask(const std::string& text, bool withCancel) override {
         asked.push_back(text + (withCancel ? " [cancel]" : ""));
-        Answer answer = answers.empty() ? Answer::kNo : answers.front();
-        if (!answers.empty()) answers.pop_front();
-        return answer;
+        return Next(answers).value_or(Answer::kNo);
     }
     void Warn(const std::string& text) override { warned.push_back(text); }
-    std::optional<std::filesystem::path> FileToSave(const std::string&, const std::string&) override { return File(); }
-    std::optional<std::filesystem::path> FileToOpen(const std::string&, const std::filesystem::path&) override {
-        return File();
+    std::optional<std::filesystem::path> FileToSave(const std::string&, const std::string&) override {
+        return Next(files);
     }
-    std::optional<std::filesystem::path> File() {
-        if (files.empty()) return std::nullopt;
-        std::filesystem::path file = files.front();
-        files.pop_front();
-        return file;
+    std::optional<std::filesystem::path> FileToOpen(const std::string&, const std::filesystem::path&) override {
+        return Next(files);
+    }
+    template <class T>
+    static std::optional<T> Next(std::deque<T>& queue) {
+        if (queue.empty()) return std::nullopt;
+        T next = queue.front();
+        queue.pop_front();
+        return next;
     }
 };
 
@@ -58,10 +60,18 @@ inline void InNextDialog(std::function<void(QDialog&)> act) {
     });
 }
 
-inline QPushButton* Button(QDialog& dialog, const QString& text) {
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+inline QPushButton* Button(QWidget& parent, const QString& text) {
+    for (QPushButton* button : parent.findChildren<QPushButton*>())
         if (button->text() == text && button->isVisible()) return button;
     return nullptr;
+}
+
+// What the visible labels of the dialog say, joined by blanks.
+inline std::string Said(QWidget& dialog) {
+    QStringList texts;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->isVisible() && !label->text().isEmpty()) texts << label->text();
+    return texts.join(" ").toStdString();
 }
 
 // The main window on a copy of the demo with its mission open, in a game
