@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <array>
 
 #include "controls/control_table.h"
 #include "files/bitmap_file.h"
@@ -78,7 +79,7 @@ TEST_F(MainWindowTest, TheEnablingRuleReachesButtonsAndMenus) {
     EXPECT_EQ(window->windowTitle().toStdString(), "Scenario Editor");
 }
 
-TEST_F(MainWindowTest, TheDialogsFollowTheArgumentsAndRefuseWhatTheyCannotTake) {
+TEST_F(MainWindowTest, TheChoosersOkWaitsForEveryArgumentAndARefusedNumberKeepsItsDialog) {
     Select({5, 1, -1, -1, -1, -1, -1, -1});
     InNextDialog([this](QDialog& chooser) {
         auto* functions = dynamic_cast<CoolTreeCtrl*>(ControlTable::Instance().At(kChooserTree));
@@ -112,50 +113,35 @@ TEST_F(MainWindowTest, TheDialogsFollowTheArgumentsAndRefuseWhatTheyCannotTake) 
         chooser.reject();
     });
     window->Run(MainCommand::kAddAction);
-    EXPECT_FALSE(window->editor().IsModified()) << "the chooser was cancelled";
-
-    // A trigger's new name that another trigger has is refused where it is typed.
-    Select({0, -1, -1, -1, -1, -1, -1, -1});
-    InNextDialog([](QDialog& dialog) {
-        auto* edit = dialog.findChild<QLineEdit*>();
-        edit->setText("Ford watch");
-        dialog.accept();
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_NE(test::Said(dialog).find("in use"), std::string::npos) << "the reason is shown";
-        dialog.reject();
-    });
-    window->Run(MainCommand::kModify);
-    EXPECT_EQ(scenario->triggers.At(0).text, "Start");
 }
 
-TEST_F(MainWindowTest, TheTriggerDialogTakesANameAndARepeatCountInOneStep) {
-    Select({1, -1, -1, -1, -1, -1, -1, -1});
-    auto& trigger = dynamic_cast<CommandBlock&>(scenario->triggers.At(1));
-    const std::string name = trigger.text;
-    const std::int32_t times = trigger.times;
-    InNextDialog([&](QDialog& dialog) {
+TEST_F(MainWindowTest, TheTriggerDialogTakesANameAndARepeatCountAndSaysWhyItRefusesOne) {
+    Select(PathTo({3}));
+    InNextDialog([](QDialog& dialog) {
         auto edits = dialog.findChildren<QLineEdit*>();
         ASSERT_EQ(edits.size(), 2);
-        EXPECT_EQ(edits[0]->text().toStdString(), name);
-        EXPECT_EQ(edits[1]->text(), QString::number(times == -1 ? 1 : times));
-        edits[0]->setText("Отряд у брода");
-        for (const char* refused : {"0", "abc", ""}) {
-            edits[1]->setText(refused);
+        EXPECT_EQ(edits[0]->text().toStdString(), "Counting");
+        EXPECT_EQ(edits[1]->text().toStdString(), "3");
+        // Another trigger's name, and counts that are no whole number from 1.
+        const std::array<const char*, 3> refused[] = {{"Start", "3", "in use"},
+                                                      {"Отряд у брода", "0", "repeat count"},
+                                                      {"Отряд у брода", "abc", "repeat count"},
+                                                      {"Отряд у брода", "", "repeat count"}};
+        for (auto [typedName, typedTimes, reason] : refused) {
+            edits[0]->setText(typedName);
+            edits[1]->setText(typedTimes);
             dialog.accept();
-            EXPECT_TRUE(dialog.isVisible()) << refused;
-            EXPECT_NE(test::Said(dialog).find("repeat count"), std::string::npos) << test::Said(dialog);
+            EXPECT_TRUE(dialog.isVisible()) << typedTimes;
+            EXPECT_NE(test::Said(dialog).find(reason), std::string::npos) << test::Said(dialog);
         }
-        edits[1]->setText("3");
+        edits[1]->setText("7");
         dialog.accept();
         EXPECT_FALSE(dialog.isVisible());
     });
     window->Run(MainCommand::kModify);
-    EXPECT_EQ(trigger.times, 3);
-    const QModelIndex shown = window->tree()->model()->index(1, 0);
+    EXPECT_EQ(dynamic_cast<CommandBlock&>(scenario->triggers.At(3)).times, 7);
+    const QModelIndex shown = window->tree()->model()->index(3, 0);
     EXPECT_TRUE(window->tree()->model()->data(shown, Qt::DisplayRole).toString().contains("Отряд у брода"));
-    window->Run(MainCommand::kUndo);
-    EXPECT_EQ(trigger.text, name);
-    EXPECT_EQ(trigger.times, times) << "one undo step takes back both";
 }
 
 TEST_F(MainWindowTest, FindShowsTheTriggersThatMatchAndStepsThroughTheMatches) {
