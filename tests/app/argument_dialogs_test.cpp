@@ -17,6 +17,7 @@ constexpr TreePath kUnitCall = PathTo({0, 1, 6});       // EnableUnit(player, <2
 constexpr TreePath kAllianceCall = PathTo({0, 1, 7});   // SetAlliances(<1 alliance table>)
 constexpr TreePath kFormationCall = PathTo({1, 1, 3});  // SetFormation(group, <2 formation>)
 constexpr TreePath kTurnCall = PathTo({1, 1, 4});       // TurnGroup(group, <2 direction>)
+constexpr TreePath kMarchCall = PathTo({1, 1, 2});      // MoveGroup(<1 Relief_force_Dyn>, Old Mill)
 
 class ArgumentDialogsTest : public test::WindowTest {
 protected:
@@ -156,6 +157,21 @@ TEST_F(ArgumentDialogsTest, OnlyALeafOfTheTreeIsTaken) {
         });
         EXPECT_EQ(Call(c.call).args[1], c.taken ? c.value : before) << c.selected[0] << c.selected[1];
     }
+}
+
+TEST_F(ArgumentDialogsTest, TheGroupListSaysWhereTheItemIsUsedAndOffersRenameOnlyForDynamicGroups) {
+    ModifyArgument(kMarchCall, 0, [](QDialog& groups) {
+        auto lists = groups.findChildren<QListWidget*>();
+        QPushButton* rename = test::Button(groups, "Rename...");
+        ASSERT_TRUE(lists.size() == 2 && rename);
+        const QString use = "Relief force: Order {Relief_force_Dyn} to march to {Old Mill}";
+        EXPECT_EQ(lists[1]->findItems(use, Qt::MatchExactly).size(), 1) << "the uses of the item the argument names";
+        lists[0]->setCurrentRow(0);
+        EXPECT_FALSE(rename->isEnabled()) << "a map group";
+        lists[0]->setCurrentRow(lists[0]->count() - 1);
+        EXPECT_TRUE(rename->isEnabled()) << "a dynamic group";
+        groups.reject();
+    });
 }
 
 TEST_F(ArgumentDialogsTest, APageIsWrittenOnAPictureOfTheGame) {

@@ -323,31 +323,6 @@ TEST_F(MainWindowTest, ThePropertiesChangeInOneStepAndThePictureOnlyWithOk) {
     EXPECT_FALSE(scenario->heldPicture) << "the picture belongs to the mission";
 }
 
-TEST_F(MainWindowTest, TheGroupListSaysWhereTheItemIsUsedAndOffersRenameOnlyForDynamicGroups) {
-    Select({1, 1, 2, -1, -1, -1, -1, -1});  // Order {Relief_force_Dyn} to march to {Old Mill}
-    InNextDialog([](QDialog& editor) {
-        InNextDialog([&](QDialog& groups) {
-            auto lists = groups.findChildren<QListWidget*>();
-            QPushButton* rename = Button(groups, "Rename...");
-            ASSERT_TRUE(lists.size() == 2 && rename);
-            QListWidget* list = lists[0];
-            QListWidget* usedBy = lists[1];
-            EXPECT_FALSE(usedBy->findItems("Relief force: Order {Relief_force_Dyn} to march to {Old Mill}",
-                                           Qt::MatchExactly)
-                             .isEmpty())
-                << "the uses of the item the argument names";
-            list->setCurrentRow(0);
-            EXPECT_FALSE(rename->isEnabled()) << "a map group";
-            list->setCurrentRow(list->count() - 1);
-            EXPECT_TRUE(rename->isEnabled()) << "a dynamic group";
-            groups.reject();
-            editor.reject();
-        });
-        ControlTable::Instance().events()->ArgumentClicked(0);
-    });
-    window->Run(MainCommand::kModify);
-}
-
 TEST_F(MainWindowTest, UnsavedWorkIsOfferedForSavingBeforeItGoes) {
     Select({0, 1, 1, -1, -1, -1, -1, -1});
     window->Run(MainCommand::kMoveDown);
