@@ -291,8 +291,7 @@ TEST_F(MainWindowTest, ThePropertiesTakeTheTypedTextsAndThePictureOnlyWithOk) {
     EXPECT_FALSE(scenario->heldPicture) << "Undo takes the picture back";
     window->Run(MainCommand::kRedo);
     ASSERT_TRUE(scenario->heldPicture);
-    answers.answers = {UserQuestions::Answer::kNo};
-    window->Run(MainCommand::kClose);
+    window->Run(MainCommand::kClose);  // not saved: the answers are No
     EXPECT_FALSE(scenario->heldPicture) << "the picture belongs to the mission";
 }
 
@@ -300,14 +299,11 @@ TEST_F(MainWindowTest, UnsavedWorkIsMarkedInTheTitleAndOfferedForSavingBeforeItG
     Select(PathTo({0, 1, 1}));
     window->Run(MainCommand::kMoveDown);
     EXPECT_EQ(window->windowTitle().toStdString(), "Valley* - Scenario Editor");
-    answers.answers = {UserQuestions::Answer::kCancel};
+    answers.answers = std::deque(4, UserQuestions::Answer::kCancel);
     window->Run(MainCommand::kClose);
     EXPECT_TRUE(window->editor().IsOpen()) << "Cancel keeps the mission";
-    answers.answers = {UserQuestions::Answer::kCancel};
     window->Run(MainCommand::kOpen);
-    answers.answers = {UserQuestions::Answer::kCancel};
     window->Run(MainCommand::kNew);
-    answers.answers = {UserQuestions::Answer::kCancel};
     EXPECT_FALSE(window->close()) << "Exit cancelled";
     const std::string question = Lookup("txtSaveScenario") + " [cancel]";
     EXPECT_EQ(answers.asked, std::vector<std::string>(4, question));
@@ -363,18 +359,6 @@ TEST_F(MainWindowTest, TheMissionsFilesAreWrittenReadAndDeleted) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("UserMissions\\Valley.add")));
 }
 
-// A fake game: a script named as the game that notes its working folder and
-// its arguments, one a line, and keeps a copy of the mission script it was
-// started on.
-void InstallFakeGame(const test::TempGameFolder& folder) {
-    folder.Write("ketrel.exe",
-                 "#!/bin/sh\n"
-                 "cp UserMissions/Valley/Valley.cms seen.cms\n"
-                 "{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > started.tmp && mv started.tmp started.txt\n");
-    std::filesystem::permissions(folder.File("ketrel.exe"), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add);
-}
-
 // What the fake game was started with ("" when it was not), read once.
 std::string Started(const test::TempGameFolder& folder) {
     const std::filesystem::path started = folder.File("started.txt");
@@ -388,7 +372,15 @@ TEST_F(MainWindowTest, PlayAndTheMapEditorStartTheGameOnTheSavedMission) {
 #ifdef _WIN32
     GTEST_SKIP() << "the fake game is a shell script";
 #endif
-    InstallFakeGame(folder);
+    // A fake game: a script named as the game that notes its working folder
+    // and its arguments, one a line, and keeps a copy of the mission script
+    // it was started on.
+    folder.Write("ketrel.exe",
+                 "#!/bin/sh\n"
+                 "cp UserMissions/Valley/Valley.cms seen.cms\n"
+                 "{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > started.tmp && mv started.tmp started.txt\n");
+    std::filesystem::permissions(folder.File("ketrel.exe"), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add);
     const std::string game = folder.path().string() + "\n";
     Select({0, 1, 1, -1, -1, -1, -1, -1});
     window->Run(MainCommand::kMoveDown);
