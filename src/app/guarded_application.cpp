@@ -14,10 +14,21 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const ScenarioError& error) {
-        ShowFatalError(error.text());
+        End(error.text());
     } catch (const std::exception& error) {
-        ShowFatalError(error.what());
+        End(error.what());
     }
+}
+
+void GuardedApplication::End(const std::string& text) {
+    bool kept = false;
+    try {
+        kept = keepWork_ && keepWork_();
+    } catch (...) {
+        // What cannot be kept now is lost; the box must still come.
+    }
+    ShowFatalError(kept ? text + "\n\nThe unsaved changes were kept; the editor offers them at its next start."
+                        : text);
     // The editor's state is not to be trusted after an error: it ends here.
     std::exit(1);
 }

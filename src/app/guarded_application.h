@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <functional>
+#include <string>
 
 namespace sced {
 
@@ -12,6 +14,13 @@ class GuardedApplication : public QApplication {
 public:
     GuardedApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+    // What runs before the error box: keeps what can be kept of the
+    // designer's work, and says so in the box when it returns true.
+    void SetBeforeEnd(std::function<bool()> keepWork) { keepWork_ = std::move(keepWork); }
+
+private:
+    [[noreturn]] void End(const std::string& text);
+    std::function<bool()> keepWork_;
 };
 
 }  // namespace sced

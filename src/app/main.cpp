@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <memory>
 
+#include <QStandardPaths>
+
 #include "app/guarded_application.h"
 #include "app/main_window.h"
 #include "app/user_questions.h"
@@ -17,6 +19,9 @@
 
 int main(int argc, char** argv) {
     sced::GuardedApplication application(argc, argv);
+    // Where the recovery copies live: the user's application data, under these names.
+    QCoreApplication::setOrganizationName("Tarvossa");
+    QCoreApplication::setApplicationName("sced");
     sced::ApplySkinStyle(application);
     QStringList arguments = application.arguments();
     std::error_code ec;
@@ -40,5 +45,11 @@ int main(int argc, char** argv) {
     sced::MainWindow window(*scenario);
     window.SetWinePrefix(winePrefix);
     window.show();
-    return application.exec();
+    application.SetBeforeEnd([&window] { return window.KeepWorkBeforeEnd(); });
+    window.StartRecovery(
+        std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdU16String()) /
+        "recovery");
+    int status = application.exec();
+    application.SetBeforeEnd(nullptr);
+    return status;
 }

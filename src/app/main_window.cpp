@@ -16,6 +16,7 @@
 #include "app/list_dialogs.h"
 #include "app/page_dialog.h"
 #include "app/properties_dialog.h"
+#include "app/recovery_keeper.h"
 #include "app/report_dialogs.h"
 #include "app/results_panel.h"
 #include "app/script_pane.h"
@@ -292,6 +293,7 @@ void MainWindow::Refresh() {
     for (auto& [command, action] : actions_) action->setEnabled(IsEnabled(editor_, command));
     for (auto& [command, button] : buttons_) button->setEnabled(IsEnabled(editor_, command));
     action(MainCommand::kScript)->setChecked(script_->isVisible());
+    if (recovery_) recovery_->Follow();
     UpdateScript();
     RenewResults();
     QString title = "Scenario Editor";
@@ -301,10 +303,13 @@ void MainWindow::Refresh() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (OfferToSave(true))
-        event->accept();
-    else
+    if (!OfferToSave(true)) {
         event->ignore();
+        return;
+    }
+    // Saved, or thrown away by the designer's answer: no copy is kept.
+    if (recovery_) recovery_->Finish();
+    event->accept();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

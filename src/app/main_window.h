@@ -28,6 +28,7 @@ class MessageDialog;
 class MissionDialog;
 class PageDialog;
 class PropertiesDialog;
+class RecoveryKeeper;
 class ResultsPanel;
 struct ResultLine;
 class ScriptPane;
@@ -56,6 +57,14 @@ public:
     FindBar* findBar() const { return findBar_; }
     ResultsPanel* results() const { return results_; }
     ScriptPane* scriptPane() const { return script_; }
+    // Keeps a recovery copy of unsaved work under the root, one folder per
+    // game folder; a copy left by an editor that did not end in order is
+    // offered first.
+    void StartRecovery(const std::filesystem::path& root);
+    // The editor ends after an error: the unsaved work is kept now. Whether
+    // a copy was written.
+    bool KeepWorkBeforeEnd();
+    RecoveryKeeper* recovery() const { return recovery_; }
     // Runs the command as its menu item or key does.
     void Run(MainCommand command);
     // The enabling rule and the title, after every command.
@@ -85,9 +94,14 @@ private:
     // Whether the designer saves a mission that has problems (yes when it
     // has none).
     bool SaveDespiteProblems();
+    // Whether the save may write into the mission's map: yes when it lies in
+    // the game folder, else when the designer says so.
+    bool WriteIntoMapOutside();
     // Asks to save a modified mission: false when the designer cancels.
     bool OfferToSave(bool withCancel);
     void ReadMapAgain();
+    // Asks whether to restore the copy of unsaved work, and does.
+    void OfferRecovery();
     // Play the mission or go to the map editor (main_window_game.cpp).
     void StartGame(bool mapEditor);
 
@@ -138,6 +152,7 @@ private:
     FindBar* findBar_;
     ResultsPanel* results_;
     ScriptPane* script_;
+    RecoveryKeeper* recovery_ = nullptr;
     MissionFind find_;
     // What the results panel shows: Where used of these things (a trigger
     // among them followed by itself), or Check; and the mission's changes
@@ -146,7 +161,7 @@ private:
     std::vector<NamedThing> usedThings_;
     std::vector<const Command*> usedTriggers_;
     std::uint64_t resultsChanges_ = 0;
-    bool mapWarned_ = false;
+    std::string confirmedMap_;  // a map outside the game folder the designer let the save write into
 };
 
 }  // namespace sced

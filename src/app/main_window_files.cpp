@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "app/recovery_keeper.h"
 #include "app/report_dialogs.h"
 #include "app/user_questions.h"
 #include "core/file_write.h"
@@ -14,6 +15,7 @@
 #include "files/dump_file.h"
 #include "files/map_reader.h"
 #include "files/mission_package.h"
+#include "files/recovery_copy.h"
 #include "model/scenario.h"
 #include "skin/cool_tree_ctrl.h"
 
@@ -45,9 +47,22 @@ bool MainWindow::SaveDespiteProblems() {
            UserQuestions::Answer::kYes;
 }
 
+bool MainWindow::WriteIntoMapOutside() {
+    if (!MapOutsideGameFolder(scenario_)) return true;
+    // Asked once for the map: Play saves too, and asks nothing new.
+    const std::string map = MapPathOf(scenario_);
+    if (confirmedMap_ == map) return true;
+    if (questions_.Ask("The mission's map lies outside the game folder:\n" + map +
+                           "\nSaving writes the mission's path into that map. Save?",
+                       false) != UserQuestions::Answer::kYes)
+        return false;
+    confirmedMap_ = map;
+    return true;
+}
+
 bool MainWindow::Save(bool report) {
     if (!editor_.IsOpen()) return false;
-    if (!SaveDespiteProblems()) return false;
+    if (!WriteIntoMapOutside() || !SaveDespiteProblems()) return false;
     std::vector<std::filesystem::path> saved;
     try {
         saved = editor_.Save();
@@ -131,17 +146,44 @@ void MainWindow::ImportDump() {
     editor_.ImportDump(*dump);
 }
 
-void MainWindow::ReadMapAgain() {
-    if (!editor_.IsOpen()) return;
-    // A map that cannot be read now keeps the zones and groups it had, and
-    // says so once, not at every activation.
-    if (!ReadWholeFile(MapPathOf(scenario_))) {
-        if (!mapWarned_) questions_.Warn(Lookup("txtNoMapFile") + "\n" + MapPathOf(scenario_));
-        mapWarned_ = true;
+void MainWindow::StartRecovery(const std::filesystem::path& root) {
+    recovery_ = new RecoveryKeeper(editor_, scenario_, RecoveryFolder(root, scenario_.gameFolder), this);
+    if (RecoveryCopyExists(recovery_->folder())) OfferRecovery();
+    Refresh();
+}
+
+bool MainWindow::KeepWorkBeforeEnd() { return recovery_ && recovery_->WriteNow(); }
+
+void MainWindow::OfferRecovery() {
+    const std::filesystem::path& folder = recovery_->folder();
+    auto keptAside = [&] { return "; it was kept in " + SetRecoveryCopyAside(folder).string() + "."; };
+    std::optional<RecoveryNote> note = ReadRecoveryNote(folder);
+    if (!note) {
+        questions_.Warn("The copy of unsaved work that the editor kept cannot be read" + keptAside());
         return;
     }
-    mapWarned_ = false;
-    editor_.RefreshFromMap();
+    if (!questions_.OfferRestore("The editor ended with unsaved changes to the mission " + note->missionName + " (" +
+                                 note->time + "). Restore them?")) {
+        RemoveRecoveryCopy(folder);
+        return;
+    }
+    tree_->collapseAll();
+    try {
+        editor_.OpenRecovered(folder);
+        recovery_->Adopt();
+    } catch (const ScenarioError& error) {
+        questions_.Warn(error.text() + "\nThe changes cannot be restored" + keptAside());
+    }
+}
+
+void MainWindow::ReadMapAgain() {
+    // Nothing read on activation may end the editor: what cannot be taken
+    // from the map is a warning, and the mission stays as it is.
+    try {
+        editor_.RefreshFromMap();
+    } catch (const ScenarioError& error) {
+        questions_.Warn(error.text());
+    }
     Refresh();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <iostream>
 
 #include "skin/qt_text.h"
@@ -19,6 +20,19 @@ UserQuestions::Answer DialogQuestions::Ask(const std::string& text, bool withCan
 }
 
 void DialogQuestions::Warn(const std::string& text) { QMessageBox::warning(owner_, "ScenarioEditor", ToQt(text)); }
+
+bool DialogQuestions::OfferRestore(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, "ScenarioEditor", ToQt(text), QMessageBox::NoButton, owner_);
+    QPushButton* restore = box.addButton("Restore", QMessageBox::AcceptRole);
+    box.addButton("Discard", QMessageBox::DestructiveRole);
+    box.setDefaultButton(restore);
+    // Neither Escape nor the title bar answers for the designer: the work
+    // is only kept or thrown away by a button.
+    box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
+    do box.exec();
+    while (!box.clickedButton());
+    return box.clickedButton() == restore;
+}
 
 std::optional<std::filesystem::path> DialogQuestions::FileToSave(const std::string& filter, const std::string& suffix) {
     QFileDialog dialog(owner_, QString(), QString(), QString::fromStdString(filter));

@@ -169,6 +169,13 @@ void CheckNothingLost(const Scenario& scenario, const std::string& mission) {
     Check(scenario.leftOut.empty(), "Opening the mission " + mission + " left out " +
                                         std::to_string(scenario.leftOut.size()) +
                                         " commands; saving would lose them. Give --force to save anyway.");
+    CheckMapInGameFolder(scenario);
+}
+
+void CheckMapInGameFolder(const Scenario& scenario) {
+    Check(!MapOutsideGameFolder(scenario), "The map " + MapPathOf(scenario) +
+                                               " lies outside the game folder; saving would write into it. Give "
+                                               "--force to save anyway.");
 }
 
 void CheckNoMissionThere(const Scenario& scenario) {

@@ -52,8 +52,11 @@ void PrintUsesOfName(const Scenario& scenario, const std::string& name, Output& 
 int PrintProblems(const Scenario& scenario, Output& out);
 
 // Raises when saving the opened mission would lose what opening could not
-// read (a script that could not be read, commands left out).
+// read (a script that could not be read, commands left out), or would write
+// into a map outside the game folder.
 void CheckNothingLost(const Scenario& scenario, const std::string& mission);
+// Raises when the mission's map lies outside the game folder.
+void CheckMapInGameFolder(const Scenario& scenario);
 // Raises when the new mission's files exist already.
 void CheckNoMissionThere(const Scenario& scenario);
 // Deletes exactly the descriptor of the named mission; raises when there

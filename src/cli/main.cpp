@@ -50,7 +50,8 @@ constexpr const char* kFooter =
     "stopped (nothing is saved then).";
 
 constexpr const char* kMissionHelp = "the mission: its name, or the path of its .add file";
-constexpr const char* kForceHelp = "save even though opening the mission lost something";
+constexpr const char* kForceHelp =
+    "save even though opening the mission lost something, or its map lies outside the game folder";
 
 void PrintSaved(const std::vector<fs::path>& files, cli::Output& out) {
     for (const auto& file : files) out.Line(file.string());
@@ -155,11 +156,12 @@ int main(int argc, char** argv) {
     CLI::App* created = add("new", "a new mission on a map, saved", GameCommand([&](Scenario& s, cli::Output& out) {
         Check(NewMission(s, path), "The map " + path + " cannot be read.");
         if (!force) cli::CheckNoMissionThere(s);
+        if (!force) cli::CheckMapInGameFolder(s);
         PrintSaved(SaveMission(s), out);
         return 0;
     }));
     created->add_option("MAPPATH", path, "the map of the new mission")->required();
-    created->add_flag("--force", force, "replace a mission of the same name");
+    created->add_flag("--force", force, "replace a mission of the same name, or write into a map outside the game folder");
     CLI::App* resave = add("resave", "opens a mission and saves it again", GameCommand([&](Scenario& s, cli::Output& out) {
         open(s);
         PrintSaved(save(s), out);

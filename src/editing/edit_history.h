@@ -99,6 +99,9 @@ public:
     // Drops every step but keeps whether the mission is modified.
     void Forget();
     void MarkSaved() { saved_ = done_; }
+    // No state of the history is what was saved: the mission came from
+    // elsewhere than its files.
+    void MarkUnsaved() { saved_.reset(); }
     bool Modified() const { return saved_ != done_; }
 
 private:

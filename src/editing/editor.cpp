@@ -12,7 +12,9 @@
 #include "editing/scenario_tree.h"
 #include "editing/trigger_references.h"
 #include "files/dump_file.h"
+#include "files/map_reader.h"
 #include "files/mission_package.h"
+#include "files/recovery_copy.h"
 #include "files/script_writer.h"
 #include "model/command_tree.h"
 #include "model/scenario.h"
@@ -512,6 +514,12 @@ void Editor::AfterOpening() {
         upgrades->SetTree(scenario_.lists.UpgradeChooserTree());
     if (Control* tree = TreeControl()) tree->SetTreePath(kNoTreePath);
     RebuildTree();
+    NoteMapStamp();
+}
+
+void Editor::NoteMapStamp() {
+    mapFile_ = IsOpen() ? std::filesystem::path(MapPathOf(scenario_)) : std::filesystem::path();
+    mapStamp_ = IsOpen() ? StampOf(mapFile_) : std::nullopt;
 }
 
 bool Editor::StartFresh(std::string_view mapPath) {
@@ -534,6 +542,19 @@ bool Editor::Open(std::string_view mapPath) {
     return true;
 }
 
+void Editor::OpenRecovered(const std::filesystem::path& folder) {
+    MissionSnapshot before(scenario_);
+    try {
+        OpenRecoveryCopy(scenario_, folder);
+    } catch (const ScenarioError&) {
+        before.Restore();
+        throw;
+    }
+    AfterOpening();
+    history_.MarkUnsaved();
+    scenario_.modified = true;
+}
+
 void Editor::Close() {
     scenario_.ResetGroups();
     scenario_.heldPicture.reset();
@@ -542,6 +563,10 @@ void Editor::Close() {
 }
 
 void Editor::RefreshFromMap() {
+    if (!IsOpen() || StampOf(mapFile_) == mapStamp_) return;
+    // Noted before the read, so a map that cannot be read warns once, and
+    // again only after it changes again.
+    NoteMapStamp();
     const ObjectGroups& groups = scenario_.objectGroups;
     auto names = [&] {
         const StringList& zones = groups.GetGroup("zones");
@@ -564,6 +589,8 @@ std::vector<std::filesystem::path> Editor::Save() {
     std::vector<std::filesystem::path> saved = SaveMission(scenario_);
     history_.MarkSaved();
     scenario_.modified = false;
+    // The save wrote the script's path into the map: that is no change of its names.
+    NoteMapStamp();
     return saved;
 }
 

@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/file_stamp.h"
 #include "editing/argument_editing.h"
 #include "editing/clipboard.h"
 #include "editing/edit_history.h"
@@ -68,15 +70,23 @@ public:
     // Open the mission of the map. False, with nothing changed, when its map
     // cannot be read.
     bool Open(std::string_view mapPath);
+    // Opens the mission of the recovery copy in the folder with the copy's
+    // work in it, marked modified (nothing on disk holds it). Raises with the
+    // reason when the copy is damaged or its map cannot be read; the open
+    // mission then stays as it was.
+    void OpenRecovered(const std::filesystem::path& folder);
     // Close: no mission is open afterwards.
     void Close();
     // Saves the open mission; the paths of the files written.
     std::vector<std::filesystem::path> Save();
     // The whole tree is handed to the tree control anew.
     void RebuildTree();
-    // The editor became active again: the map is read again. When its zones
-    // or groups changed, the tree is shown anew and the undo steps go, since
-    // the commands they hold name zones and groups by position.
+    // The editor became active again: the map is read again when its size or
+    // modification time changed since it was last read (one status call
+    // when it did not). A map that cannot be read, or holds more zones or
+    // groups than a mission can name, warns once and changes nothing. When
+    // its zones or groups changed, the tree is shown anew and the undo steps
+    // go, since the commands they hold name zones and groups by position.
     void RefreshFromMap();
 
     // The enabling rule's questions.
@@ -120,6 +130,8 @@ private:
     bool Shown(const EditStep* step, bool undone);
     void ResetSelection();
     void AfterOpening();
+    // Notes the open map's file and its stamp, as read or written now.
+    void NoteMapStamp();
     bool AddCommand(bool conditions);
     bool ModifyTrigger();
     bool PasteAt(std::vector<std::unique_ptr<EditStep>>& steps);
@@ -132,6 +144,8 @@ private:
     Clipboard clipboard_;
     ArgumentEditing arguments_;
     std::uint64_t changes_ = 0;
+    std::filesystem::path mapFile_;
+    std::optional<FileStamp> mapStamp_;
 };
 
 }  // namespace sced

@@ -6,7 +6,6 @@
 
 #include "core/fixed_list.h"
 #include "core/game_path.h"
-#include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "core/warning.h"
 #include "model/scenario.h"
@@ -199,14 +198,21 @@ bool ReadMap(Scenario& scenario, std::string_view path) {
 
     fs::path file = MapFileOnDisk(scenario, path);
     std::optional<std::string> bytes = ReadWholeFile(file);
-    if (!bytes) return Warn(false, Lookup("txtNoMapFile"));
+    // Each warning names the file: the designer may have several maps open
+    // in the game's map editor.
+    const std::string named = "\n" + file.string();
+    if (!bytes) return Warn(false, Lookup("txtNoMapFile") + named);
     std::optional<MapContents> contents = ParseMap(*bytes);
-    if (!contents) return Warn(false, Lookup("txtMapCorrupt"));
-
-    auto fits = [](const std::vector<std::string>& names, const StringList& list) {
-        return names.size() <= static_cast<std::size_t>(list.capacity());
+    if (!contents) return Warn(false, Lookup("txtMapCorrupt") + named);
+    // A map grown past what a mission can name is refused like a damaged
+    // one: the mission open keeps the names it had.
+    auto overfull = [&](const std::vector<std::string>& names, const StringList& list, const char* what) {
+        if (names.size() <= static_cast<std::size_t>(list.capacity())) return false;
+        Warn(false, "The map has " + std::to_string(names.size()) + " " + what + "; a mission can name at most " +
+                        std::to_string(list.capacity()) + "." + named);
+        return true;
     };
-    Check(fits(contents->zones, zones) && fits(contents->groups, groups), "List is overfilled.");
+    if (overfull(contents->zones, zones, "zones") || overfull(contents->groups, groups, "unit groups")) return false;
 
     zones.Clear();
     for (const std::string& zone : contents->zones) zones.Add(zone);

@@ -36,8 +36,9 @@ std::optional<std::size_t> FindScriptField(std::string_view bytes);
 // Reads the map at the path (relative paths are taken from the game folder;
 // an empty path means the open mission's map) into the scenario: its folder,
 // its base name as the mission name, its zones and its groups. A map that
-// cannot be opened or is corrupt is shown with the "txtNoMapFile" or
-// "txtMapCorrupt" warning, returns false and changes nothing.
+// cannot be opened, is corrupt or has more zones or groups than their lists
+// hold is shown with a warning that names the file ("txtNoMapFile",
+// "txtMapCorrupt", or the limit), returns false and changes nothing.
 bool ReadMap(Scenario& scenario, std::string_view path);
 
 // The map file of the open mission: mapFolder + missionName + ".m3d", the

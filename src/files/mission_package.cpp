@@ -164,6 +164,10 @@ void ParsePagesFile(Scenario& scenario, std::string_view text) {
 void ReadMissionFiles(Scenario& scenario) {
     MissionPaths paths = PathsOf(scenario);
     scenario.picturePath = paths.picture.string();
+    ReadPackageFiles(scenario, paths);
+}
+
+void ReadPackageFiles(Scenario& scenario, const MissionPaths& paths) {
     scenario.scriptText = ReadWholeFile(paths.script);
     if (scenario.scriptText) Scramble(*scenario.scriptText);
     auto descriptor = ReadWholeFile(paths.descriptor);
@@ -193,11 +197,20 @@ bool OpenMission(Scenario& scenario, std::string_view mapPath, bool mapOnly) {
     bool read = ReadMap(scenario, mapPath);
     if (read) {
         scenario.objectGroups.RecordMapCounts();
+        if (MapOutsideGameFolder(scenario))
+            Warn(false, "The mission's map lies outside the game folder:\n" + MapPathOf(scenario) +
+                            "\nA save writes the mission's path into that map only when you confirm it.");
         if (!mapOnly) ReadMissionFiles(scenario);
     }
     scenario.objectGroups.mapLoaded = read;
     scenario.modified = false;
     return read;
+}
+
+bool MapOutsideGameFolder(const Scenario& scenario) {
+    fs::path relative = fs::path(MapPathOf(scenario)).lexically_normal().lexically_relative(
+        scenario.gameFolder.lexically_normal());
+    return relative.empty() || *relative.begin() == "..";
 }
 
 bool NewMission(Scenario& scenario, std::string_view mapPath) {

@@ -39,11 +39,19 @@ void ParsePagesFile(Scenario& scenario, std::string_view text);
 // Reads the descriptor, description, pages file and script of the mission
 // named by missionName; a missing descriptor reads nothing.
 void ReadMissionFiles(Scenario& scenario);
+// The same from the package files at the paths (its picture aside).
+void ReadPackageFiles(Scenario& scenario, const MissionPaths& paths);
 
 // Resets the groups, reads the map (the open mission's when the path is
 // empty) and, unless mapOnly, the mission's files. Returns whether a
-// mission is open afterwards.
+// mission is open afterwards. A map outside the game folder is said in a
+// warning that names it.
 bool OpenMission(Scenario& scenario, std::string_view mapPath, bool mapOnly);
+
+// Whether the open mission's map lies outside the game folder (an absolute
+// path elsewhere, or ".." climbing out of it): a save writes the script's
+// path into the map, so it must not reach such a file unasked.
+bool MapOutsideGameFolder(const Scenario& scenario);
 
 // A fresh mission on the map: the mission is named after the map, the
 // default groups come back and every trigger goes. False when the map

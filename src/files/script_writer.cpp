@@ -147,6 +147,16 @@ std::string TriggerScript(Scenario& scenario, int trigger) {
     return std::move(out.text);
 }
 
+PackageBytes BuildPackage(Scenario& scenario) {
+    PackageBytes package;
+    package.script = WithCrLf(BuildScript(scenario));
+    Scramble(package.script);
+    package.descriptor = WithCrLf(DescriptorText(scenario));
+    package.pages = WithCrLf(PagesText(scenario));
+    package.description = WithCrLf(scenario.description);
+    return package;
+}
+
 std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     namespace fs = std::filesystem;
     Check(!scenario.missionName.empty() && !scenario.mapFolder.empty(), "There is no mission to save.");
@@ -178,14 +188,12 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     CreatedFolders folders;
     Check(folders.Make(paths.userMissions), "Couldn't create .add file.");
     Check(folders.Make(paths.folder), "Couldn't create script temporary file.");
-    std::string script = WithCrLf(BuildScript(scenario));
-    std::string scrambled = script;
-    Scramble(scrambled);
+    PackageBytes package = BuildPackage(scenario);
     StagedFiles files;
-    Stage(files, paths.descriptor, WithCrLf(DescriptorText(scenario)), "Couldn't create .add file.");
-    Stage(files, paths.script, scrambled, "Couldn't create script temporary file.");
-    Stage(files, paths.pages, WithCrLf(PagesText(scenario)), "Couldn't write mission pages file.");
-    Stage(files, paths.description, WithCrLf(scenario.description), "Can't write description file.");
+    Stage(files, paths.descriptor, package.descriptor, "Couldn't create .add file.");
+    Stage(files, paths.script, package.script, "Couldn't create script temporary file.");
+    Stage(files, paths.pages, package.pages, "Couldn't write mission pages file.");
+    Stage(files, paths.description, package.description, "Can't write description file.");
     // The mission's own picture stays; a mission without one gets the default.
     std::error_code ec;
     std::optional<std::string> picture = scenario.heldPicture;
@@ -205,7 +213,9 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     }
     files.Keep();
     folders.Keep();
-    scenario.scriptText = std::move(script);
+    // The script as read back: unscrambled.
+    Scramble(package.script);
+    scenario.scriptText = std::move(package.script);
     scenario.modified = false;
     std::vector<fs::path> saved = {paths.descriptor, paths.script, paths.pages, paths.description};
     if (picture) saved.push_back(paths.picture);

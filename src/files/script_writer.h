@@ -17,6 +17,13 @@ std::string BuildScript(Scenario& scenario);
 // as it was.
 std::string TriggerScript(Scenario& scenario, int trigger);
 
+// The bytes of the mission's package files as a save writes them: CR LF
+// line ends, the script scrambled. Fills the page table as BuildScript does.
+struct PackageBytes {
+    std::string descriptor, script, pages, description;
+};
+PackageBytes BuildPackage(Scenario& scenario);
+
 // Saves the mission: descriptor, scrambled script, pages file, description
 // file and picture, then records the script in the map (a map that already
 // holds it is not written). Everything that can be checked is checked

@@ -11,11 +11,14 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <array>
+#include <fstream>
 
 #include "controls/control_table.h"
 #include "files/bitmap_file.h"
+#include "files/recovery_copy.h"
 #include "files/script_writer.h"
 #include "model/command_tree.h"
+#include "support/map_bytes.h"
 #include "skin/cool_smart_ctrl.h"
 #include "skin/qt_text.h"
 
@@ -312,6 +315,97 @@ TEST_F(MainWindowTest, UnsavedWorkIsMarkedInTheTitleAndOfferedForSavingBeforeItG
     EXPECT_FALSE(window->editor().IsOpen());
     EXPECT_EQ(window->windowTitle().toStdString(), "Scenario Editor");
     EXPECT_FALSE(window->action(MainCommand::kSave)->isEnabled());
+}
+
+TEST_F(MainWindowTest, UnsavedWorkOutlivesTheEditorAndIsOfferedAtTheNextStart) {
+    const test::TempGameFolder appData(test::TempGameFolder::kEmpty);
+    const std::filesystem::path copy = RecoveryFolder(appData.path(), folder.path());
+    auto copyKept = [&](bool kept) {
+        return QTest::qWaitFor([&] { return RecoveryCopyExists(copy) == kept; }, 10000);
+    };
+    window->StartRecovery(appData.path());
+    Select(PathTo({0, 1, 1}));
+    window->Run(MainCommand::kMoveDown);
+    const std::string moved = BuildScript(*scenario);
+    ASSERT_TRUE(copyKept(true)) << "written soon after the change";
+
+    // The editor ends without a word (a crash, a kill); the next start
+    // offers the work and Restore shows it, unsaved.
+    Start();
+    answers.restores = {true};
+    window->StartRecovery(appData.path());
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_TRUE(answers.asked[0].starts_with("The editor ended with unsaved changes to the mission Valley ("));
+    EXPECT_TRUE(answers.asked[0].ends_with("). Restore them?"));
+    EXPECT_EQ(window->windowTitle().toStdString(), "Valley* - Scenario Editor");
+    EXPECT_EQ(BuildScript(*scenario), moved);
+    window->Run(MainCommand::kUndo);
+    EXPECT_TRUE(window->editor().IsModified()) << "nothing undoes into the saved mission";
+    InNextDialog([](QDialog& report) { report.accept(); });
+    window->Run(MainCommand::kSave);
+    EXPECT_TRUE(copyKept(false)) << "a save leaves no copy";
+
+    // The end after an error keeps the work at once; Discard drops it.
+    Select(PathTo({0, 1, 1}));
+    window->Run(MainCommand::kMoveDown);
+    ASSERT_TRUE(window->KeepWorkBeforeEnd());
+    Start();
+    answers.restores = {false};
+    window->StartRecovery(appData.path());
+    EXPECT_FALSE(RecoveryCopyExists(copy));
+    EXPECT_FALSE(window->editor().IsOpen());
+
+    // A damaged copy is said and set aside for the designer, never restored half.
+    ASSERT_TRUE(window->editor().Open("Maps\\Valley.m3d"));
+    Select(PathTo({0, 1, 1}));
+    window->Run(MainCommand::kMoveDown);
+    ASSERT_TRUE(window->KeepWorkBeforeEnd());
+    std::ofstream(copy / "Valley.cms", std::ios::app) << "cut short";
+    Start();
+    answers.restores = {true};
+    answers.warned.clear();
+    window->StartRecovery(appData.path());
+    ASSERT_EQ(answers.warned.size(), 1u);
+    EXPECT_NE(answers.warned[0].find("is damaged: Valley.cms"), std::string::npos) << answers.warned[0];
+    EXPECT_NE(answers.warned[0].find("kept in " + copy.string() + "-kept-"), std::string::npos) << answers.warned[0];
+    EXPECT_FALSE(window->editor().IsOpen());
+    EXPECT_FALSE(RecoveryCopyExists(copy));
+}
+
+TEST_F(MainWindowTest, AMapThatCannotBeTakenWarnsOnceAtActivationAndTheMissionStays) {
+    auto reactivate = [&] {
+        QApplication::setActiveWindow(nullptr);
+        Activate();
+    };
+    const std::string valley = folder.Read("Maps\\Valley.m3d");
+    const std::string label = scenario->triggers.At(1).text;
+    // Damaged in the map editor: one warning naming the file, however often
+    // the window comes back (closing the warning activates it too).
+    folder.Write("Maps\\Valley.m3d", std::string("3DMP") + std::string(8, '\0') + "ZON1\xff\xff\0\0 cut short");
+    for (int i = 0; i < 3; ++i) reactivate();
+    ASSERT_EQ(answers.warned.size(), 1u);
+    EXPECT_NE(answers.warned[0].find(folder.File("Maps\\Valley.m3d").string()), std::string::npos) << answers.warned[0];
+    // Grown past what a mission can name: the limit, once.
+    std::vector<std::string> zones;
+    for (int i = 0; i < 257; ++i) zones.push_back("Zone " + std::to_string(i));
+    folder.Write("Maps\\Valley.m3d", test::MapBytes(zones, {}));
+    reactivate();
+    reactivate();
+    ASSERT_EQ(answers.warned.size(), 2u);
+    EXPECT_NE(answers.warned[1].find("at most 256"), std::string::npos) << answers.warned[1];
+    EXPECT_TRUE(window->editor().IsOpen());
+    EXPECT_EQ(scenario->triggers.At(1).text, label);
+    EXPECT_EQ(scenario->objectGroups.GetGroup("zones")[1], "Old Mill") << "the names read before stay";
+    // Mended: read again, silently.
+    folder.Write("Maps\\Valley.m3d", valley);
+    reactivate();
+    EXPECT_EQ(answers.warned.size(), 2u);
+    // New on such a map is refused and the open mission stays.
+    folder.Write("Maps\\Crowded.m3d", test::MapBytes(zones, {}));
+    answers.files = {folder.File("Maps\\Crowded.m3d")};
+    window->Run(MainCommand::kNew);
+    EXPECT_EQ(answers.warned.size(), 3u);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Valley - Scenario Editor");
 }
 
 TEST_F(MainWindowTest, TheMissionsFilesAreWrittenReadAndDeleted) {

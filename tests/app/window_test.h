@@ -25,6 +25,7 @@ class Answers : public UserQuestions {
 public:
     std::deque<Answer> answers;
     std::deque<std::filesystem::path> files;  // for the file dialogs, in order
+    std::deque<bool> restores;                 // Restore or Discard, in order
     std::vector<std::string> asked, warned;
 
     Answer Ask(const std::string& text, bool withCancel) override {
@@ -32,6 +33,10 @@ public:
         return Next(answers).value_or(Answer::kNo);
     }
     void Warn(const std::string& text) override { warned.push_back(text); }
+    bool OfferRestore(const std::string& text) override {
+        asked.push_back(text);
+        return Next(restores).value_or(false);
+    }
     std::optional<std::filesystem::path> FileToSave(const std::string&, const std::string&) override {
         return Next(files);
     }
@@ -80,13 +85,18 @@ class WindowTest : public testing::Test {
 protected:
     WindowTest() {
         StringTable::Instance().Load(folder.path());
+        Start();
+        EXPECT_TRUE(window->editor().Open("Maps\\Valley.m3d"));
+        window->Refresh();
+    }
+    // The editor started anew on the game folder, no mission open.
+    void Start() {
+        window.reset();
         scenario = std::make_unique<Scenario>(folder.path());
         window = std::make_unique<MainWindow>(*scenario, &answers);
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        EXPECT_TRUE(window->editor().Open("Maps\\Valley.m3d"));
-        window->Refresh();
     }
     void Select(const TreePath& path) {
         window->tree()->Select(path);

@@ -310,6 +310,24 @@ TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
     EXPECT_EQ(over.status, 1);
     EXPECT_EQ(over.err, "Tarvossa Scenario Editor Error: The mission Valley exists already. Give --force to replace it.\n");
     EXPECT_EQ(RunCli(game + " new --force 'Maps\\Valley.m3d'", folder).status, 0);
+
+    // A descriptor passed around names a map outside the game folder: it is
+    // said at once, and written into only with --force; the mission's own
+    // files go to the game folder all the same.
+    const test::TempGameFolder elsewhere(test::TempGameFolder::kEmpty);
+    elsewhere.Write("Other.m3d", folder.Read("Maps\\Valley.m3d"));
+    const std::string map = elsewhere.File("Other.m3d").string();
+    folder.Write("UserMissions\\Stray.add", "Stray\r\n" + map + "\r\nUserMissions\\Other\\Other.cms\r\n");
+    CliRun stray = RunCli(game + " resave Stray", folder);
+    EXPECT_EQ(stray.status, 1);
+    EXPECT_NE(stray.err.find("ScenarioEditor: The mission's map lies outside the game folder:\n" + map), std::string::npos)
+        << stray.err;
+    EXPECT_NE(stray.err.find("The map " + map + " lies outside the game folder; saving would write into it. Give --force"),
+              std::string::npos) << stray.err;
+    EXPECT_EQ(elsewhere.Read("Other.m3d"), folder.Read("Maps\\Valley.m3d"));
+    EXPECT_EQ(RunCli(game + " resave --force Stray", folder).status, 0);
+    EXPECT_NE(elsewhere.Read("Other.m3d").find("UserMissions\\Other\\Other.cms"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.File("UserMissions\\Other\\Other.cms")));
 }
 
 TEST(Cli, TextsAreStoredBytesUnlessUtf8IsAskedAlsoInTheDumpAndListingFiles) {

@@ -183,15 +183,20 @@ TEST_F(MapReaderRead, AFailedReadWarnsAndKeepsTheOpenMap) {
     EXPECT_TRUE(warnings.texts.empty());
     ASSERT_TRUE(ReadMap(*scenario, "Maps\\Valley.m3d"));
 
+    // Each warning names the file.
+    auto named = [&](const char* key, const char* file) {
+        return Lookup(key) + "\n" + (folder.path() / "Maps" / file).string();
+    };
     EXPECT_FALSE(ReadMap(*scenario, "Maps\\Missing.m3d"));
     EXPECT_FALSE(ReadMap(*scenario, "Maps"));
-    EXPECT_EQ(warnings.texts, Names(2, Lookup("txtNoMapFile")));
+    EXPECT_EQ(warnings.texts, (Names{named("txtNoMapFile", "Missing.m3d"),
+                                     Lookup("txtNoMapFile") + "\n" + (folder.path() / "Maps").string()}));
     ExpectValleyRead();
 
     folder.Write("Maps\\Broken.m3d", Header() + Chunk("ZON1", Counts(3, 0) + ZoneRecord("Quay")));
     warnings.texts.clear();
     EXPECT_FALSE(ReadMap(*scenario, "Maps\\Broken.m3d"));
-    EXPECT_EQ(warnings.texts, Names{Lookup("txtMapCorrupt")});
+    EXPECT_EQ(warnings.texts, Names{named("txtMapCorrupt", "Broken.m3d")});
     ExpectValleyRead();
 
     // The open map itself changed on disk into a corrupt one.
@@ -200,7 +205,7 @@ TEST_F(MapReaderRead, AFailedReadWarnsAndKeepsTheOpenMap) {
     ExpectValleyRead();
 }
 
-TEST_F(MapReaderRead, TooManyZonesOrGroupsOverfillTheList) {
+TEST_F(MapReaderRead, AMapWithMoreZonesOrGroupsThanAMissionNamesIsRefused) {
     ASSERT_TRUE(ReadMap(*scenario, "Maps\\Valley.m3d"));
     std::string zones, groups;
     for (int i = 0; i < 257; ++i) {
@@ -210,8 +215,12 @@ TEST_F(MapReaderRead, TooManyZonesOrGroupsOverfillTheList) {
     folder.Write("Maps\\Crowded.m3d", Header() + Chunk("ZON1", Counts(257, 0) + zones));
     folder.Write("Maps\\Army.m3d", Header() + Chunk("ZON1", Counts(0, 257) + groups));
 
-    EXPECT_EQ(test::Raised([&] { ReadMap(*scenario, "Maps\\Crowded.m3d"); }), "List is overfilled.");
-    EXPECT_EQ(test::Raised([&] { ReadMap(*scenario, "Maps\\Army.m3d"); }), "List is overfilled.");
+    EXPECT_FALSE(ReadMap(*scenario, "Maps\\Crowded.m3d"));
+    EXPECT_FALSE(ReadMap(*scenario, "Maps\\Army.m3d"));
+    const std::string maps = (folder.path() / "Maps").string();
+    EXPECT_EQ(warnings.texts, (Names{"The map has 257 zones; a mission can name at most 256.\n" + maps + "/Crowded.m3d",
+                                     "The map has 257 unit groups; a mission can name at most 256.\n" + maps +
+                                         "/Army.m3d"}));
     ExpectValleyRead();
 }
 
