@@ -4,6 +4,7 @@
 // (SaveMission) of synthetic missions with the given trigger counts, against
 // reading and writing the same number of bytes raw, and prints the medians,
 // the ratios and the growth from the smallest to the largest mission.
+// Times the recovery copy too: its snapshot and its write.
 // Then times parsing a hand-written script of one trigger full of IF blocks
 // with CR-only line ends and their brackets on the IF's own line, at two
 // sizes, to show that parsing stays linear whatever the script's layout.
@@ -32,6 +33,7 @@
 #include "core/warning.h"
 #include "declarations/function_template.h"
 #include "files/mission_package.h"
+#include "files/recovery_copy.h"
 #include "files/scramble.h"
 #include "files/script_parser.h"
 #include "files/script_writer.h"
@@ -77,6 +79,9 @@ struct Figures {
     // Phases, when asked for.
     double openMap = 0, openRead = 0, openParse = 0, openText = 0;
     double saveBuild = 0, saveScramble = 0;
+    // The recovery copy: the snapshot on the editor's thread (in all, and
+    // its longest slice), the write on the writer's.
+    double recoverySnapshot = 0, recoverySlice = 0, recoveryWrite = 0;
 };
 
 Figures Measure(const fs::path& game, int count, int runs, bool phases) {
@@ -97,6 +102,22 @@ Figures Measure(const fs::path& game, int count, int runs, bool phases) {
     f.rawWrite = Time(runs, [&] { RawWrite(raw, bytes); });
     f.rawRead = Time(runs, [&] { Check(RawRead(script).size() == f.bytes, "short read"); });
     fs::remove(raw);
+
+    const fs::path recovery = RecoveryFolder(game / "recovery", game);
+    f.recoverySnapshot = Time(runs, [&] { TakeRecoverySnapshot(scenario); });
+    std::vector<double> slices;
+    for (int run = 0; run < runs; ++run) {
+        RecoverySnapshotBuilder builder(scenario);
+        for (bool whole = false; !whole;) {
+            const auto start = Clock::now();
+            whole = builder.Step(std::chrono::milliseconds(3));
+            slices.push_back(Milliseconds(Clock::now() - start));
+        }
+    }
+    f.recoverySlice = *std::max_element(slices.begin(), slices.end());
+    const RecoverySnapshot snapshot = TakeRecoverySnapshot(scenario);
+    f.recoveryWrite = Time(runs, [&] { Check(WriteRecoveryCopy(recovery, snapshot), "cannot keep the copy"); });
+    fs::remove_all(game / "recovery");
 
     f.open = Time(runs, [&] { OpenMission(scenario, kMap, false); });
     Check(scenario.triggers.count() == count && scenario.leftOut.empty(),
@@ -261,6 +282,15 @@ int main(int argc, char** argv) {
                       << Fixed(f.openParse, 2) << std::setw(10) << Fixed(f.openText, 2) << std::setw(12)
                       << Fixed(f.saveBuild, 2) << std::setw(12) << Fixed(f.saveScramble, 2) << '\n';
     }
+
+    std::cout << "\nrecovery copy, ms: the snapshot in all and its longest 3 ms slice on the editor's thread, the "
+                 "write on its own\n"
+              << std::left << std::setw(9) << "triggers" << std::right << std::setw(10) << "snapshot" << std::setw(10)
+              << "slice" << std::setw(10) << "write" << '\n';
+    for (const Figures& f : results)
+        std::cout << std::left << std::setw(9) << f.triggers << std::right << std::setw(10)
+                  << Fixed(f.recoverySnapshot, 2) << std::setw(10) << Fixed(f.recoverySlice, 2) << std::setw(10)
+                  << Fixed(f.recoveryWrite, 2) << '\n';
 
     const Figures& large = results.back();
     bool met = true;

@@ -1,5 +1,7 @@
 #include "app/recovery_keeper.h"
 
+#include <QApplication>
+#include <chrono>
 #include <exception>
 #include <memory>
 
@@ -11,13 +13,18 @@ namespace sced {
 
 namespace {
 constexpr int kWaitAfterChange = 2000;  // milliseconds
+// What one slice of the snapshot may hold the editor's thread.
+constexpr auto kSlice = std::chrono::milliseconds(3);
 }  // namespace
 
 RecoveryKeeper::RecoveryKeeper(Editor& editor, Scenario& scenario, std::filesystem::path folder, QObject* parent)
     : QObject(parent), editor_(editor), scenario_(scenario), folder_(std::move(folder)) {
     timer_.setSingleShot(true);
     timer_.setInterval(kWaitAfterChange);
-    connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::WriteSoon);
+    connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::StartSnapshot);
+    slices_.setSingleShot(true);
+    slices_.setInterval(0);
+    connect(&slices_, &QTimer::timeout, this, &RecoveryKeeper::TakeSlice);
     seenChanges_ = editor_.changes();
     thread_ = std::thread([this] { Run(); });
 }
@@ -34,6 +41,7 @@ RecoveryKeeper::~RecoveryKeeper() {
 void RecoveryKeeper::Follow() {
     if (!editor_.IsOpen() || !editor_.IsModified()) {
         timer_.stop();
+        snapshot_.reset();
         seenChanges_ = editor_.changes();
         if (copyKept_) Post([folder = folder_] { RemoveRecoveryCopy(folder); });
         copyKept_ = false;
@@ -47,22 +55,52 @@ void RecoveryKeeper::Follow() {
     }
 }
 
-void RecoveryKeeper::WriteSoon() {
+void RecoveryKeeper::StartSnapshot() {
+    snapshot_.reset();
     if (!editor_.IsOpen() || !editor_.IsModified()) return;
-    // The snapshot reads the mission here, between two events; only the
-    // disk is left to the writer thread.
-    std::shared_ptr<RecoverySnapshot> snapshot;
     try {
-        snapshot = std::make_shared<RecoverySnapshot>(TakeRecoverySnapshot(scenario_));
+        snapshot_ = std::make_unique<RecoverySnapshotBuilder>(scenario_);
     } catch (const ScenarioError&) {
-        return;  // a mission the writer cannot write yet; the next change tries again
+        return;
     }
+    snapshotChanges_ = editor_.changes();
+    slices_.start();
+}
+
+void RecoveryKeeper::TakeSlice() {
+    if (!snapshot_) return;
+    // A change since the start makes the snapshot a mix: the change has
+    // started the wait again, and a new snapshot follows it. A dialog open
+    // may be renaming what the snapshot writes: it waits for the dialog.
+    if (editor_.changes() != snapshotChanges_ || !editor_.IsModified()) {
+        snapshot_.reset();
+        return;
+    }
+    if (QApplication::activeModalWidget()) {
+        slices_.start(50);
+        return;
+    }
+    bool whole = false;
+    try {
+        whole = snapshot_->Step(kSlice);
+    } catch (const ScenarioError&) {
+        snapshot_.reset();  // a mission the writer cannot write yet; the next change tries again
+        return;
+    }
+    if (!whole) {
+        slices_.start(0);
+        return;
+    }
+    auto snapshot = std::make_shared<RecoverySnapshot>(snapshot_->Take());
+    snapshot_.reset();
     copyKept_ = true;
     Post([folder = folder_, snapshot] { WriteRecoveryCopy(folder, *snapshot); });
 }
 
 bool RecoveryKeeper::WriteNow() {
     timer_.stop();
+    slices_.stop();
+    snapshot_.reset();
     WaitIdle();
     if (!editor_.IsOpen() || !editor_.IsModified()) return false;
     try {
@@ -75,6 +113,8 @@ bool RecoveryKeeper::WriteNow() {
 
 void RecoveryKeeper::Finish() {
     timer_.stop();
+    slices_.stop();
+    snapshot_.reset();
     WaitIdle();
     if (copyKept_) RemoveRecoveryCopy(folder_);
     copyKept_ = false;

@@ -6,18 +6,21 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
 namespace sced {
 
 class Editor;
+class RecoverySnapshotBuilder;
 class Scenario;
 
 // Keeps the recovery copy of the open mission while it has unsaved
 // changes: written about two seconds after the last change, from a
-// snapshot taken here and written on a thread of its own, so that an edit
-// never waits for the disk; removed once nothing is unsaved.
+// snapshot taken here in slices of a few milliseconds between the events
+// and written on a thread of its own, so that an edit never waits for the
+// copy; removed once nothing is unsaved.
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 public:
@@ -44,12 +47,18 @@ private:
     // Waits until the writer thread has nothing to do.
     void WaitIdle();
     void Run();
-    void WriteSoon();
+    // The wait after the last change is over: a snapshot starts.
+    void StartSnapshot();
+    // The next slice of the snapshot, and its write once it is whole.
+    void TakeSlice();
 
     Editor& editor_;
     Scenario& scenario_;
     std::filesystem::path folder_;
     QTimer timer_;
+    QTimer slices_;
+    std::unique_ptr<RecoverySnapshotBuilder> snapshot_;
+    std::uint64_t snapshotChanges_ = 0;  // the mission's changes the snapshot was started at
     std::uint64_t seenChanges_ = 0;
     bool copyKept_ = false;
 

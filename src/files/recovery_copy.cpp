@@ -10,6 +10,7 @@
 #include "core/text_reader.h"
 #include "files/map_reader.h"
 #include "files/mission_package.h"
+#include "files/scramble.h"
 #include "files/script_writer.h"
 #include "model/page_table.h"
 #include "model/scenario.h"
@@ -111,28 +112,45 @@ std::optional<Note> ReadNote(const fs::path& folder) {
     return ParseNote(*text);
 }
 
+Scenario& MissionToKeep(Scenario& scenario) {
+    Check(!scenario.missionName.empty() && !scenario.mapFolder.empty(), "There is no mission to keep.");
+    return scenario;
+}
+
 }  // namespace
 
+RecoverySnapshotBuilder::RecoverySnapshotBuilder(Scenario& scenario)
+    : scenario_(scenario), script_(MissionToKeep(scenario)) {}
+
+bool RecoverySnapshotBuilder::Step(std::chrono::steady_clock::duration time) {
+    const auto end = std::chrono::steady_clock::now() + time;
+    while (!script_.done()) {
+        // The clock is read every few triggers: a trigger takes microseconds.
+        for (int i = 0; i < 16 && !script_.done(); ++i) script_.WriteNext();
+        if (std::chrono::steady_clock::now() >= end && !script_.done()) return false;
+    }
+    Scenario& scenario = scenario_;
+    snapshot_.gameFolder = scenario.gameFolder.string();
+    snapshot_.missionName = scenario.missionName;
+    snapshot_.mapPath = GamePathOf(scenario, MapPathOf(scenario));
+    snapshot_.time = LocalTime("%Y-%m-%d %H:%M");
+    snapshot_.script = script_.Finish();
+    snapshot_.descriptor = DescriptorText(scenario);
+    // The pages file writes the pages of the script's page calls.
+    PageTable pages = script_.pages();
+    {
+        LentPageTable lent(pages);
+        snapshot_.pages = PagesText(scenario);
+    }
+    snapshot_.description = scenario.description;
+    snapshot_.picture = scenario.heldPicture;
+    return true;
+}
+
 RecoverySnapshot TakeRecoverySnapshot(Scenario& scenario) {
-    Check(!scenario.missionName.empty() && !scenario.mapFolder.empty(), "There is no mission to keep.");
-    // Writing numbers the pages anew; the table stays as the last save left it.
-    struct KeptPages {
-        PageTable pages = Pages();
-        ~KeptPages() { Pages() = std::move(pages); }
-    } kept;
-    PackageBytes package = BuildPackage(scenario);
-    RecoverySnapshot snapshot;
-    snapshot.gameFolder = scenario.gameFolder.string();
-    snapshot.missionName = scenario.missionName;
-    snapshot.mapPath = GamePathOf(scenario, MapPathOf(scenario));
-    snapshot.time = LocalTime("%Y-%m-%d %H:%M");
-    const std::string& name = scenario.missionName;
-    snapshot.files = {{name + ".add", std::move(package.descriptor)},
-                      {name + ".cms", std::move(package.script)},
-                      {name + ".txt", std::move(package.pages)},
-                      {name + ".dsc", std::move(package.description)}};
-    if (scenario.heldPicture) snapshot.files.emplace_back(name + ".bmp", *scenario.heldPicture);
-    return snapshot;
+    RecoverySnapshotBuilder builder(scenario);
+    builder.Step(std::chrono::hours(1));
+    return builder.Take();
 }
 
 fs::path RecoveryFolder(const fs::path& root, const fs::path& gameFolder) {
@@ -140,27 +158,35 @@ fs::path RecoveryFolder(const fs::path& root, const fs::path& gameFolder) {
 }
 
 bool WriteRecoveryCopy(const fs::path& folder, const RecoverySnapshot& snapshot, std::error_code* why) {
+    const std::string& name = snapshot.missionName;
+    std::string script = WithCrLf(snapshot.script);
+    Scramble(script);
+    std::vector<std::pair<std::string, std::string>> files = {{name + ".add", WithCrLf(snapshot.descriptor)},
+                                                              {name + ".cms", std::move(script)},
+                                                              {name + ".txt", WithCrLf(snapshot.pages)},
+                                                              {name + ".dsc", WithCrLf(snapshot.description)}};
+    if (snapshot.picture) files.emplace_back(name + ".bmp", *snapshot.picture);
     std::error_code ec;
     fs::create_directories(folder, ec);
-    std::string note = std::string(kHeading) + "\ngame " + snapshot.gameFolder + "\nmission " + snapshot.missionName +
-                       "\nmap " + snapshot.mapPath + "\ntime " + snapshot.time + "\n";
-    StagedFiles files;
-    bool staged = true;
-    for (const auto& [name, bytes] : snapshot.files) {
-        note += "file " + std::to_string(bytes.size()) + " " + Hex(Hash(bytes)) + " " + name + "\n";
-        staged = staged && files.Stage(folder / name, bytes);
+    std::string note = std::string(kHeading) + "\ngame " + snapshot.gameFolder + "\nmission " + name + "\nmap " +
+                       snapshot.mapPath + "\ntime " + snapshot.time + "\n";
+    StagedFiles staged;
+    bool ok = true;
+    for (const auto& [file, bytes] : files) {
+        note += "file " + std::to_string(bytes.size()) + " " + Hex(Hash(bytes)) + " " + file + "\n";
+        ok = ok && staged.Stage(folder / file, bytes);
     }
     // The note goes last: a copy cut short by a kill has files its note does
     // not describe, and is reported, never restored half.
-    if (!staged || !files.Stage(folder / kNoteFile, note) || !files.Commit()) {
-        if (why) *why = files.error() ? files.error() : std::make_error_code(std::errc::io_error);
+    if (!ok || !staged.Stage(folder / kNoteFile, note) || !staged.Commit()) {
+        if (why) *why = staged.error() ? staged.error() : std::make_error_code(std::errc::io_error);
         return false;
     }
     // What an earlier copy (of another mission, or with a picture) left.
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        bool listed = name == kNoteFile;
-        for (const auto& file : snapshot.files) listed = listed || file.first == name;
+        std::string file = it->path().filename().string();
+        bool listed = file == kNoteFile;
+        for (const auto& kept : files) listed = listed || kept.first == file;
         std::error_code ignored;
         if (!listed && it->is_regular_file(ignored)) fs::remove(it->path(), ignored);
     }

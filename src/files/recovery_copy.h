@@ -1,11 +1,14 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <system_error>
 #include <utility>
 #include <vector>
+
+#include "files/script_writer.h"
 
 namespace sced {
 
@@ -17,7 +20,8 @@ class Scenario;
 // note of the mission's name, its map and the time. One copy per game
 // folder.
 
-// The open mission's package as a save would write it, taken on the
+// The open mission's package as the save writes it, in the texts of the
+// mission (line ends and scrambling are the writer's part), taken on the
 // editor's thread (it reads the mission) so that another thread can write
 // it.
 struct RecoverySnapshot {
@@ -25,17 +29,38 @@ struct RecoverySnapshot {
     std::string missionName;
     std::string mapPath;  // the descriptor's map line
     std::string time;     // local time, "2026-12-07 17:31"
-    std::vector<std::pair<std::string, std::string>> files;  // file name, bytes
+    std::string descriptor, script, pages, description;
+    std::optional<std::string> picture;  // a picture loaded and not yet saved
 };
-// Leaves the page table as it was. Raises what the writer raises.
+
+// Takes the snapshot a slice at a time, so that a large mission never holds
+// the editor's thread for long. The mission must not change between the
+// slices (a caller that sees a change starts anew).
+class RecoverySnapshotBuilder {
+public:
+    explicit RecoverySnapshotBuilder(Scenario& scenario);
+    // Writes triggers until the time is spent; true when the snapshot is
+    // whole. Raises what the writer raises.
+    bool Step(std::chrono::steady_clock::duration time);
+    // The snapshot, once Step said it is whole.
+    RecoverySnapshot Take() { return std::move(snapshot_); }
+
+private:
+    Scenario& scenario_;
+    ScriptBuilder script_;
+    RecoverySnapshot snapshot_;
+};
+
+// The whole snapshot at once. Raises what the writer raises.
 RecoverySnapshot TakeRecoverySnapshot(Scenario& scenario);
 
 // The folder of the game folder's copy under the root: named by a hash of
 // the game folder's absolute path.
 std::filesystem::path RecoveryFolder(const std::filesystem::path& root, const std::filesystem::path& gameFolder);
 
-// Writes the copy into its folder all or nothing: the note and the files
-// replace the old copy together. False, with why set, when it cannot.
+// Writes the copy into its folder all or nothing, the files as the save
+// writes them: the note and the files replace the old copy together. False,
+// with why set, when it cannot.
 bool WriteRecoveryCopy(const std::filesystem::path& folder, const RecoverySnapshot& snapshot,
                        std::error_code* why = nullptr);
 

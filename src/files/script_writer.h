@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "model/command_tree.h"
+#include "model/page_table.h"
+
 namespace sced {
 
 class Scenario;
@@ -12,17 +15,30 @@ class Scenario;
 // line ends; fills the page table with the pages of the page calls in the
 // order they are written.
 std::string BuildScript(Scenario& scenario);
+
+// BuildScript a trigger at a time, for a caller that must not hold its
+// thread long; the pages of the page calls go to its own table.
+class ScriptBuilder {
+public:
+    // Writes the declarations.
+    explicit ScriptBuilder(Scenario& scenario);
+    // Whether every trigger is written.
+    bool done() const;
+    // Writes the next trigger.
+    void WriteNext();
+    // Writes what is left and the end of the script; the script.
+    std::string Finish();
+    const PageTable& pages() const { return pages_; }
+
+private:
+    Scenario& scenario_;
+    ScriptOutput out_;
+    PageTable pages_;
+};
 // The script text of the trigger at the position, as BuildScript writes it
 // (page numbers counted over the triggers before it); the page table stays
 // as it was.
 std::string TriggerScript(Scenario& scenario, int trigger);
-
-// The bytes of the mission's package files as a save writes them: CR LF
-// line ends, the script scrambled. Fills the page table as BuildScript does.
-struct PackageBytes {
-    std::string descriptor, script, pages, description;
-};
-PackageBytes BuildPackage(Scenario& scenario);
 
 // Saves the mission: descriptor, scrambled script, pages file, description
 // file and picture, then records the script in the map (a map that already

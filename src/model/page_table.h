@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sced {
@@ -32,5 +33,18 @@ private:
 
 // The process-wide page table.
 PageTable& Pages();
+
+// Puts the table in the place of the process-wide one while it exists, so
+// that pages numbered there go to it.
+class LentPageTable {
+public:
+    explicit LentPageTable(PageTable& table) : table_(table) { std::swap(Pages(), table_); }
+    ~LentPageTable() { std::swap(Pages(), table_); }
+    LentPageTable(const LentPageTable&) = delete;
+    LentPageTable& operator=(const LentPageTable&) = delete;
+
+private:
+    PageTable& table_;
+};
 
 }  // namespace sced
