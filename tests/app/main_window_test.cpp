@@ -408,6 +408,27 @@ TEST_F(MainWindowTest, AMapThatCannotBeTakenWarnsOnceAtActivationAndTheMissionSt
     EXPECT_EQ(window->windowTitle().toStdString(), "Valley - Scenario Editor");
 }
 
+TEST_F(MainWindowTest, AMapOutsideTheGameFolderIsWrittenIntoOnlyWhenTheDesignerSaysSo) {
+    const test::TempGameFolder elsewhere(test::TempGameFolder::kEmpty);
+    elsewhere.Write("Other.m3d", folder.Read("Maps\\Valley.m3d"));
+    const std::string map = elsewhere.File("Other.m3d").string();
+    ASSERT_TRUE(window->editor().Open(map));
+    ASSERT_EQ(answers.warned.size(), 1u);
+    EXPECT_NE(answers.warned[0].find("outside the game folder:\n" + map), std::string::npos) << answers.warned[0];
+    answers.answers = {UserQuestions::Answer::kNo};
+    window->Run(MainCommand::kSave);
+    EXPECT_EQ(elsewhere.Read("Other.m3d"), folder.Read("Maps\\Valley.m3d")) << "No writes nothing";
+    EXPECT_FALSE(std::filesystem::exists(folder.File("UserMissions\\Other.add")));
+    answers.answers = {UserQuestions::Answer::kYes};
+    InNextDialog([](QDialog& report) { report.accept(); });
+    window->Run(MainCommand::kSave);
+    InNextDialog([](QDialog& report) { report.accept(); });
+    window->Run(MainCommand::kSave);
+    EXPECT_EQ(answers.asked.size(), 2u) << "asked once for the map";
+    EXPECT_NE(elsewhere.Read("Other.m3d").find("UserMissions\\Other\\Other.cms"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.File("UserMissions\\Other.add")));
+}
+
 TEST_F(MainWindowTest, TheMissionsFilesAreWrittenReadAndDeleted) {
     // Save shows the report of the files written.
     QString report;
