@@ -71,6 +71,8 @@ int main(int argc, char** argv) {
         Scenario scenario(game.path());
         QuietQuestions quiet;
         MainWindow window(scenario, &quiet);
+        // Every edit is timed with the recovery copy kept, as the editor keeps it.
+        window.StartRecovery(game.path() / "recovery");
         window.resize(1100, 720);
         window.show();
         Shown(window);
