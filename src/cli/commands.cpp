@@ -16,6 +16,7 @@
 #include "files/palette.h"
 #include "files/mission_package.h"
 #include "files/script_check.h"
+#include "model/command_tree.h"
 
 namespace sced::cli {
 
@@ -156,8 +157,13 @@ void PrintUsesOfName(const Scenario& scenario, const std::string& name, Output& 
 int PrintProblems(const Scenario& scenario, Output& out) {
     std::vector<MissionProblem> problems = MissionProblems(scenario);
     for (const MissionProblem& problem : problems) {
-        const LeftOutCommand* left = problem.leftOut;
-        out.Line(left ? left->trigger + '\t' + left->function + '\t' + left->name : problem.text);
+        if (problem.command.empty()) {
+            out.Line(problem.text);
+            continue;
+        }
+        std::string line;
+        for (const std::string& field : problem.command) line += (line.empty() ? "" : "\t") + field;
+        out.Line(line);
     }
     return problems.empty() ? 0 : kExitLeftOut;
 }
@@ -169,6 +175,10 @@ void CheckNothingLost(const Scenario& scenario, const std::string& mission) {
     Check(scenario.leftOut.empty(), "Opening the mission " + mission + " left out " +
                                         std::to_string(scenario.leftOut.size()) +
                                         " commands; saving would lose them. Give --force to save anyway.");
+    std::size_t lost = LostMapReferences(scenario).size();
+    Check(lost == 0, "The mission " + mission + " has " + std::to_string(lost) +
+                         " commands that name zones or groups its map does not have (check lists them); the game "
+                         "cannot run them. Give --force to save anyway.");
     CheckMapInGameFolder(scenario);
 }
 

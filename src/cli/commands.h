@@ -46,13 +46,16 @@ void PrintUses(const std::vector<ThingUses>& uses, Output& out);
 // nothing of that name, so that a mistyped name is not an empty answer.
 void PrintUsesOfName(const Scenario& scenario, const std::string& name, Output& out);
 // What opening the mission lost or read otherwise than written, and what
-// would stop its saving: each command left out (trigger label, function,
-// the name it could not resolve, tab-separated), then one line per other
-// problem. Returns the exit status: kExitLeftOut when there is any.
+// would stop its saving, one line each in the order of MissionProblems: a
+// command left out, or kept with zones or groups the map does not have, as
+// its trigger's label, its function and the names in question, separated
+// by tabs; any other problem as its text. Returns the exit status:
+// kExitLeftOut when there is any.
 int PrintProblems(const Scenario& scenario, Output& out);
 
 // Raises when saving the opened mission would lose what opening could not
-// read (a script that could not be read, commands left out), or would write
+// read (a script that could not be read, commands left out), would write
+// commands that name zones or groups the map does not have, or would write
 // into a map outside the game folder.
 void CheckNothingLost(const Scenario& scenario, const std::string& mission);
 // Raises when the mission's map lies outside the game folder.

@@ -154,7 +154,8 @@ void ArgumentEditing::EditGroupItem(int position, int arg, const std::string& gr
     if (group == "players" && list) list->Notify(kListSwatches);
     if (list) {
         list->SetItems(items);
-        list->SetSelection(draft_->IsFilled(position) ? draft_->args[slot] : -1);
+        // A lost zone or group has no item to show as chosen.
+        list->SetSelection(draft_->IsFilled(position) && !draft_->IsLost(arg) ? draft_->args[slot] : -1);
     }
     if (!ShowDialog(dialogNumber, "txtSelect") || !list) return;
     int chosen = list->GetSelection();

@@ -40,7 +40,11 @@ void Clipboard::Take(const Command& command, ListKind kind, const Scenario& scen
             if (group.empty()) continue;
             std::int32_t value = call.args[static_cast<std::size_t>(i)];
             Reference reference;
-            if (group == "zones") {
+            if (call.IsLost(i)) {
+                // Its place is stale: the name it kept is what it names.
+                reference.what = group == "zones" ? Reference::kZone : Reference::kMapGroup;
+                reference.name = call.argText[static_cast<std::size_t>(i)];
+            } else if (group == "zones") {
                 reference.name = zones.Contains(value) ? zones[value] : std::string();
             } else if (group == "blocks") {
                 reference.what = Reference::kTrigger;

@@ -13,9 +13,9 @@ class Scenario;
 
 // The command (or trigger) that Copy took, with what its arguments name,
 // so that it can be pasted into this mission or into another one opened
-// since: zones, map groups and triggers are bound again by name, dynamic
-// groups by their place among the dynamic groups; the other groups are
-// numbered alike in every mission.
+// since: zones, map groups and triggers are bound again by name (a lost
+// zone or group by the name it kept), dynamic groups by their place among
+// the dynamic groups; the other groups are numbered alike in every mission.
 class Clipboard {
 public:
     Clipboard();

@@ -35,7 +35,8 @@ std::string Joined(const std::vector<std::string>& lines, std::string_view separ
     return text;
 }
 
-// Whether the edited copy says what the command said: then OK changes nothing.
+// Whether the edited copy says what the command said: then OK changes
+// nothing. A lost name that was chosen anew is mended, so it is a change.
 bool SameCall(const TermCommand& a, const TermCommand& b) {
     auto samePage = [](const PageRecord* x, const PageRecord* y) {
         PageRecord none;
@@ -44,7 +45,7 @@ bool SameCall(const TermCommand& a, const TermCommand& b) {
         return p.number == q.number && p.picture == q.picture && p.body == q.body;
     };
     return a.function == b.function && a.form == b.form && a.argCount == b.argCount && a.args == b.args &&
-           samePage(a.page.get(), b.page.get());
+           a.lost == b.lost && samePage(a.page.get(), b.page.get());
 }
 
 std::unique_ptr<EditStep> OneStep(std::vector<std::unique_ptr<EditStep>> steps) {

@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "declarations/function_template.h"
 #include "files/script_check.h"
 #include "model/command_tree.h"
 #include "model/scenario.h"
@@ -36,7 +37,8 @@ std::vector<MissionProblem> MissionProblems(const Scenario& scenario) {
         problems.push_back({"The command " + command.function + " of the trigger \"" + command.trigger +
                                 "\" was left out when the mission was opened: it names \"" + command.name +
                                 "\", which the mission does not have.",
-                            TriggerLabelled(scenario, command.trigger), &command});
+                            TriggerLabelled(scenario, command.trigger),
+                            {command.trigger, command.function, command.name}});
     if (scenario.scriptUnread)
         problems.push_back({"The mission script cannot be read or has no #SCRIPT block; the mission opens without "
                             "triggers."});
@@ -55,9 +57,19 @@ std::vector<MissionProblem> MissionProblems(const Scenario& scenario) {
     };
     for (const auto& trigger : scenario.triggers)
         ForEachCall(*trigger, [&](const TermCommand& call) {
-            if (call.lost != 0)
-                problems.push_back({"The map no longer has what this command names: " + trigger->text + ": " + call.text,
-                                    nodeOf(&call)});
+            if (call.lost == 0) return;
+            std::vector<std::string> fields = {trigger->text, call.function ? call.function->name : std::string()};
+            std::string names;
+            for (int i = 0; i < call.argCount; ++i) {
+                if (!call.IsLost(i)) continue;
+                const std::string& name = call.argText[static_cast<std::size_t>(i)];
+                names += (names.empty() ? "\"" : ", \"") + name + "\"";
+                fields.push_back(name);
+            }
+            problems.push_back({"The command " + fields[1] + " of the trigger \"" + trigger->text + "\" names " +
+                                    names + ", which the map does not have; it keeps the name until the map has it "
+                                    "again or another is chosen.",
+                                nodeOf(&call), std::move(fields)});
         });
     for (ScriptProblem& problem : unsaved) {
         TreePath path = problem.call ? nodeOf(problem.call) : problem.trigger >= 0 ? PathTo({problem.trigger}) : kNoTreePath;

@@ -11,16 +11,22 @@ namespace {
 
 TreeNode Node(std::string text) { return TreeNode{std::move(text), {}}; }
 
+// A command's node: in the warning colour when it names a zone or group the
+// map does not have, so that the designer sees what the game cannot run.
+TreeNode CommandNode(const Command& command, const char* colour) {
+    return Node((HoldsLostCall(command) ? "&c" : colour) + command.text);
+}
+
 TreeNode ConditionsNode(const std::string& label, const ConditionList& conditions) {
     TreeNode node = Node("&w" + label);
-    for (const auto& condition : conditions.list) node.children.push_back(Node("&y" + condition->text));
+    for (const auto& condition : conditions.list) node.children.push_back(CommandNode(*condition, "&y"));
     if (conditions.list.empty()) node.children.push_back(Node("&y" + Lookup("txtALWAYS")));
     return node;
 }
 
 TreeNode CommandsNode(const std::string& label, const CommandSeq& commands) {
     TreeNode node = Node("&w" + label);
-    for (const auto& command : commands) node.children.push_back(Node(command->text));
+    for (const auto& command : commands) node.children.push_back(CommandNode(*command, ""));
     return node;
 }
 
@@ -33,11 +39,11 @@ TreeNode BuildTriggerNode(Scenario& scenario, CommandBlock& trigger) {
     for (const auto& action : trigger.actions) {
         auto* ifBlock = dynamic_cast<IfBlock*>(action.get());
         if (!ifBlock) {
-            actions.children.push_back(Node(action->text));
+            actions.children.push_back(CommandNode(*action, ""));
             continue;
         }
         ifBlock->UpdateText(scenario);
-        TreeNode ifNode = Node(ifBlock->text);
+        TreeNode ifNode = CommandNode(*ifBlock, "");
         ifNode.children.push_back(ConditionsNode(Lookup("txtIF"), ifBlock->conditions));
         ifNode.children.push_back(CommandsNode(Lookup("txtTHEN"), ifBlock->thenCommands));
         ifNode.children.push_back(CommandsNode(Lookup("txtELSE"), ifBlock->elseCommands));

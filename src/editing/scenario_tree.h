@@ -11,7 +11,8 @@ class Scenario;
 class Template;
 
 // The main window's tree: per trigger "&b" and its label, with the
-// "&w" condition and action sections; conditions are "&y" lines.
+// "&w" condition and action sections; conditions are "&y" lines. A command
+// that names a zone or group the map does not have is a "&c" line.
 Tree BuildScenarioTree(Scenario& scenario);
 // The node of one trigger in that tree.
 TreeNode BuildTriggerNode(Scenario& scenario, CommandBlock& trigger);

@@ -239,8 +239,8 @@ void RefreshFromMap(Scenario& scenario) {
     if (lost.size() <= lostBefore) return;
     std::string list;
     for (const std::string& call : lost) list += "\n" + call;
-    Warn(false, "These commands name zones or groups that the map no longer has. They keep those names and are "
-                "saved with them; opening the mission leaves them out until the map has the names again:" + list);
+    Warn(false, "These commands name zones or groups that the map no longer has. They keep those names, also "
+                "when saved and opened again, until the map has the names again or other ones are chosen:" + list);
 }
 
 std::string DescriptorMapPath(std::string_view descriptor) {

@@ -97,6 +97,11 @@ public:
             Warn(false, std::to_string(scenario_.leftOut.size()) +
                             " commands of the mission script name things that no longer exist and were left "
                             "out; saving the mission now would lose them.");
+        if (keptLost_ > 0)
+            Warn(false, std::to_string(keptLost_) +
+                            " commands of the mission script name zones or groups that the map does not have. They "
+                            "keep those names, are drawn in the warning colour and are listed by Check, until the map "
+                            "has the names again or other ones are chosen.");
         if (!changes_.empty())
             Warn(false, std::to_string(changes_.size()) +
                             " statements of the mission script are read otherwise than they are written "
@@ -459,14 +464,14 @@ private:
         std::string zoneName;
         p += ReadArgText(Region(p, end), zoneName);
         Check(!zoneName.empty(), "Scenario::ParseCreateObject - Incorrect zone identifier.");
-        int zone = zones_.IndexOf(zoneName);
-        if (zone < 0) MarkUnresolved(call, zoneName);
         p = SkipSeparatorAt(p, end);
         length = ReadIntegerToken(Region(p, end), token);
         Check(length > 0, "Scenario::ParseCreateObject - Incorrect direction value.");
         std::int32_t direction = ParseInteger(token);
-        for (std::int32_t value : {dynamic, player, zone, direction, formation, unit})
-            call.args.push_back(RawArg{RawArg::kNumber, value, {}});
+        for (std::int32_t value : {dynamic, player}) call.args.push_back(RawArg{RawArg::kNumber, value, {}});
+        // The zone is resolved with the other names, so one the map lacks is kept by its name.
+        call.args.push_back(RawArg{RawArg::kName, 0, std::move(zoneName)});
+        for (std::int32_t value : {direction, formation, unit}) call.args.push_back(RawArg{RawArg::kNumber, value, {}});
         return ExpectClose(p + length, end, "ParseCreateObject");
     }
 
@@ -565,9 +570,18 @@ private:
         leftOutTriggers_.push_back(trigger_);
     }
 
-    // The command bound to the first declaration that fits the call, or
-    // nothing when it is left out. An action that fits no declaration stops
-    // the reading.
+    // Whether a name that names nothing may stand in the argument all the
+    // same: a zone or map group that the map lacks is kept by its name, as
+    // a re-read of the map keeps it.
+    static bool KeepsLostName(const Template& function, std::size_t slot) {
+        const std::string& group = function.argGroup[slot];
+        return function.argKind[slot] == KindGroup && (group == "zones" || group == "groups");
+    }
+
+    // The command bound to the first declaration that fits the call, else
+    // to the first that fits but for zones or map groups the map lacks (the
+    // command keeps them by name); nothing when it is left out. An action
+    // that fits no declaration stops the reading.
     std::unique_ptr<TermCommand> Resolve(const RawCall& call, bool condition) {
         if (call.isUnresolved) {
             LeaveOut(call, call.unresolved);
@@ -575,6 +589,8 @@ private:
         }
         std::string failedName;
         bool declared = false;
+        const Template* keeping = nullptr;
+        std::vector<std::int32_t> kept;
         auto candidates = declared_.find(call.name);
         static const std::vector<const Template*> kNone;
         for (const Template* candidate : candidates == declared_.end() ? kNone : candidates->second) {
@@ -585,18 +601,27 @@ private:
             std::vector<std::int32_t>& values = values_;
             values.clear();
             bool resolved = true;
-            for (std::size_t i = 0; i < call.args.size() && resolved; ++i) {
+            bool onlyLost = true;  // every failure a zone or map group the map lacks
+            for (std::size_t i = 0; i < call.args.size() && onlyLost; ++i) {
                 const RawArg& arg = call.args[i];
                 std::int32_t value = arg.kind == RawArg::kNumber ? arg.value : ResolveName(function, i, arg);
                 if (value < 0 && arg.kind != RawArg::kNumber) {
                     if (failedName.empty()) failedName = arg.name;
                     resolved = false;
+                    onlyLost = KeepsLostName(function, i);
                 }
-                if (function.argKind[i] == KindConst && function.argConst[i] != value) resolved = false;
+                if (function.argKind[i] == KindConst && function.argConst[i] != value) resolved = onlyLost = false;
                 values.push_back(value);
             }
-            if (!resolved) continue;
-            return Bind(function, call, values);
+            if (resolved) return Bind(function, call, values);
+            if (onlyLost && !keeping) {
+                keeping = &function;
+                kept = values;
+            }
+        }
+        if (keeping) {
+            ++keptLost_;
+            return Bind(*keeping, call, kept);
         }
         if (!failedName.empty() || condition) {
             LeaveOut(call, declared ? failedName : std::string());
@@ -611,8 +636,13 @@ private:
         command->function = &function;
         command->form = call.form;
         command->argCount = static_cast<std::int32_t>(values.size());
-        for (std::size_t i = 0; i < values.size(); ++i)
-            command->SetArg(scenario_, static_cast<int>(i), values[i]);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            bool lost = values[i] < 0 && call.args[i].kind != RawArg::kNumber;
+            if (lost)
+                command->SetLostArg(static_cast<int>(i), call.args[i].name);
+            else
+                command->SetArg(scenario_, static_cast<int>(i), values[i]);
+        }
         if (function.name == "ShowPageEx" || function.name == "AskQuestionEx") {
             command->page = std::make_unique<PageRecord>();
             if (!values.empty() && values[0] >= 0 && values[0] < Pages().size())
@@ -630,6 +660,7 @@ private:
     std::vector<std::int32_t> values_;
     int trigger_ = 0;
     int ifDepth_ = 0;
+    int keptLost_ = 0;  // commands kept with names the map lacks
     std::vector<int> leftOutTriggers_;  // the trigger of each left-out command
     std::vector<std::pair<int, std::string>> changes_;  // reading changes by trigger
     struct Bracket {

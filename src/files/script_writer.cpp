@@ -271,7 +271,8 @@ void TermCommand::WriteScript(Scenario& scenario, ScriptOutput& out) const {
         const Formation* formation = scenario.lists.FormationAt(arg(4));
         text += "CreateObject0( " + ItemOf(scenario, "dyngroups", arg(0)) + ",#" +
                 (formation ? formation->name : std::string()) + "," + UnitTypeScriptText(scenario, arg(5)) +
-                "," + Decimal(arg(1)) + "," + ItemOf(scenario, "zones", arg(2)) + "," + Decimal(arg(3)) + " )";
+                "," + Decimal(arg(1)) + "," + (IsLost(2) ? argText[2] : ItemOf(scenario, "zones", arg(2))) + "," +
+                Decimal(arg(3)) + " )";
     } else if (name == "InitialUpgradeEx" || name == "DisableUpgrade") {
         std::string quote = name == "InitialUpgradeEx" ? "\"" : "";
         text += name + "( " + quote + ArgumentScriptText(scenario, *this, 0) + quote + ",\"" +

@@ -158,6 +158,12 @@ std::vector<std::string> LostMapReferences(const Scenario& scenario) {
     return lost;
 }
 
+bool HoldsLostCall(const Command& command) {
+    bool held = false;
+    ForEachCall(command, [&](const TermCommand& call) { held = held || call.lost != 0; });
+    return held;
+}
+
 int RebindMapReferences(Scenario& scenario, CommandSeq& sequence) {
     int lost = 0;
     for (const auto& command : sequence) lost += command->RebindMapReferences(scenario);
@@ -214,12 +220,21 @@ void TermCommand::SetArg(const Scenario& scenario, int index, std::int32_t value
     auto slot = static_cast<std::size_t>(index);
     args[slot] = value;
     argText[slot].clear();
+    lost = static_cast<std::uint8_t>(lost & ~(1u << index));
     if (!function || index >= function->argCount || function->argKind[slot] != KindGroup) return;
     const std::string& group = function->argGroup[slot];
     if (group != "zones" && group != "groups") return;
     // Dynamic groups (values past the map's groups) have no map name.
     const StringList& items = scenario.objectGroups.GetGroup(group);
     if (items.Contains(value)) argText[slot] = items[value];
+}
+
+void TermCommand::SetLostArg(int index, std::string name) {
+    if (index < 0 || index >= kMaxArgValues) return;
+    auto slot = static_cast<std::size_t>(index);
+    args[slot] = -1;
+    argText[slot] = std::move(name);
+    lost = static_cast<std::uint8_t>(lost | 1u << index);
 }
 
 void TermCommand::AssignPage(const TermCommand& source) {
@@ -267,7 +282,8 @@ int TermCommand::RebindMapReferences(Scenario& scenario) {
         if (group == "zones") {
             rebind(i, zones);
         } else if (group == "groups") {
-            if (args[slot] < recorded)
+            // A lost group keeps no place, so it never passes for a dynamic one.
+            if (IsLost(i) || args[slot] < recorded)
                 rebind(i, mapGroups);
             else  // a dynamic group keeps its place after the map's groups
                 args[slot] = args[slot] - recorded + mapGroups.count();

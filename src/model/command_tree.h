@@ -124,8 +124,13 @@ public:
     // "TermCommand::AddArg - Can't add extra argument to command." beyond 8.
     void AddArg(std::int32_t value);
     // Sets argument i and records the name of the zone or map group it
-    // names, so that the reference survives a re-read of the map.
+    // names, so that the reference survives a re-read of the map. An
+    // argument that was lost is mended.
     void SetArg(const Scenario& scenario, int index, std::int32_t value);
+    // Argument i names a zone or map group that the map does not have: it
+    // holds the name, and no place, until the map has it again or another
+    // item is chosen.
+    void SetLostArg(int index, std::string name);
     // Takes the kind and a copy of the source's page.
     void AssignPage(const TermCommand& source);
 
@@ -199,6 +204,9 @@ void ForEachCall(const Command& command, const std::function<void(const TermComm
 // The calls that name a zone or group the map no longer has, as
 // "label: text", in the order of the triggers.
 std::vector<std::string> LostMapReferences(const Scenario& scenario);
+// Whether the command, or a call inside it, names a zone or group the map
+// does not have.
+bool HoldsLostCall(const Command& command);
 
 // RebindMapReferences of every command of the sequence.
 int RebindMapReferences(Scenario& scenario, CommandSeq& sequence);

@@ -255,13 +255,14 @@ TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
         std::string bytes;
         const char* checked;  // a line of check's report
         Saving saving;
+        const char* kept = nullptr;  // what the forced save writes in the script
     };
     const Case cases[] = {
         // The map editor took the old mill away.
         {"map", "Maps\\Valley.m3d",
          test::MapBytes({"North Ford", "Hill 203", "South Gate"},
                         {"Blue Scouts", "Red Column", "Bridge Guard", "Supply Train"}),
-         "Relief force\tSendReinforcements\tOld Mill", kRefusedUnlessForced},
+         "Relief force\tSendReinforcements\tOld Mill", kRefusedUnlessForced, "MoveGroup( Relief_force_Dyn,Old Mill )"},
         {"no script block", "UserMissions\\Valley\\Valley.cms", "damaged",
          "The mission script cannot be read or has no #SCRIPT block; the mission opens without triggers.",
          kRefusedUnlessForced},
@@ -299,6 +300,11 @@ TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
         }
         EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.txt"), pages);
         EXPECT_EQ(RunCli(game + " resave --force Valley", folder).status, 0);
+        if (!c.kept) continue;
+        std::string saved = folder.Read("UserMissions\\Valley\\Valley.cms");
+        Scramble(saved);
+        EXPECT_NE(saved.find(c.kept), std::string::npos) << "the commands keep the names the map lacks";
+        EXPECT_EQ(RunCli(game + " check Valley", folder).out, check.out);
     }
 
     test::TempGameFolder folder;

@@ -13,7 +13,9 @@
 // of the demo game folder. NAME.out holds the standard output it must give,
 // NAME.err (when there is one) its remarks. A first comment line
 // "# sced-cli edit ARGS" adds arguments, "# exit N" gives the exit status,
-// "# declare GROUP DECLARATION" an action the game declares besides.
+// "# declare GROUP DECLARATION" an action the game declares besides, and
+// each "# script FROM => TO" a change of the mission script's text made
+// before it is opened (every FROM becomes TO).
 // NAME.saved.txt, NAME.saved.dsc and NAME.saved.cms (when there are) hold
 // the pages, the description and the "#SCRIPT" block of the script that the
 // mission is saved with, lines ending in LF. A script named
@@ -79,6 +81,27 @@ void Declare(const test::TempGameFolder& folder, const std::string& header) {
     folder.Write("Data\\FuncStruct", structure);
 }
 
+// "# script FROM => TO" lines: the mission script, as another hand or a
+// changed map left it.
+void EditMissionScript(const test::TempGameFolder& folder, const std::string& script) {
+    const std::string file = "UserMissions\\Valley\\Valley.cms";
+    std::string text = folder.Read(file);
+    Scramble(text);
+    const std::string original = text;
+    std::stringstream lines(script);
+    for (std::string line; std::getline(lines, line) && line.starts_with('#');) {
+        const std::size_t arrow = line.find(" => ");
+        if (!line.starts_with("# script ") || arrow == std::string::npos) continue;
+        const std::string from = line.substr(9, arrow - 9);
+        const std::string to = line.substr(arrow + 4);
+        for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+            text.replace(at, from.size(), to);
+    }
+    if (text == original) return;
+    Scramble(text);
+    folder.Write(file, text);
+}
+
 class DesignerScript : public testing::TestWithParam<std::string> {};
 
 TEST_P(DesignerScript, GivesItsExpectedOutput) {
@@ -86,6 +109,7 @@ TEST_P(DesignerScript, GivesItsExpectedOutput) {
     const std::string text = FileText(script);
     test::TempGameFolder folder;
     Declare(folder, Header(text, "declare", ""));
+    EditMissionScript(folder, text);
     test::CliRun run = test::RunCli("-C " + test::Quoted(folder.path().string()) + " edit Valley " +
                                         test::Quoted(script.string()) + " " + Header(text, "sced-cli edit", ""),
                                     folder);

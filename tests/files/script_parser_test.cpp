@@ -78,22 +78,35 @@ TEST_F(ScriptParser, AQuotedNumberIsTheNumber) {
     EXPECT_EQ(Call(trigger.actions, 0).args[1], 0 | 0 << 8 | 1 << 16);
 }
 
-TEST_F(ScriptParser, UnresolvedCommandsAreLeftOutRecordedAndWarnedOnce) {
+// A zone or map group the map lacks is kept by its name, as a re-read of
+// the map keeps it; any other name that names nothing leaves its command out.
+TEST_F(ScriptParser, UnknownZonesAndGroupsAreKeptByNameOtherUnresolvedCommandsAreLeftOut) {
     Parse(Script("CONDITION \tGroupIsDead( Ghosts ) AND NoSuchTest( 1 ) AND SwitchIsOn( 2 )\r\nACTION \t\t\r\n"
                  "\tMoveGroup( Guards,Atlantis ), \r\n\tInitialUpgradeEx( \"0\",\"Nothing(Z9)\" ), \r\n"
-                 "\tSwitchOn( 1 ) \r\n\r\n",
+                 "\tCreateObject0( Relief_Dyn,#Wedge,Bastion(AR),1,Lost Bay,2 ), \r\n\tSwitchOn( 1 ) \r\n\r\n",
                  "\r\n#TRIGGERS\r\nAmbush\r\n#END\r\n"));
     auto& trigger = dynamic_cast<CommandBlock&>(demo->triggers.At(0));
-    EXPECT_EQ(trigger.conditions.list.count(), 1);
-    EXPECT_EQ(trigger.actions.count(), 1);
-    ASSERT_EQ(demo->leftOut.size(), 4u);
+    ASSERT_EQ(trigger.conditions.list.count(), 2);
+    ASSERT_EQ(trigger.actions.count(), 3);
+    struct Kept {
+        TermCommand& call;
+        int arg;
+        const char* name;
+    };
+    for (const Kept& kept : {Kept{Call(trigger.conditions.list, 0), 0, "Ghosts"}, Kept{Call(trigger.actions, 0), 1, "Atlantis"},
+                             Kept{Call(trigger.actions, 1), 2, "Lost Bay"}}) {
+        EXPECT_EQ(kept.call.lost, 1u << kept.arg) << kept.name;
+        EXPECT_EQ(kept.call.argText[static_cast<std::size_t>(kept.arg)], kept.name);
+        EXPECT_NE(kept.call.text.find(kept.name), std::string::npos) << kept.call.text;
+    }
+    const std::string written = BuildScript(*demo);
+    for (const char* call : {"GroupIsDead( Ghosts )", "MoveGroup( Guards,Atlantis )", ",1,Lost Bay,2 )"})
+        EXPECT_NE(written.find(call), std::string::npos) << call;
+    ASSERT_EQ(demo->leftOut.size(), 2u);
     EXPECT_EQ(demo->leftOut[0].trigger, "Ambush");
-    EXPECT_EQ(demo->leftOut[0].function, "GroupIsDead");
-    EXPECT_EQ(demo->leftOut[0].name, "Ghosts");
-    EXPECT_EQ(demo->leftOut[1].function, "NoSuchTest");
-    EXPECT_EQ(demo->leftOut[2].name, "Atlantis");
-    EXPECT_EQ(demo->leftOut[3].name, "Nothing(Z9)");
-    EXPECT_EQ(warnings.texts.size(), 1u);
+    EXPECT_EQ(demo->leftOut[0].function, "NoSuchTest");
+    EXPECT_EQ(demo->leftOut[1].name, "Nothing(Z9)");
+    EXPECT_EQ(warnings.texts.size(), 2u) << "one for the commands left out, one for those kept";
 }
 
 // Name lines are read whole, and only an "#END" line ends their section.
