@@ -6,6 +6,7 @@
 #include "controls/control_table.h"
 #include "model/command_tree.h"
 #include "model/page_table.h"
+#include "support/map_bytes.h"
 
 namespace sced {
 namespace {
@@ -163,6 +164,25 @@ TEST_F(ArgumentDialogsTest, TheGroupListSaysWhereTheItemIsUsedAndOffersRenameOnl
         EXPECT_TRUE(rename->isEnabled()) << "a dynamic group";
         groups.reject();
     });
+}
+
+// The map editor took the old mill away: the march keeps its name. Choosing
+// the zone that now stands where the mill stood mends it all the same.
+TEST_F(ArgumentDialogsTest, ChoosingAZoneMendsACommandWhoseZoneTheMapLost) {
+    folder.Write("Maps\\Valley.m3d", test::MapBytes({"North Ford", "Hill 203", "South Gate"},
+                                                    {"Blue Scouts", "Red Column", "Bridge Guard", "Supply Train"}));
+    window->editor().RefreshFromMap();
+    ASSERT_TRUE(Call(kMarchCall).IsLost(1));
+    ModifyArgument(kMarchCall, 1, [](QDialog& zones) {
+        auto* list = zones.findChild<QListWidget*>();
+        ASSERT_NE(list, nullptr);
+        list->setCurrentRow(1);  // where the mill stood
+        PressOk(zones);
+    });
+    EXPECT_FALSE(Call(kMarchCall).IsLost(1));
+    EXPECT_EQ(Call(kMarchCall).args[1], 1);
+    EXPECT_TRUE(window->editor().IsModified());
+    EXPECT_EQ(LostMapReferences(*scenario).size(), 1u) << "only the reinforcements' zone is still missing";
 }
 
 TEST_F(ArgumentDialogsTest, APageIsWrittenOnAPictureOfTheGame) {
