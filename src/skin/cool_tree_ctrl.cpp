@@ -91,6 +91,15 @@ CoolTreeCtrl::CoolTreeCtrl(QWidget* parent) : QTreeView(parent), model_(new Tree
     });
     connect(this, &QTreeView::doubleClicked, this,
             [this](const QModelIndex& index) { emit ItemDoubleClicked(model_->PathOf(index)); });
+    // The selection is never hidden: collapsing an item above it selects the
+    // item, so that what the commands act on is what the designer sees.
+    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& collapsed) {
+        for (QModelIndex above = currentIndex().parent(); above.isValid(); above = above.parent())
+            if (above == collapsed) {
+                setCurrentIndex(collapsed);
+                return;
+            }
+    });
 }
 
 // The model reads the data half's tree, which goes before the view does.

@@ -12,9 +12,10 @@ namespace sced {
 class TreeModel;
 
 // The tree of its data half, drawn by the skin with the items' "&" codes.
-// The selection follows the data both ways; a double click is reported,
-// not used to expand; typed letters do not move the selection. Which
-// top-level items are expanded survives splices and rebuilds.
+// The selection follows the data both ways; collapsing an item that holds
+// it selects that item; a double click is reported, not used to expand;
+// typed letters do not move the selection. Which top-level items are
+// expanded survives splices and rebuilds.
 class CoolTreeCtrl : public QTreeView, public TreeCtrl {
     Q_OBJECT
 public:

@@ -249,6 +249,27 @@ TEST_F(MainWindowTest, TheScriptPaneShowsTheSelectedTriggersScriptAsItChanges) {
     EXPECT_FALSE(window->scriptPane()->isVisible());
 }
 
+// Collapsing a trigger hides its selected action: the trigger is selected
+// instead, and the buttons and Delete take it, as the designer sees.
+TEST_F(MainWindowTest, CollapsingATriggerThatHoldsTheSelectionSelectsTheTrigger) {
+    CoolTreeCtrl* tree = window->tree();
+    Select(PathTo({3, 1, 0}));
+    QApplication::processEvents();
+    EXPECT_FALSE(window->action(MainCommand::kMoveUp)->isEnabled()) << "the first action";
+    const QModelIndex counting = tree->model()->index(3, 0);
+    ASSERT_TRUE(tree->isExpanded(counting));
+    const QRect label = tree->visualRect(counting);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, {label.left() - tree->indentation() / 2, label.center().y()});
+    ASSERT_FALSE(tree->isExpanded(counting)) << "the box left of the label was clicked";
+    EXPECT_EQ(window->editor().selection().kind, ListKind::kTriggers);
+    EXPECT_EQ(window->editor().selection().index, 3);
+    EXPECT_TRUE(window->action(MainCommand::kMoveUp)->isEnabled()) << "the fourth trigger";
+    Activate();
+    Press(Qt::Key_Delete);
+    ASSERT_EQ(scenario->triggers.count(), 5);
+    EXPECT_EQ(scenario->triggers.At(3).text, "Victory or defeat") << "the trigger went, not its hidden action";
+}
+
 TEST_F(MainWindowTest, ADraggedItemGoesWhereTheEditorTakesIt) {
     CoolTreeCtrl* tree = window->tree();
     Select(PathTo({0, 1, 4}));
