@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,11 +12,21 @@ namespace sced {
 class Command;
 class Scenario;
 
+// Why a paste cannot be done: the names the mission lacks, and the trigger
+// labels that more than one of its triggers bears.
+struct PasteProblems {
+    std::vector<std::string> missing;
+    std::vector<std::string> ambiguous;
+    bool empty() const { return missing.empty() && ambiguous.empty(); }
+};
+
 // The command (or trigger) that Copy took, with what its arguments name,
 // so that it can be pasted into this mission or into another one opened
-// since: zones, map groups and triggers are bound again by name (a lost
-// zone or group by the name it kept), dynamic groups by their place among
-// the dynamic groups; the other groups are numbered alike in every mission.
+// since: zones and map groups are bound again by name (a lost one by the
+// name it kept), triggers by their place when the copied trigger names
+// itself and else by a label that only one trigger bears, dynamic groups by
+// their place among the dynamic groups; the other groups are numbered alike
+// in every mission.
 class Clipboard {
 public:
     Clipboard();
@@ -26,19 +37,22 @@ public:
     ListKind kind() const { return kind_; }
     const Command* command() const { return command_.get(); }
 
-    // A copy bound to the scenario as it is now; nothing, with the names
-    // that it lacks in missing, when a name is not there. A trigger that
-    // will stand at newTrigger names the triggers from there on one place
-    // further.
-    std::unique_ptr<Command> CopyFor(const Scenario& scenario, std::vector<std::string>& missing,
-                                     int newTrigger = -1) const;
+    // A copy bound to the scenario as it is now; nothing, with the reasons
+    // in problems, when a name is not there or a label is not unique. A
+    // trigger that will stand at newTrigger names the triggers from there on
+    // one place further.
+    std::unique_ptr<Command> CopyFor(const Scenario& scenario, PasteProblems& problems, int newTrigger = -1) const;
 
 private:
     struct Reference {
-        // kOwnTrigger: a copied trigger names itself, and the pasted one names the paste.
-        enum What { kZone, kMapGroup, kDynamicGroup, kTrigger, kOwnTrigger } what = kZone;
+        // kOwnTrigger: a copied trigger names itself, and the pasted one
+        // names the paste. kNoTrigger: a damaged reference outside the
+        // trigger list, which stays outside it.
+        enum What { kZone, kMapGroup, kDynamicGroup, kTrigger, kOwnTrigger, kNoTrigger } what = kZone;
         std::string name;
-        int offset = 0;  // a dynamic group's place among the dynamic groups
+        // A dynamic group's place among the dynamic groups; for kNoTrigger,
+        // how far past the list's end the reference lay (or the negative value).
+        std::int64_t offset = 0;
     };
 
     std::unique_ptr<Command> command_;

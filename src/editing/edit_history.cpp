@@ -1,6 +1,7 @@
 #include "editing/edit_history.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "editing/selection.h"
 #include "editing/trigger_references.h"
@@ -15,11 +16,21 @@ TreeEffect ContentOf(const ListPlace& place, std::optional<TreePath> select) {
     return TreeEffect{TreeEffect::kTrigger, place.trigger, -1, select};
 }
 
-void Renumber(Scenario& scenario, const ListPlace& place, const std::function<int(int)>& newPosition) {
+// The references to triggers follow the triggers as the list goes from
+// `before` to `after` triggers. A reference outside the list (a damaged
+// script's) stays outside it, as far past its end as it was, so that no
+// renumbering makes it name a trigger.
+void Renumber(Scenario& scenario, const ListPlace& place, int before, int after,
+              const std::function<int(int)>& newPosition) {
+    auto kept = [&](int t) {
+        if (t < 0) return t;
+        if (t >= before) return static_cast<int>(std::min<std::int64_t>(std::int64_t{t} - before + after, INT32_MAX));
+        return newPosition(t);
+    };
     if (place.references)
-        place.references->Renumber(newPosition);
+        place.references->Renumber(kept);
     else
-        RenumberTriggerReferences(scenario, newPosition);
+        RenumberTriggerReferences(scenario, kept);
 }
 
 // The path selected when the element at the position is gone: its
@@ -50,14 +61,18 @@ private:
     // The references of the trigger put in already count it in its place;
     // only the others move.
     void Insert(Scenario& scenario) {
-        if (place_.isTriggerList()) Renumber(scenario, place_, [p = position_](int t) { return t >= p ? t + 1 : t; });
+        int n = place_.list->count();
+        if (place_.isTriggerList())
+            Renumber(scenario, place_, n, n + 1, [p = position_](int t) { return t >= p ? t + 1 : t; });
         Command& command = place_.list->Insert(position_, std::move(held_));
         if (place_.references) place_.references->Added(command);
     }
     void Remove(Scenario& scenario) {
         held_ = place_.list->Unlink(position_);
         if (place_.references) place_.references->Removed(*held_);
-        if (place_.isTriggerList()) Renumber(scenario, place_, [p = position_](int t) { return t > p ? t - 1 : t; });
+        int n = place_.list->count();
+        if (place_.isTriggerList())
+            Renumber(scenario, place_, n + 1, n, [p = position_](int t) { return t > p ? t - 1 : t; });
     }
 
     ListPlace place_;
@@ -110,8 +125,9 @@ private:
     void Exchange(Scenario& scenario) {
         std::unique_ptr<Command> second = place_.list->Unlink(position_ + 1);
         place_.list->Insert(position_, std::move(second));
+        int n = place_.list->count();
         if (place_.isTriggerList())
-            Renumber(scenario, place_, [p = position_](int t) { return t == p ? p + 1 : t == p + 1 ? p : t; });
+            Renumber(scenario, place_, n, n, [p = position_](int t) { return t == p ? p + 1 : t == p + 1 ? p : t; });
     }
 
     ListPlace place_;
@@ -141,8 +157,9 @@ private:
     // known; only a trigger's own move renumbers them.
     static void Carry(Scenario& scenario, const ListPlace& source, int position, const ListPlace& target, int place) {
         std::unique_ptr<Command> command = source.list->Unlink(position);
+        int n = source.list->count() + 1;  // the command is out of its list
         if (source.isTriggerList())
-            Renumber(scenario, source, [position, place](int t) {
+            Renumber(scenario, source, n, n, [position, place](int t) {
                 if (t == position) return place;
                 int left = t > position ? t - 1 : t;
                 return left >= place ? left + 1 : left;

@@ -386,11 +386,17 @@ bool Editor::Paste() {
     CommandSeq& list = *selection_.list;
     int position = selection_.index < 0 ? list.count() : std::min(selection_.index + 1, list.count());
     bool trigger = selection_.kind == ListKind::kTriggers;
-    std::vector<std::string> missing;
-    std::unique_ptr<Command> copy = clipboard_.CopyFor(scenario_, missing, trigger ? position : -1);
+    PasteProblems problems;
+    std::unique_ptr<Command> copy = clipboard_.CopyFor(scenario_, problems, trigger ? position : -1);
     if (!copy) {
-        Warn(false, "This mission has nothing of these names, so the command cannot be pasted: " +
-                        Joined(missing, ", ") + ".");
+        std::vector<std::string> reasons;
+        if (!problems.missing.empty())
+            reasons.push_back("This mission has nothing of these names, so the command cannot be pasted: " +
+                              Joined(problems.missing, ", ") + ".");
+        if (!problems.ambiguous.empty())
+            reasons.push_back("More than one trigger of this mission bears each of these labels, so the command "
+                              "cannot be pasted: " + Joined(problems.ambiguous, ", ") + ".");
+        Warn(false, Joined(reasons, "\n"));
         return false;
     }
     if (trigger) copy->text = FreeTriggerName(copy->text, false);
