@@ -81,7 +81,8 @@ public:
     virtual void Rename(int item) = 0;
     virtual bool RenameAllowed(int item) = 0;
     // Why the trigger dialog's name and repeat count cannot be taken; ""
-    // when they can. On "" the exchange holds the count taken.
+    // when they can. The trigger's present name (the exchange's text) is
+    // always taken. On "" the exchange holds the count taken.
     virtual std::string ValidateTrigger(std::string_view name, std::string_view times) = 0;
     // The commands that use the item of the list the group or rename dialog
     // shows, one "label: text" each.

@@ -292,7 +292,10 @@ std::string ArgumentEditing::ValidateName(std::string_view text) {
 }
 
 std::string ArgumentEditing::ValidateTrigger(std::string_view name, std::string_view times) {
-    if (std::string why = ValidateName(name); !why.empty()) return why;
+    // The trigger's present name stays, even when the map has since got a
+    // group of that name.
+    if (name != exchange_.text)
+        if (std::string why = ValidateName(name); !why.empty()) return why;
     std::size_t start = times.find_first_not_of(" \t");
     std::size_t end = times.find_last_not_of(" \t");
     std::string_view digits = start == std::string_view::npos ? "" : times.substr(start, end - start + 1);
