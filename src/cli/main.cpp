@@ -46,12 +46,13 @@ constexpr const char* kFooter =
     "MAPPATH is a map's path, such as \"Maps\\Valley.m3d\", taken from the game folder when relative; the other "
     "file arguments are taken from the current folder.\n"
     "Exit status: 0 done; 1 an error of the editor (its text on standard error); 2 wrong usage; 3 for check, "
-    "when opening the mission lost or changed something or saving it would fail; 4 for edit, when the script "
-    "stopped (nothing is saved then).";
+    "when opening the mission lost or changed something, commands name zones or groups the map does not have, or "
+    "saving it would fail; 4 for edit, when the script stopped (nothing is saved then).";
 
 constexpr const char* kMissionHelp = "the mission: its name, or the path of its .add file";
 constexpr const char* kForceHelp =
-    "save even though opening the mission lost something, or its map lies outside the game folder";
+    "save even though opening the mission lost something, commands name zones or groups the map does not have, "
+    "or the map lies outside the game folder";
 
 void PrintSaved(const std::vector<fs::path>& files, cli::Output& out) {
     for (const auto& file : files) out.Line(file.string());
