@@ -6,12 +6,14 @@ class Scenario;
 
 // Reads the scenario's mission script text into its triggers and renames the
 // dynamic groups, switches, timers and players after the script's name
-// sections. A command whose names resolve to nothing the scenario knows is
-// left out and recorded in leftOut; a statement read otherwise than it is
-// written (an assignment to a name that is no variable, an unknown
-// comparison, a repeat count that is no number) is kept as read and
+// sections. A command that names a zone or map group the map does not have
+// keeps that name (the command is lost until the map has it again or
+// another is chosen); one whose other names resolve to nothing the scenario
+// knows is left out and recorded in leftOut; a statement read otherwise
+// than it is written (an assignment to a name that is no variable, an
+// unknown comparison, a repeat count that is no number) is kept as read and
 // recorded in readingChanges. The designer is warned once for each of the
-// two when they happen, and when there is no script to read.
+// three when they happen, and when there is no script to read.
 void ParseScript(Scenario& scenario);
 
 }  // namespace sced

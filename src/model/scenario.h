@@ -13,7 +13,8 @@
 namespace sced {
 
 // A command that opening the mission had to leave out, because a name in it
-// names nothing the scenario knows.
+// names nothing the scenario knows (a zone or map group the map lacks is
+// kept by its name instead).
 struct LeftOutCommand {
     std::string trigger;   // the trigger's label
     std::string function;  // the function as written in the script
