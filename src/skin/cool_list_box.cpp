@@ -87,7 +87,9 @@ void CoolListBox::Refresh() {
         for (int row = 0; row < count(); ++row) item(row)->setText(ToQt(items_[static_cast<std::size_t>(row)]));
     }
     setUpdatesEnabled(true);
-    setCurrentRow(selection_);
+    // Through the view, so that taking the focus does not make the first
+    // item current when none is chosen: OK without a choice chooses nothing.
+    setCurrentIndex(model()->index(selection_, 0));
     viewport()->update();
 }
 

@@ -176,6 +176,7 @@ TEST_F(ArgumentDialogsTest, ChoosingAZoneMendsACommandWhoseZoneTheMapLost) {
     ModifyArgument(kMarchCall, 1, [](QDialog& zones) {
         auto* list = zones.findChild<QListWidget*>();
         ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->currentRow(), -1) << "a lost zone has no item to show as chosen";
         list->setCurrentRow(1);  // where the mill stood
         PressOk(zones);
     });

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QImage>
 
 #include "controls/item_markup.h"
@@ -70,6 +72,9 @@ TEST(CoolListBox, SelectionFollowsTheDataBothWays) {
     list.SetItems({"x"});
     EXPECT_EQ(list.currentRow(), -1);
     EXPECT_EQ(list.GetSelection(), -1);
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&list, &focus);
+    EXPECT_EQ(list.GetSelection(), -1) << "the focus chooses nothing";
 }
 
 }  // namespace
