@@ -20,7 +20,7 @@ ControlEvents& Events() {
 }
 
 int Number(const ScriptStep& step) {
-    std::optional<std::int32_t> number = ScanInteger(step.rest);
+    std::optional<std::int32_t> number = WholeNumber(step.rest);
     if (!number) throw ScriptStop{step.line, step.word + " needs a number"};
     return *number;
 }
@@ -28,7 +28,7 @@ int Number(const ScriptStep& step) {
 // The item with the text, or "#N" the N-th (from 1).
 int ItemOf(const std::vector<std::string>& items, const ScriptStep& step) {
     if (step.rest.starts_with('#')) {
-        std::optional<std::int32_t> n = ScanInteger(std::string_view(step.rest).substr(1));
+        std::optional<std::int32_t> n = WholeNumber(std::string_view(step.rest).substr(1));
         if (n && *n >= 1 && *n <= static_cast<int>(items.size())) return *n - 1;
     } else {
         for (std::size_t i = 0; i < items.size(); ++i)
@@ -125,8 +125,8 @@ private:
                 else if (word == "total-friendship") alliances_ = TotalFriendship();
                 else if (word == "allies") {
                     std::string_view rest = step.rest;
-                    auto player = ScanInteger(NextWord(rest));
-                    auto row = ScanInteger(rest);
+                    auto player = WholeNumber(NextWord(rest));
+                    auto row = WholeNumber(rest);
                     if (!player || !row || *player < 1 || *player > 8 || *row < 1 || *row > 8)
                         throw ScriptStop{step.line, "allies needs a player and a row from 1 to 8"};
                     alliances_ = MovePlayer(alliances_, *player - 1, *row - 1);

@@ -315,6 +315,18 @@ std::optional<std::int32_t> ScanInteger(std::string_view text) {
 
 std::int32_t ParseInteger(std::string_view text) { return ScanInteger(text).value_or(0); }
 
+std::optional<std::int32_t> WholeNumber(std::string_view text) {
+    std::size_t start = text.find_first_not_of(" \t");
+    if (start == std::string_view::npos) return std::nullopt;
+    std::string_view number = text.substr(start, text.find_last_not_of(" \t") - start + 1);
+    // from_chars takes a "-" but no "+".
+    if (number.starts_with('+') && number.size() > 1 && number[1] != '-') number.remove_prefix(1);
+    std::int32_t value = 0;
+    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (ec != std::errc{} || end != number.data() + number.size()) return std::nullopt;
+    return value;
+}
+
 std::size_t ReadArgText(std::string_view rest, std::string& out) {
     bool open = false;
     std::size_t i = 0;

@@ -118,6 +118,10 @@ std::size_t ReadIntegerToken(std::string_view rest, std::string& out);
 std::optional<std::int32_t> ScanInteger(std::string_view text);
 // ScanInteger, 0 when no number can be read.
 std::int32_t ParseInteger(std::string_view text);
+// A whole decimal number and nothing else (blanks around it and a sign
+// allowed), or nothing: "12.75", "1e9", "0x7f", "5 6", "300x" and numbers
+// beyond 32 bits are no number. What a designer types is read this way.
+std::optional<std::int32_t> WholeNumber(std::string_view text);
 // Up to the first ",", a ")" with no open "(" before it, or the end, at most
 // 1024 characters; trailing spaces cut. Returns the characters consumed.
 std::size_t ReadArgText(std::string_view rest, std::string& out);

@@ -72,7 +72,7 @@ std::string Template::ValidateInteger(int placeholder, std::string_view value) c
     auto slot = static_cast<std::size_t>(arg);
     std::int32_t low = argLow[slot];
     std::int32_t high = argHigh[slot];
-    std::optional<std::int32_t> number = ScanInteger(value);
+    std::optional<std::int32_t> number = WholeNumber(value);
     bool inRange = number && *number >= low && (high == -1 || *number <= high);
     if (inRange) return {};
     if (high == -1)

@@ -169,25 +169,13 @@ void ArgumentEditing::EditInteger(int position, int arg) {
     Control* edit = At(kNumberEdit);
     if (edit) edit->SetText(draft_->IsFilled(position) ? std::to_string(draft_->args[static_cast<std::size_t>(arg)]) : "");
     if (!ShowDialog(kNumberDialog, "txtEnterInt") || !edit) return;
-    draft_->SetArg(scenario_, arg, ParseInteger(edit->GetText()));
+    draft_->SetArg(scenario_, arg, WholeNumber(edit->GetText()).value_or(0));
     draft_->SetFilled(position);
 }
 
 std::string ArgumentEditing::ValidateNumber(std::string_view text) {
     if (!draft_ || !draft_->function) return {};
-    const Template& function = *draft_->function;
-    std::string message = function.ValidateInteger(position_, text);
-    if (!message.empty()) return message;
-    // A number beyond 32 bits would be cut short: refused with the bounds.
-    std::size_t start = text.find_first_not_of(" \t");
-    std::string_view number = start == std::string_view::npos ? text : text.substr(start);
-    if (number.starts_with('+')) number.remove_prefix(1);
-    long long value = 0;
-    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range || value != static_cast<std::int32_t>(value))
-        return function.ValidateInteger(position_, "");
-    return {};
+    return draft_->function->ValidateInteger(position_, text);
 }
 
 void ArgumentEditing::EditSpecial(int position, int arg, const std::string& group) {
@@ -296,16 +284,11 @@ std::string ArgumentEditing::ValidateTrigger(std::string_view name, std::string_
     // group of that name.
     if (name != exchange_.text)
         if (std::string why = ValidateName(name); !why.empty()) return why;
-    std::size_t start = times.find_first_not_of(" \t");
-    std::size_t end = times.find_last_not_of(" \t");
-    std::string_view digits = start == std::string_view::npos ? "" : times.substr(start, end - start + 1);
-    std::int32_t count = 0;
-    auto [stop, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), count);
-    bool number = !digits.empty() && ec == std::errc{} && stop == digits.data() + digits.size();
+    std::optional<std::int32_t> count = WholeNumber(times);
     // A count read from a file stays as it is when it was not touched.
-    if (!number || ((count < 1 || count > kMaxRepeatCount) && count != exchange_.times))
+    if (!count || ((*count < 1 || *count > kMaxRepeatCount) && *count != exchange_.times))
         return "The repeat count is a whole number from 1 to " + std::to_string(kMaxRepeatCount) + ".";
-    exchange_.times = count;
+    exchange_.times = *count;
     return {};
 }
 

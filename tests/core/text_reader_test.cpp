@@ -130,6 +130,12 @@ TEST(TokenFunctions, TokensAreReadAsFarAsTheyGo) {
     EXPECT_EQ(ParseInteger("-99999999999"), -2147483647 - 1);
     EXPECT_FALSE(ScanInteger("abc"));
     EXPECT_FALSE(ScanInteger("-"));
+    // What a designer types is a whole number or none: no digits cut off the front.
+    const std::pair<const char*, std::optional<std::int32_t>> typed[] = {
+        {"12", 12}, {" -7 ", -7}, {"+5", 5}, {"2147483647", 2147483647}, {"1e9", {}}, {"12.75", {}},
+        {"0x7f", {}}, {"5 6", {}}, {"300x", {}}, {"", {}}, {"+", {}}, {"+-3", {}}, {"2147483648", {}},
+    };
+    for (const auto& [text, number] : typed) EXPECT_EQ(WholeNumber(text), number) << text;
 
     EXPECT_EQ(ReadArgText("North gate  ,next", out), 12u);
     EXPECT_EQ(out, "North gate");
