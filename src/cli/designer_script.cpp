@@ -5,9 +5,11 @@
 #include <map>
 
 #include "cli/commands.h"
+#include "cli/save_journal.h"
 #include "cli/script_steps.h"
 #include "cli/scripted_dialogs.h"
 #include "core/text_reader.h"
+#include "core/warning.h"
 #include "editing/editor.h"
 #include "editing/mission_search.h"
 #include "editing/scenario_tree.h"
@@ -24,9 +26,9 @@ namespace {
 class ScriptRunner {
 public:
     ScriptRunner(Scenario& scenario, const std::string& mission, ScriptSteps& steps, ScriptedDialogs& dialogs,
-                 Output& out, const ScriptOptions& options)
+                 Output& out, const ScriptOptions& options, SaveJournal& journal)
         : scenario_(scenario), mission_(mission), steps_(steps), dialogs_(dialogs), out_(out), options_(options),
-          editor_(scenario) {}
+          journal_(journal), editor_(scenario) {}
 
     void Run() {
         Check(editor_.Open(MissionMapPath(scenario_, mission_)), "The map of the mission " + mission_ + " cannot be read.");
@@ -68,6 +70,7 @@ public:
             } else if (step->word == "show") {
                 Show(*step);
             } else if (step->word == "save") {
+                if (!options_.save) throw ScriptStop{step->line, "save is refused: the script runs with --no-save"};
                 Save();
             } else if (step->word == "open") {
                 // A mission whose map cannot be read leaves the open one as it was.
@@ -76,10 +79,7 @@ public:
                 else
                     dialogs_.Remark(step->line, "nothing done");
             } else if (step->word == "new") {
-                if (editor_.StartFresh(step->rest))
-                    mission_ = scenario_.missionName;
-                else
-                    dialogs_.Remark(step->line, "nothing done");
+                New(*step);
             } else {
                 throw ScriptStop{step->line, "no dialog is shown to take " + step->word};
             }
@@ -96,7 +96,7 @@ private:
             std::string_view before = rest;
             std::string word = NextWord(rest);
             if (word.empty()) break;
-            std::optional<std::int32_t> value = ScanInteger(word);
+            std::optional<std::int32_t> value = WholeNumber(word);
             if (!value) {
                 rest = before;
                 break;
@@ -106,6 +106,26 @@ private:
         if (path[0] < 0 && PathDepth(path) == 0 && rest.empty()) return path;
         if (PathDepth(path) == 0) throw ScriptStop{line, "a path is positions counted from 0"};
         return path;
+    }
+
+    // new MAPPATH [--force]: as sced-cli new, a mission that exists is
+    // replaced only when asked, and there is no mission without a map.
+    void New(const ScriptStep& step) {
+        std::string_view map = step.rest;
+        const bool force = map == "--force" || map.starts_with("--force ") || map.ends_with(" --force");
+        if (map == "--force") map = {};
+        else if (map.starts_with("--force ")) map.remove_prefix(8);
+        else if (map.ends_with(" --force")) map.remove_suffix(8);
+        while (!map.empty() && map.front() == ' ') map.remove_prefix(1);
+        while (!map.empty() && map.back() == ' ') map.remove_suffix(1);
+        if (map.empty()) throw ScriptStop{step.line, "new needs the path of a map"};
+        if (!force && MissionFilesExist(scenario_, map))
+            throw ScriptStop{step.line, "a mission on the map " + std::string(map) +
+                                            " exists already; new MAPPATH --force replaces it"};
+        if (editor_.StartFresh(map))
+            mission_ = scenario_.missionName;
+        else
+            dialogs_.Remark(step.line, "nothing done");
     }
 
     void Select(const ScriptStep& step) {
@@ -174,6 +194,7 @@ private:
 
     void Save() {
         if (!options_.force) CheckNothingLost(scenario_, mission_);
+        journal_.Remember(scenario_);
         editor_.Save();
     }
 
@@ -183,6 +204,7 @@ private:
     ScriptedDialogs& dialogs_;
     Output& out_;
     ScriptOptions options_;
+    SaveJournal& journal_;
     Editor editor_;
     MissionFind find_;
 };
@@ -193,11 +215,22 @@ int RunDesignerScript(Scenario& scenario, const std::string& mission, std::istre
                       const ScriptOptions& options, Output& out, std::ostream& remarks) {
     ScriptSteps steps(script, out.utf8());
     ScriptedDialogs dialogs(steps, remarks, out.utf8(), scenario.gameFolder);
+    SaveJournal journal;
+    // A script that does not end well has written nothing: what its save
+    // steps wrote goes back.
+    auto rollBack = [&] {
+        for (const std::filesystem::path& file : journal.RollBack())
+            Warn(false, "The file " + file.string() + " cannot be put back as it was before the script.");
+    };
     try {
-        ScriptRunner(scenario, mission, steps, dialogs, out, options).Run();
+        ScriptRunner(scenario, mission, steps, dialogs, out, options, journal).Run();
     } catch (const ScriptStop& stop) {
         dialogs.Remark(stop.line, stop.what);
+        rollBack();
         return kExitScriptStopped;
+    } catch (...) {
+        rollBack();
+        throw;
     }
     return 0;
 }

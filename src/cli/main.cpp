@@ -221,6 +221,10 @@ int main(int argc, char** argv) {
                              cli::ScriptOptions options{!noSave, printTree, force};
                              if (second.empty() || second == "-")
                                  return cli::RunDesignerScript(s, mission, std::cin, options, out, std::cerr);
+                             std::error_code why;
+                             // A folder opens as a stream that reads nothing, which would run no
+                             // steps and save.
+                             Check(!fs::is_directory(second, why), "The script " + second + " cannot be read: it is a folder.");
                              std::ifstream script(second, std::ios::binary);
                              Check(static_cast<bool>(script), "The script " + second + " cannot be read.");
                              return cli::RunDesignerScript(s, mission, script, options, out, std::cerr);

@@ -1,6 +1,7 @@
 #include "cli/script_steps.h"
 
 #include "core/code_page.h"
+#include "core/scenario_error.h"
 
 namespace sced::cli {
 
@@ -17,6 +18,7 @@ std::string Trimmed(const std::string& text) {
 
 ScriptSteps::ScriptSteps(std::istream& in, bool utf8) : utf8_(utf8) {
     for (std::string line; std::getline(in, line);) lines_.push_back(line);
+    Check(!in.bad(), "The script cannot be read to its end.");
 }
 
 std::optional<ScriptStep> ScriptSteps::Next() {

@@ -95,6 +95,18 @@ TEST(Cli, FailuresReportTheirTextAndStatus) {
     EXPECT_EQ(usage.status, 2);
     CliRun none = RunCli("", folder);
     EXPECT_EQ(none.status, 2);
+
+    // A folder given as the designer script runs nothing and saves nothing.
+    test::TempGameFolder game;
+    // A save would write the descriptor without its extra line.
+    const std::string descriptor = game.Read("UserMissions\\Valley.add") + "kept\r\n";
+    game.Write("UserMissions\\Valley.add", descriptor);
+    CliRun script = RunCli("-C " + Quoted(game.path().string()) + " edit Valley " + Quoted(game.File("Data").string()),
+                           game);
+    EXPECT_EQ(script.status, 1);
+    EXPECT_EQ(script.err, "Tarvossa Scenario Editor Error: The script " + game.File("Data").string() +
+                              " cannot be read: it is a folder.\n");
+    EXPECT_EQ(game.Read("UserMissions\\Valley.add"), descriptor);
 }
 
 TEST(Cli, HelpNamesEveryArgumentAndTheExitStatuses) {

@@ -18,8 +18,9 @@
 // before it is opened (every FROM becomes TO).
 // NAME.saved.txt, NAME.saved.dsc and NAME.saved.cms (when there are) hold
 // the pages, the description and the "#SCRIPT" block of the script that the
-// mission is saved with, lines ending in LF. A script named
-// undo_all_* must save the mission with the very bytes it was opened with.
+// mission is saved with, lines ending in LF. A script named undo_all_* must
+// save the mission with the very bytes it was opened with; one named
+// writes_nothing_* must leave the missions and maps as they were.
 
 namespace sced {
 namespace {
@@ -47,11 +48,12 @@ std::string Header(const std::string& script, const std::string& key, const std:
     return fallback;
 }
 
-// The mission's files, by their path below the game folder.
+// The files of the missions and maps, by their path below the game folder.
 std::map<std::string, std::string> MissionFiles(const fs::path& game) {
     std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(game / "UserMissions"))
-        if (entry.is_regular_file()) files[fs::relative(entry.path(), game).string()] = FileText(entry.path());
+    for (const char* folder : {"UserMissions", "Maps"})
+        for (const auto& entry : fs::recursive_directory_iterator(game / folder))
+            files[fs::relative(entry.path(), game).string()] = entry.is_regular_file() ? FileText(entry.path()) : "";
     return files;
 }
 
@@ -128,7 +130,7 @@ TEST_P(DesignerScript, GivesItsExpectedOutput) {
         std::erase(saved, '\r');
         EXPECT_EQ(saved, FileText(expected)) << extension;
     }
-    if (GetParam().starts_with("undo_all_")) {
+    if (GetParam().starts_with("undo_all_") || GetParam().starts_with("writes_nothing_")) {
         EXPECT_EQ(MissionFiles(folder.path()), MissionFiles(test::DemoGame()));
     }
 }
