@@ -1,5 +1,6 @@
 #include "editing/editor.h"
 
+#include <unordered_set>
 #include <utility>
 
 #include "controls/control.h"
@@ -251,14 +252,22 @@ void Editor::Record(std::unique_ptr<EditStep> step) {
 // ---- the operations ----
 
 std::string Editor::FreeTriggerName(const std::string& base, bool numberAlways) const {
-    auto inUse = [&](const std::string& name) {
-        for (const auto& trigger : scenario_.triggers)
-            if (trigger->text == name) return true;
-        return false;
-    };
-    if (!numberAlways && !inUse(base)) return base;
-    for (int n = numberAlways ? scenario_.triggers.count() : 2;; ++n)
-        if (std::string name = base + " " + std::to_string(n); !inUse(name)) return name;
+    std::unordered_set<std::string_view> inUse;
+    for (const auto& trigger : scenario_.triggers) inUse.insert(trigger->text);
+    if (numberAlways) {
+        for (int n = scenario_.triggers.count();; ++n)
+            if (std::string name = base + " " + std::to_string(n); !inUse.contains(name)) return name;
+    }
+    if (!inUse.contains(base)) return base;
+    // A copy of "Patrol 2" is "Patrol 3", not "Patrol 2 2": copies of copies
+    // count on from the base name instead of growing.
+    std::string stem = base;
+    if (std::size_t blank = stem.find_last_of(' ');
+        blank != std::string::npos && blank > 0 && blank + 1 < stem.size() &&
+        stem.find_first_not_of("0123456789", blank + 1) == std::string::npos)
+        stem.resize(blank);
+    for (int n = 2;; ++n)
+        if (std::string name = stem + " " + std::to_string(n); !inUse.contains(name)) return name;
 }
 
 bool Editor::AddTrigger() {
