@@ -114,7 +114,9 @@ bool PropertiesDialog::TakePicture(std::optional<std::string> bytes, const std::
 
 std::string PropertiesDialog::Refusal() {
     std::string why;
-    if (!FromQt(description_->toPlainText()))
+    if (title_->GetText().find_first_of("\r\n") != std::string::npos)
+        why = "The title is one line: it cannot hold a line break.";
+    else if (!FromQt(description_->toPlainText()))
         why = "The description has a character that the mission's files cannot carry.";
     reason_->setText(ToQt(why));
     reason_->setVisible(!why.empty());

@@ -18,6 +18,7 @@
 #include "files/recovery_copy.h"
 #include "files/script_writer.h"
 #include "model/command_tree.h"
+#include "model/mission_properties.h"
 #include "model/scenario.h"
 
 namespace sced {
@@ -473,7 +474,8 @@ bool Editor::MissionProperties() {
     exchange.description = scenario_.description;
     exchange.picture.reset();
     if (!ShowDialog(kPropertiesDialog, "txtMissProp")) return false;
-    std::string title = exchange.title;
+    // A title left as it was shown stays whole.
+    std::string title = exchange.title == scenario_.title ? exchange.title : OneLineTitle(exchange.title);
     if (title.find_first_not_of(' ') == std::string::npos) title = Lookup("txtMissTitle");
     std::vector<std::unique_ptr<EditStep>> steps;
     if (title != scenario_.title) steps.push_back(TextStep(&scenario_.title, title, TreeEffect::kNothing));

@@ -6,6 +6,7 @@
 #include "core/scenario_error.h"
 #include "core/game_path.h"
 #include "core/text_reader.h"
+#include "model/mission_properties.h"
 #include "model/scenario.h"
 #include "model/written_names.h"
 
@@ -105,7 +106,7 @@ void ReadDumpText(Scenario& scenario, std::string_view text) {
     StringList& players = groups.GetGroup("players");
 
     std::vector<TextSection> sections = SplitSections(text);
-    if (auto title = FindSectionBody(sections, "#TITLE")) scenario.title = TextOf(*title);
+    if (auto title = FindSectionBody(sections, "#TITLE")) scenario.title = OneLineTitle(TextOf(*title));
     if (auto description = FindSectionBody(sections, "#DESCRIPTION")) scenario.description = TextOf(*description);
     Rename(objectives, sections, "#OBJECTIVES");
     Rename(dynGroups, sections, "#DYNGROUPS");

@@ -35,6 +35,11 @@ private:
     std::array<char, kSize> bytes_;
 };
 
+// The title as the descriptor's first line carries it: its lines joined
+// with one space and cut to 511 bytes, each change with a warning that
+// says so. A title that is one line of at most 511 bytes comes back whole.
+std::string OneLineTitle(std::string_view title);
+
 // Runs the properties dialog over the exchange area with the caption; true
 // when the designer confirms.
 using PropertiesDialog = std::function<bool(ExchangeArea& exchange, const std::string& caption)>;

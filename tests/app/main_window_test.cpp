@@ -299,6 +299,9 @@ TEST_F(MainWindowTest, ThePropertiesTakeTheTypedTextsAndThePictureOnlyWithOk) {
     for (bool ok : {false, true}) {
         answers.files = {folder.File("junk.bmp"), folder.File("own.bmp")};
         InNextDialog([ok](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>()->setText("Hold\nthe ford");
+            dialog.accept();
+            EXPECT_TRUE(dialog.isVisible()) << "a title is one line";
             dialog.findChild<QLineEdit*>()->setText("Hold the ford");
             dialog.findChild<QPlainTextEdit*>()->setPlainText("First line\nSecond line");
             Button(dialog, "Load picture")->click();
