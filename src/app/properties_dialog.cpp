@@ -8,6 +8,7 @@
 #include "controls/control_table.h"
 #include "core/game_path.h"
 #include "core/string_table.h"
+#include "files/mission_picture.h"
 #include "model/scenario.h"
 #include "skin/cool_button.h"
 #include "skin/cool_edit.h"
@@ -19,16 +20,13 @@ namespace sced {
 namespace {
 
 constexpr const char* kDefaultPicture = "Data\\ScEd_default.bmp";
-// The largest mission picture taken: the game shows 400 x 224, and a
-// bigger file is a mistake rather than a picture.
-constexpr int kMaxPictureSide = 4096;
 
 // The bitmap of the bytes; a null image when they are none or too large.
 QImage BitmapOf(const std::string& bytes) {
     QImage image;
     if (!bytes.starts_with("BM")) return image;
     image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), "BMP");
-    if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide) return {};
+    if (image.width() > kMaxBitmapSide || image.height() > kMaxBitmapSide) return {};
     return image;
 }
 
@@ -100,15 +98,16 @@ void PropertiesDialog::SetDefault() {
 }
 
 bool PropertiesDialog::TakePicture(std::optional<std::string> bytes, const std::string& file) {
-    QImage image = bytes ? BitmapOf(*bytes) : QImage();
+    std::string why = "it cannot be read";
+    // The preview shows the very bytes a save writes.
+    std::optional<std::string> picture = bytes ? MissionPictureOf(*bytes, why) : std::nullopt;
+    QImage image = picture ? BitmapOf(*picture) : QImage();
     if (image.isNull()) {
-        questions_.Warn("The picture " + file + " cannot be loaded: it is not a bitmap file of at most " +
-                        std::to_string(kMaxPictureSide) + " x " + std::to_string(kMaxPictureSide) +
-                        " pixels. The mission keeps its picture.");
+        questions_.Warn("The picture " + file + " cannot be loaded: " + why + ". The mission keeps its picture.");
         return false;
     }
     view_->SetImage(std::move(image));
-    loaded_ = std::move(bytes);
+    loaded_ = std::move(picture);
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include "declarations/function_template.h"
 #include "editing/alliances.h"
 #include "editing/direction.h"
+#include "editing/name_rules.h"
+#include "files/mission_picture.h"
 #include "model/command_tree.h"
 
 namespace sced::cli {
@@ -189,11 +191,14 @@ private:
         if (kind_ == kTrigger) Events().exchange().text = name_;
     }
 
-    // The bytes of a bitmap file, as the dialog loads it.
+    // The mission picture of a bitmap file, as the dialog's Load picture makes it.
     static std::string Bitmap(const ScriptStep& step, const std::filesystem::path& file) {
         std::optional<std::string> bytes = ReadWholeFile(file);
-        if (!bytes || !bytes->starts_with("BM")) throw ScriptStop{step.line, "cannot load the picture " + file.string()};
-        return *bytes;
+        if (!bytes) throw ScriptStop{step.line, "cannot load the picture " + file.string()};
+        std::string why;
+        std::optional<std::string> picture = MissionPictureOf(*bytes, why);
+        if (!picture) throw ScriptStop{step.line, "cannot load the picture " + file.string() + ": " + why};
+        return *picture;
     }
 
     static std::string WithLineBreaks(const std::string& text) {

@@ -15,6 +15,7 @@
 
 #include "controls/control_table.h"
 #include "files/bitmap_file.h"
+#include "files/mission_picture.h"
 #include "files/recovery_copy.h"
 #include "files/script_writer.h"
 #include "model/command_tree.h"
@@ -309,7 +310,9 @@ TEST_F(MainWindowTest, ThePropertiesTakeTheTypedTextsAndThePictureOnlyWithOk) {
             ok ? dialog.accept() : dialog.reject();
         });
         window->Run(MainCommand::kProperties);
-        EXPECT_EQ(scenario->heldPicture, ok ? std::optional(picture) : std::nullopt) << ok;
+        // The picture is what the game reads, made as a designer script makes it.
+        std::string why;
+        EXPECT_EQ(scenario->heldPicture, ok ? MissionPictureOf(picture, why) : std::nullopt) << ok;
     }
     EXPECT_EQ(scenario->title, "Hold the ford");
     EXPECT_EQ(scenario->description, "First line\nSecond line");

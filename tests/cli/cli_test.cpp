@@ -5,7 +5,9 @@
 #include <sstream>
 
 #include "core/game_path.h"
+#include "files/bitmap_file.h"
 #include "files/gp_picture.h"
+#include "files/mission_picture.h"
 #include "files/palette.h"
 #include "files/scramble.h"
 #include "support/cli_run.h"
@@ -191,6 +193,26 @@ TEST(Cli, PictureWritesTheDecodedPictureAsABitmap) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("holds 2 pictures; there is no picture 3."), std::string::npos) << missing.err;
     EXPECT_FALSE(fs::exists(out.File("none.bmp")));
+}
+
+TEST(Cli, ADesignerScriptsPictureIsTheOneTheWindowWouldSave) {
+    test::TempGameFolder folder;
+    const std::string small = BitmapFileBytes(2, 1, {255, 0, 0, 0, 0, 255});
+    folder.Write("small.bmp", small);
+    folder.Write("junk.bmp", "BM, and no bitmap after it");
+    const std::string game = "-C " + Quoted(folder.path().string());
+    auto edit = [&](const std::string& picture) {
+        folder.Write("picture.script", "properties\nload-picture " + folder.File(picture).string() + "\nok\n");
+        return RunCli(game + " edit Valley " + Quoted(folder.File("picture.script").string()), folder);
+    };
+    CliRun junk = edit("junk.bmp");
+    EXPECT_EQ(junk.status, 4);
+    EXPECT_EQ(junk.err, "line 2: cannot load the picture " + folder.File("junk.bmp").string() +
+                            ": its header is of a kind the editor does not know\n");
+    CliRun loaded = edit("small.bmp");
+    ASSERT_EQ(loaded.status, 0) << loaded.err;
+    std::string why;
+    EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.bmp"), MissionPictureOf(small, why));
 }
 
 TEST(Cli, MissionCommandsOpenPrintAndSave) {
