@@ -13,6 +13,7 @@
 #include "core/text_reader.h"
 #include "declarations/function_template.h"
 #include "files/map_reader.h"
+#include "files/mission_lock.h"
 #include "files/mission_package.h"
 #include "files/script_check.h"
 #include "files/scramble.h"
@@ -195,6 +196,8 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
 
     CreatedFolders folders;
     Check(folders.Make(paths.userMissions), "Couldn't create .add file.");
+    // Another save of the mission, in this program or another, finishes first.
+    MissionLock lock(paths.descriptor);
     Check(folders.Make(paths.folder), "Couldn't create script temporary file.");
     std::string script = WithCrLf(BuildScript(scenario));
     std::string scrambled = script;

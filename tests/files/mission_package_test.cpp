@@ -6,6 +6,7 @@
 #include "core/file_write.h"
 #include "core/game_path.h"
 #include "core/string_table.h"
+#include "files/mission_lock.h"
 #include "files/mission_package.h"
 #include "files/script_writer.h"
 #include "model/object_groups.h"
@@ -235,6 +236,29 @@ TEST_F(MissionPackage, MissionsAreListedDeletedAndFound) {
     EXPECT_FALSE(fs::exists(folder.File("UserMissions\\Valley.add")));
     EXPECT_TRUE(fs::exists(folder.File("UserMissions\\Valley\\Valley.cms")));
     EXPECT_EQ(ListMissions(*scenario).size(), 301u);
+}
+
+TEST_F(MissionPackage, ASaveWaitsForAnotherSaveOfTheMissionAndMixesNothing) {
+    ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
+    const std::string oldScript = folder.Read("UserMissions\\Valley\\Valley.cms");
+    const std::string oldDescriptor = folder.Read("UserMissions\\Valley.add");
+    const fs::path lockFile = MissionLock::FileOf(folder.File("UserMissions\\Valley.add"));
+    scenario->title = "Changed";
+    scenario->triggers.Clear();
+    {
+        MissionLock other(folder.File("UserMissions\\Valley.add"), std::chrono::milliseconds(0));
+        EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }),
+                  "The mission Valley is being saved by another program; nothing was written. Save again when it "
+                  "has finished.");
+        EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), oldScript);
+        EXPECT_EQ(folder.Read("UserMissions\\Valley.add"), oldDescriptor);
+    }
+    EXPECT_FALSE(fs::exists(lockFile)) << "the lock goes with its holder";
+    // A lock file that a program left as it died locks nothing.
+    folder.Write("UserMissions\\Valley.add.lock", "");
+    SaveMission(*scenario);
+    EXPECT_EQ(folder.Read("UserMissions\\Valley.add").substr(0, 9), "Changed\r\n");
+    EXPECT_FALSE(fs::exists(lockFile));
 }
 
 TEST_F(MissionPackage, ASaveThatFailsLeavesTheOldPackage) {
