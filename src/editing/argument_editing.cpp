@@ -248,6 +248,7 @@ void ArgumentEditing::EditPage(int position) {
     if (text) text->SetText(filled ? record.body : std::string());
     if (!ShowDialog(kPageDialog, "txtEdMessage")) return;
     record.picture = exchange_.pageFile;
+    record.missing = false;
     record.number = std::max(exchange_.pageNumber, 0);  // a page shows a picture, the first when none was chosen
     if (text) record.body = text->GetText();
     draft_->page = std::make_unique<PageRecord>(std::move(record));

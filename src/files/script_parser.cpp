@@ -645,8 +645,13 @@ private:
         }
         if (function.name == "ShowPageEx" || function.name == "AskQuestionEx") {
             command->page = std::make_unique<PageRecord>();
-            if (!values.empty() && values[0] >= 0 && values[0] < Pages().size())
+            if (!values.empty() && values[0] >= 0 && values[0] < Pages().size()) {
                 *command->page = Pages().At(values[0]);
+            } else {
+                command->page->missing = true;
+                NoteChange("the page " + std::to_string(values.empty() ? 0 : values[0]) + " of " + function.name +
+                           " is not in the mission's pages file; it stays missing.");
+            }
         }
         return command;
     }

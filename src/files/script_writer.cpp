@@ -91,6 +91,26 @@ void Stage(StagedFiles& files, const std::filesystem::path& target, std::string_
     Check(files.Stage(target, bytes), error);
 }
 
+// Visits the page calls of the triggers before the end, in writing order.
+template <typename Visit>
+void ForEachPageCall(const Scenario& scenario, int end, Visit visit) {
+    for (int t = 0; t < end; ++t)
+        ForEachCall(scenario.triggers.At(t), [&](const TermCommand& call) {
+            if (call.function && (call.function->name == "ShowPageEx" || call.function->name == "AskQuestionEx"))
+                visit(call);
+        });
+}
+
+// The number of pages the pages file will hold: the page calls whose page
+// is not missing.
+int PagesInFile(const Scenario& scenario) {
+    int pages = 0;
+    ForEachPageCall(scenario, scenario.triggers.count(), [&](const TermCommand& call) {
+        pages += call.page && call.page->missing ? 0 : 1;
+    });
+    return pages;
+}
+
 }  // namespace
 
 ScriptBuilder::ScriptBuilder(Scenario& scenario) : scenario_(scenario) {
@@ -111,6 +131,8 @@ ScriptBuilder::ScriptBuilder(Scenario& scenario) : scenario_(scenario) {
         for (std::size_t u = 0; u + 1 < category.units.size(); ++u)
             text += category.units[u].id + "(" + category.code + ")\n";
     text += "#END\n\n#SCRIPT\n";
+    // A missing page keeps its call numbered after the pages the file holds.
+    out_.missingPagesFrom = PagesInFile(scenario);
 }
 
 bool ScriptBuilder::done() const { return out_.triggerIndex >= scenario_.triggers.count(); }
@@ -155,12 +177,14 @@ std::string TriggerScript(Scenario& scenario, int trigger) {
         ~KeptPages() { Pages() = std::move(pages); }
     } kept;
     Pages().Clear();
-    for (int t = 0; t < trigger; ++t)
-        ForEachCall(scenario.triggers.At(t), [](const TermCommand& call) {
-            if (call.function && (call.function->name == "ShowPageEx" || call.function->name == "AskQuestionEx"))
-                Pages().Append(PageRecord{});
-        });
     ScriptOutput out;
+    out.missingPagesFrom = PagesInFile(scenario);
+    ForEachPageCall(scenario, trigger, [&](const TermCommand& call) {
+        if (call.page && call.page->missing)
+            ++out.missingPagesWritten;
+        else
+            Pages().Append(PageRecord{});
+    });
     out.triggerIndex = trigger;
     scenario.triggers.At(trigger).WriteScript(scenario, out);
     return std::move(out.text);
@@ -292,8 +316,12 @@ void TermCommand::WriteScript(Scenario& scenario, ScriptOutput& out) const {
     } else if (name == "CompleteMission") {
         text += "CompleteMission( " + Decimal(arg(0)) + " )";
     } else if (name == "ShowPageEx" || name == "AskQuestionEx") {
-        text += "ShowPageEx( " + Decimal(Pages().size()) + " )";
-        Pages().Append(page ? *page : PageRecord{});
+        if (page && page->missing) {
+            text += "ShowPageEx( " + Decimal(out.missingPagesFrom + out.missingPagesWritten++) + " )";
+        } else {
+            text += "ShowPageEx( " + Decimal(Pages().size()) + " )";
+            Pages().Append(page ? *page : PageRecord{});
+        }
     } else {
         int first = 0;
         if (form == FormNot) text += "!";

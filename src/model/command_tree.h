@@ -30,6 +30,10 @@ class Command;
 struct ScriptOutput {
     std::string text;
     int triggerIndex = 0;
+    // Page calls whose page is missing name the pages after the file's
+    // last one: from missingPagesFrom on, in writing order.
+    int missingPagesFrom = 0;
+    int missingPagesWritten = 0;
 };
 
 // An ordered list of commands that it owns; positions are 0-based.

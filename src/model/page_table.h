@@ -12,6 +12,9 @@ struct PageRecord {
     std::int32_t number = 0;  // carried through the pages file unchanged
     std::string picture;      // base name plus ".gp"
     std::string body;         // one line: no line breaks or tabs
+    // The pages file had no page for the call that names it. Such a page
+    // stays missing when saved: its call names no page of the file.
+    bool missing = false;
 
     bool operator==(const PageRecord&) const = default;
 };

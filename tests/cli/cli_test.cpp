@@ -276,6 +276,7 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
 TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
     std::string script = ReadWholeFile(test::DemoGame() / "UserMissions/Valley/Valley.cms").value();
     Scramble(script);
+    const std::string pages = ReadWholeFile(test::DemoGame() / "UserMissions/Valley/Valley.txt").value();
     auto edited = [&](std::string_view from, std::string_view to) {
         std::string text = script;
         text.replace(text.find(from), from.size(), to);
@@ -304,13 +305,17 @@ TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
          "The value of argument 1 of SwitchOn in the trigger \"Ford watch\" lies outside its list.", kFails},
         {"meaning changed", "UserMissions\\Valley\\Valley.cms", edited("TimerValue( 0 ) >", "TimerValue( 0 ) >="),
          "Trigger \"Relief force\": the comparison >= is read as >.", kSaves},
+        // A page the pages file lacks stays missing: no page without a picture is made up.
+        {"page missing", "UserMissions\\Valley\\Valley.txt", pages.substr(0, pages.find("#PAGE2")),
+         "Trigger \"Victory or defeat\": the page 2 of ShowPageEx is not in the mission's pages file; it stays missing.",
+         kSaves},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         test::TempGameFolder folder;
         std::string game = "-C " + Quoted(folder.path().string());
         folder.Write(c.file, c.bytes);
-        const std::string pages = folder.Read("UserMissions\\Valley\\Valley.txt");
+        const std::string pagesRead = folder.Read("UserMissions\\Valley\\Valley.txt");
 
         CliRun check = RunCli(game + " check Valley", folder);
         EXPECT_EQ(check.status, 3);
@@ -322,6 +327,7 @@ TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
         EXPECT_NE(check.err.find("ScenarioEditor: "), std::string::npos);
         if (c.saving == kSaves) {
             EXPECT_EQ(RunCli(game + " resave Valley", folder).status, 0);
+            EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.txt"), pagesRead);
             continue;
         }
 
@@ -332,7 +338,7 @@ TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
             EXPECT_EQ(refused.status, 1) << save;
             EXPECT_NE(refused.err.find("Give --force to save anyway."), std::string::npos) << refused.err;
         }
-        EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.txt"), pages);
+        EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.txt"), pagesRead);
         EXPECT_EQ(RunCli(game + " resave --force Valley", folder).status, 0);
         if (!c.kept) continue;
         std::string saved = folder.Read("UserMissions\\Valley\\Valley.cms");
