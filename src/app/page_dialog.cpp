@@ -6,6 +6,7 @@
 #include "app/user_questions.h"
 #include "controls/control_table.h"
 #include "core/game_path.h"
+#include "editing/name_rules.h"
 #include "skin/cool_edit.h"
 #include "skin/cool_tree_ctrl.h"
 #include "skin/qt_text.h"
@@ -48,6 +49,7 @@ PageDialog::PageDialog(QWidget* parent, std::filesystem::path gameFolder, UserQu
     table.Register(kPageDialog, this);
     connect(tree_, &CoolTreeCtrl::SelectionChanged, this, [this](const TreePath& path) {
         if (PathDepth(path) == 2) Choose(path[0], path[1]);
+        if (PathDepth(path) == 1) ShowUnusable(path[0]);
     });
     connect(tree_, &CoolTreeCtrl::ItemDoubleClicked, this, [this](const TreePath& path) {
         if (PathDepth(path) == 2) text_->setFocus();
@@ -58,7 +60,14 @@ void PageDialog::Prepare() {
     pictures_.Scan(ResolveGamePath(gameFolder_, "Missions\\Pictures"));
     // Pictures are counted from 1 for the designer, as the picture command does.
     Tree tree;
+    int firstUsable = -1;
     for (const GamePictures::File& file : pictures_.files()) {
+        // A file the pages file cannot name offers no picture, and says why.
+        if (!WhyPageCannotName(file.name).empty()) {
+            tree.push_back({file.name + " (its name has a blank: not usable)", {}});
+            continue;
+        }
+        if (firstUsable < 0) firstUsable = static_cast<int>(tree.size());
         TreeNode node{file.name, {}};
         for (int i = 0; i < file.count(); ++i) node.children.push_back({"Picture " + std::to_string(i + 1), {}});
         tree.push_back(std::move(node));
@@ -77,7 +86,7 @@ void PageDialog::Prepare() {
     if (known)
         Choose(file, exchange.pageNumber);
     else
-        Choose(pictures_.files().empty() ? -1 : 0, 0);
+        Choose(firstUsable, 0);
     tree_->collapseAll();
     tree_->SetTreePath(file_ >= 0 ? PathTo({file_, picture_}) : kNoTreePath);
     if (tree_->currentIndex().isValid()) tree_->scrollTo(tree_->currentIndex());
@@ -99,6 +108,14 @@ void PageDialog::Choose(int file, int picture) {
         failure = ToQt("The picture is not whole: " + image->failure);
     failure_->setText(failure);
     failure_->setVisible(!failure.isEmpty());
+}
+
+void PageDialog::ShowUnusable(int file) {
+    if (file < 0 || file >= static_cast<int>(pictures_.files().size())) return;
+    std::string why = WhyPageCannotName(pictures_.files()[static_cast<std::size_t>(file)].name);
+    if (why.empty()) return;
+    failure_->setText(ToQt(why));
+    failure_->show();
 }
 
 std::string PageDialog::Refusal() {

@@ -31,6 +31,8 @@ protected:
 
 private:
     void Choose(int file, int picture);
+    // Says why the file cannot be a page's picture, when it cannot.
+    void ShowUnusable(int file);
 
     std::filesystem::path gameFolder_;
     UserQuestions& questions_;

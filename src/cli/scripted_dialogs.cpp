@@ -141,9 +141,13 @@ private:
             case kPage:
                 if (word == "page") {
                     std::size_t blank = step.rest.find_last_of(' ');
-                    if (blank == std::string::npos) throw ScriptStop{step.line, "page needs a file and a number"};
-                    Events().exchange().pageFile = step.rest.substr(0, blank);
-                    Events().exchange().pageNumber = ParseInteger(step.rest.substr(blank + 1));
+                    std::optional<std::int32_t> number =
+                        blank == std::string::npos ? std::nullopt : WholeNumber(step.rest.substr(blank + 1));
+                    if (!number) throw ScriptStop{step.line, "page needs a file and a number"};
+                    std::string file = step.rest.substr(0, blank);
+                    if (std::string why = WhyPageCannotName(file); !why.empty()) throw ScriptStop{step.line, why};
+                    Events().exchange().pageFile = file;
+                    Events().exchange().pageNumber = *number;
                     return true;
                 }
                 return Type(step, owner_.pageText_);

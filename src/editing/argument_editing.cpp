@@ -184,8 +184,10 @@ void ArgumentEditing::EditSpecial(int position, int arg, const std::string& grou
     std::int32_t& value = draft_->args[slot];
     const UnitLists& lists = scenario_.lists;
     if (group == "pages") {
-        EditPage(position);
-    } else if (group == "direction") {
+        EditPage(position);  // marks the argument filled only when the page was taken
+        return;
+    }
+    if (group == "direction") {
         exchange_.first = filled ? value : 0;
         if (!ShowDialog(kDirectionDialog, "txtSelectDirection")) return;
         value = exchange_.first;

@@ -25,6 +25,12 @@ std::string WhyPageCannotCarry(std::string_view text) {
     return {};
 }
 
+std::string WhyPageCannotName(std::string_view pictureFile) {
+    if (pictureFile.find_first_of(" \t\r\n") == std::string_view::npos) return {};
+    return "The name of the picture file " + std::string(pictureFile) +
+           " has a blank, which the mission's pages file cannot carry; rename the file to use it.";
+}
+
 std::string WhyScriptCannotCarry(std::string_view name) {
     if (std::string why = WhyNoFileCanCarry(name); !why.empty()) return why;
     std::string probe = std::string(name) + " )";

@@ -13,6 +13,10 @@ std::string WhyNoFileCanCarry(std::string_view name);
 // would begin with "#", as the line that starts a page does; "" when it can.
 std::string WhyPageCannotCarry(std::string_view text);
 
+// Why a page could not name the picture file in the pages file, whose
+// line ends the file's name at a blank; "" when it can.
+std::string WhyPageCannotName(std::string_view pictureFile);
+
 // Why the script could not give the name back as written where it stands
 // as an argument; "" when it can.
 std::string WhyScriptCannotCarry(std::string_view name);

@@ -60,6 +60,22 @@ void ReadObjectiveNames(Scenario& scenario, std::string_view text) {
     }
 }
 
+// The picture file's name without its ".gp", as a page's line names it;
+// "Camp.v2.gp" is "Camp.v2".
+std::string_view WithoutGpExtension(std::string_view name) {
+    if (name.size() >= 3 && name.substr(name.size() - 3, 1) == "." && (name[name.size() - 2] | 0x20) == 'g' &&
+        (name[name.size() - 1] | 0x20) == 'p')
+        name.remove_suffix(3);
+    return name;
+}
+
+// The picture file a page's line names: its last path component with ".gp".
+std::string PictureFileOf(std::string_view path) {
+    std::size_t slash = path.find_last_of("\\/");
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    return std::string(WithoutGpExtension(name)) + ".gp";
+}
+
 void ReadPages(std::string_view text) {
     for (std::size_t at = FindAtLineStart(text, "#PAGE"); at != std::string_view::npos;) {
         std::size_t next = FindAtLineStart(text, "#", at + 1);
@@ -79,7 +95,7 @@ void ReadPages(std::string_view text) {
         std::size_t body = lineEnd;
         if (body < page.size() && page[body] == '\r') ++body;
         if (body < page.size() && page[body] == '\n') ++body;
-        record.picture = BaseName(path) + ".gp";
+        record.picture = PictureFileOf(path);
         record.body = WithoutBreaks(page.substr(body));
         Pages().Append(record);
         at = next == std::string_view::npos ? next : FindAtLineStart(text, "#PAGE", next);
@@ -141,7 +157,7 @@ std::string PagesText(const Scenario& scenario) {
     }
     for (int i = 0; i < Pages().size(); ++i) {
         const PageRecord& page = Pages().At(i);
-        text += "#PAGE" + std::to_string(i) + " Missions\\Pictures\\" + page.picture.substr(0, page.picture.find('.')) +
+        text += "#PAGE" + std::to_string(i) + " Missions\\Pictures\\" + std::string(WithoutGpExtension(page.picture)) +
                 " " + std::to_string(page.number) + "\n" + WithoutBreaks(page.body) + "\n";
     }
     return text;

@@ -188,6 +188,7 @@ TEST_F(ArgumentDialogsTest, ChoosingAZoneMendsACommandWhoseZoneTheMapLost) {
 
 TEST_F(ArgumentDialogsTest, APageIsWrittenOnAPictureOfTheGame) {
     window->SetWinePrefix(test::DemoGame().parent_path() / "wine");
+    folder.Write("Missions\\Pictures\\Zz camp.gp", folder.Read("Missions\\Pictures\\Coast.gp"));
     ModifyArgument(kPageCall, 0, [](QDialog& dialog) {
         auto* tree = dialog.findChild<CoolTreeCtrl*>();
         auto* view = dialog.findChild<PictureView*>();
@@ -195,9 +196,12 @@ TEST_F(ArgumentDialogsTest, APageIsWrittenOnAPictureOfTheGame) {
         ASSERT_TRUE(tree && view && text);
         // The files in name order with their pictures; the page's own file is
         // gone, so it starts on the first picture of the first file.
-        ASSERT_EQ(tree->tree().size(), 2u);
+        ASSERT_EQ(tree->tree().size(), 3u);
         EXPECT_EQ(tree->tree()[1].text, "Coast.gp");
         EXPECT_EQ(tree->tree()[1].children.size(), 2u);
+        // A file whose name the pages file cannot carry offers no picture and says why.
+        EXPECT_EQ(tree->tree()[2].text, "Zz camp.gp (its name has a blank: not usable)");
+        EXPECT_TRUE(tree->tree()[2].children.empty());
         EXPECT_EQ(tree->selected(), PathTo({0, 0}));
         const QImage first = view->image();
         EXPECT_FALSE(first.isNull());
@@ -206,6 +210,9 @@ TEST_F(ArgumentDialogsTest, APageIsWrittenOnAPictureOfTheGame) {
         EXPECT_EQ(view->image(), first) << "a file node keeps the picture";
         tree->setCurrentIndex(tree->model()->index(1, 0, coast));
         EXPECT_NE(view->image(), first);
+        tree->setCurrentIndex(tree->model()->index(2, 0));
+        EXPECT_NE(test::Said(dialog).find("has a blank, which the mission's pages file cannot carry"), std::string::npos)
+            << test::Said(dialog);
         struct Refused {
             std::string text;
             const char* reason;

@@ -53,11 +53,13 @@ TEST_F(MissionPackage, PagesFileCarriesObjectivesAndPages) {
     Pages().Clear();
     Pages().Append(PageRecord{3, "valley.gp", "Welcome\r\n\tcommander"});
     Pages().Append(PageRecord{-1, "night.gp", "123 tanks # left"});
+    Pages().Append(PageRecord{2, "Camp.v2.gp", "A dot in the name"});
     std::string text = PagesText(*scenario);
     EXPECT_EQ(text.substr(0, 65), "#BRIEFING faces 0\n{A}~Secret~ ford\n{B}~~Secret~ ford~\n{C}Save the");
     EXPECT_NE(text.find("{Y}Objective 12\n{Z}~Objective 12~\n"), std::string::npos);
     EXPECT_NE(text.find("#PAGE0 Missions\\Pictures\\valley 3\nWelcomecommander\n"
-                        "#PAGE1 Missions\\Pictures\\night -1\n123 tanks # left\n"),
+                        "#PAGE1 Missions\\Pictures\\night -1\n123 tanks # left\n"
+                        "#PAGE2 Missions\\Pictures\\Camp.v2 2\nA dot in the name\n"),
               std::string::npos);
 
     objectives[0] = objectives[1] = "reset";
@@ -65,9 +67,10 @@ TEST_F(MissionPackage, PagesFileCarriesObjectivesAndPages) {
     ParsePagesFile(*scenario, WithCrLf(text));
     EXPECT_EQ(objectives[0], "~Secret~ ford") << "a name may start with \"~\"";
     EXPECT_EQ(objectives[1], "Save the train");
-    ASSERT_EQ(Pages().size(), 2);
+    ASSERT_EQ(Pages().size(), 3);
     EXPECT_EQ(Pages().At(0), (PageRecord{3, "valley.gp", "Welcomecommander"}));
     EXPECT_EQ(Pages().At(1), (PageRecord{-1, "night.gp", "123 tanks # left"}));
+    EXPECT_EQ(Pages().At(2), (PageRecord{2, "Camp.v2.gp", "A dot in the name"}));
 
     // What the file cannot carry is refused before a save.
     for (std::string name : {"#1 priority", "two\nlines", "two\rlines"}) {
