@@ -1,6 +1,7 @@
 #include "app/page_dialog.h"
 
 #include <QBoxLayout>
+#include <QGuiApplication>
 
 #include "app/picture_view.h"
 #include "app/user_questions.h"
@@ -97,7 +98,12 @@ void PageDialog::Prepare() {
 void PageDialog::Choose(int file, int picture) {
     file_ = file;
     picture_ = picture;
+    // A picture is decoded the first time it is shown, here on the window's
+    // thread: its work is bounded by its file's size and its canvas, so even
+    // a hostile file of a few MB takes well under a tenth of a second.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const GpImage* image = pictures_.Picture(file, picture);
+    QGuiApplication::restoreOverrideCursor();
     view_->SetImage(image ? ImageOf(*image) : QImage());
     QString failure;
     if (file >= 0) {

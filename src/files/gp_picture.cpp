@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <set>
 
 #include "core/byte_view.h"
 #include "files/gp_unpack.h"
@@ -45,6 +44,41 @@ std::optional<PartHeader> ReadPartHeader(ByteView file, std::size_t start) {
     part.rows = *file.U16(start + 21);
     return part;
 }
+
+constexpr const char* kTooMuchWork = "it asks for far more work than a picture of its file's size needs";
+
+// The work a picture may take, counted in bytes read and values unpacked,
+// with a row and a pixel painted weighed by what they cost more. A real
+// picture reads each byte of its file about once and paints its canvas a
+// few times, well within a few times the file and the canvas; a hostile
+// chain of thousands of parts that read the same bytes again and again
+// runs out instead of taking minutes. The most it allows, for a file of a
+// few MB on the largest canvas, is decoded in well under 100 ms.
+class WorkLeft {
+public:
+    static constexpr std::size_t kPerPixelPainted = 4;
+    static constexpr std::size_t kPerRow = 4;
+
+    WorkLeft(std::size_t fileSize, std::size_t canvasPixels)
+        : left_(kFree + kPerFileByte * fileSize + kPerCanvasPixel * canvasPixels) {}
+
+    // False, with nothing left, when the amount is more than what is left.
+    bool Take(std::size_t amount) {
+        if (amount > left_) {
+            left_ = 0;
+            return false;
+        }
+        left_ -= amount;
+        return true;
+    }
+    bool Spent() const { return left_ == 0; }
+
+private:
+    static constexpr std::size_t kFree = 4 << 20;
+    static constexpr std::size_t kPerFileByte = 2;
+    static constexpr std::size_t kPerCanvasPixel = 1;
+    std::size_t left_;
+};
 
 bool IsDrawn(int encoding) {
     return (encoding >= 0 && encoding <= 7) || encoding == 11 || encoding == 38 || encoding == 39 ||
@@ -92,10 +126,13 @@ class Canvas {
 public:
     Canvas(GpImage& image, const Palette& palette) : image_(image), palette_(palette) {}
 
+    int height() const { return image_.height; }
+
     // Draws count pixels from (x, y) rightwards with the values from next on;
     // what lies outside the canvas is clipped, its values still used up.
-    void Run(int x, int y, int count, int encoding, const std::vector<std::uint8_t>& values, std::size_t next) {
-        if (y < 0 || y >= image_.height) return;
+    // Returns the pixels painted.
+    int Run(int x, int y, int count, int encoding, const std::vector<std::uint8_t>& values, std::size_t next) {
+        if (y < 0 || y >= image_.height) return 0;
         const int from = std::max(x, 0);
         const int to = std::min(x + count, image_.width);
         for (int column = from; column < to; ++column) {
@@ -104,6 +141,7 @@ public:
                        static_cast<std::size_t>(column)) * 3;
             Paint(&image_.rgb[at], encoding, d, palette_);
         }
+        return std::max(to - from, 0);
     }
 
 private:
@@ -112,12 +150,20 @@ private:
 };
 
 // Follows the row codes of a part and draws its values; a failure text when
-// its codes or values run out.
-std::string DrawPart(ByteView file, const PartHeader& part, const UnpackedPart& unpacked, Canvas& canvas) {
+// its codes or values run out. Rows below the canvas are not read: rows
+// only go down, so nothing after them is drawn. Every code byte read is
+// taken from the work left.
+std::string DrawPart(ByteView file, const PartHeader& part, const UnpackedPart& unpacked, Canvas& canvas,
+                     WorkLeft& work) {
     std::size_t code = part.start + kPartHeaderSize;
     std::size_t next = 0;
+    std::size_t counted = code;
     auto byte = [&]() { return file.U8(code++); };
-    for (int row = part.y; row < part.y + part.rows; ++row) {
+    const int end = std::min(part.y + part.rows, canvas.height());
+    for (int row = part.y; row < end; ++row) {
+        // The codes of the row before, and this row's own cost.
+        if (!work.Take(code - counted + WorkLeft::kPerRow)) return kTooMuchWork;
+        counted = code;
         int x = part.x;
         auto h = byte();
         if (!h) return "its row codes run past the end of the file";
@@ -141,7 +187,8 @@ std::string DrawPart(ByteView file, const PartHeader& part, const UnpackedPart& 
             x += skip;
             if (part.encoding != 5 && next + static_cast<std::size_t>(draw) > unpacked.values.size())
                 return "it draws more pixels than its data holds";
-            canvas.Run(x, row, draw, part.encoding, unpacked.values, next);
+            const int painted = canvas.Run(x, row, draw, part.encoding, unpacked.values, next);
+            work.Take(WorkLeft::kPerPixelPainted * static_cast<std::size_t>(painted));
             if (part.encoding != 5) next += static_cast<std::size_t>(draw);
             x += draw;
         }
@@ -184,43 +231,61 @@ GpImage GpFile::Decode(int index, const Palette& palette) const {
     };
 
     // The chain of parts, cut where it runs outside the file or comes back
-    // to a part it has already visited.
-    std::vector<PartHeader> parts;
-    std::set<std::uint32_t> visited;
-    for (std::uint32_t offset = 0; visited.insert(offset).second;) {
-        const std::uint64_t at = start + offset;
+    // to a part it has already visited. It is walked twice, once for the
+    // canvas and once to draw, so that no list of its parts is kept.
+    std::vector<bool> visited(file.size() + 1, false);
+    std::size_t partCount = 0;
+    int width = 0;
+    int height = 0;
+    for (std::uint64_t at = start;;) {
         auto part = at <= file.size() ? ReadPartHeader(file, static_cast<std::size_t>(at)) : std::nullopt;
         if (!part) {
             failed("a part header lies outside the file");
             break;
         }
-        parts.push_back(*part);
+        visited[static_cast<std::size_t>(at)] = true;
+        ++partCount;
+        width = std::max(width, part->x + part->width);
+        height = std::max(height, part->y + part->height);
         if (part->next == kLastPart) break;
-        offset = part->next;
-        if (visited.count(offset)) failed("its chain of parts loops");
-    }
-
-    int width = 0;
-    int height = 0;
-    for (const PartHeader& part : parts) {
-        width = std::max(width, part.x + part.width);
-        height = std::max(height, part.y + part.height);
+        at = start + part->next;
+        if (at <= file.size() && visited[static_cast<std::size_t>(at)]) {
+            failed("its chain of parts loops");
+            break;
+        }
     }
     image.width = std::min((width + 3) / 4 * 4, kMaxCanvasSide);
     image.height = std::min(height, kMaxCanvasSide);
     image.rgb.assign(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 3, 0);
 
     Canvas canvas(image, palette);
-    for (const PartHeader& part : parts) {
+    WorkLeft work(file.size(), image.rgb.size() / 3);
+    std::uint64_t at = start;
+    for (std::size_t i = 0; i < partCount; ++i) {
+        const PartHeader part = *ReadPartHeader(file, static_cast<std::size_t>(at));
+        at = start + part.next;
+        if (!work.Take(kPartHeaderSize)) {
+            failed(kTooMuchWork);
+            break;
+        }
         if (!IsDrawn(part.encoding)) continue;
         if (part.encoding == 38) {
             failed("it uses an encoding that cannot be shown");
             break;
         }
+        // A part below the canvas draws nothing: its data is not unpacked.
+        if (part.y >= image.height) continue;
+        if (!work.Take(part.length)) {
+            failed(kTooMuchWork);
+            break;
+        }
         UnpackedPart unpacked = UnpackPart(file, part.start + part.dataOffset, part.encoding, part.length, shared_);
-        std::string why = unpacked.failure.empty() ? DrawPart(file, part, unpacked, canvas) : unpacked.failure;
+        std::string why = unpacked.failure.empty() ? DrawPart(file, part, unpacked, canvas, work) : unpacked.failure;
+        if (why.empty() && work.Spent()) why = kTooMuchWork;
         if (!why.empty()) {
-            failed("a part at " + std::to_string(part.x) + ", " + std::to_string(part.y) + " failed: " + why);
+            failed(why == kTooMuchWork ? why
+                                       : "a part at " + std::to_string(part.x) + ", " + std::to_string(part.y) +
+                                             " failed: " + why);
             break;
         }
     }

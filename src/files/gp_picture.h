@@ -42,7 +42,10 @@ public:
     int paletteNumber() const { return paletteNumber_; }
 
     // Picture index (from 0), drawn with the palette. Never reads outside
-    // the file and always ends: a bad picture comes back with a failure.
+    // the file and always ends, its work bounded by the file's size and the
+    // canvas (rows below the canvas are not read): a bad picture, or one
+    // that asks for far more work than its size needs, comes back with a
+    // failure.
     GpImage Decode(int index, const Palette& palette) const;
 
 private:

@@ -48,6 +48,19 @@ GpImage Decoded(const std::string& bytes, int index = 0) {
     return file ? file->Decode(index, GreyPalette()) : GpImage{};
 }
 
+// Ten shading parts of 65,535 rows on a canvas of 2048 x 512, each reading
+// its rows through the parts after it and the same codes after them: 31
+// runs of 31 pixels a row.
+std::string ManyShadowParts() {
+    std::string parts;
+    for (int i = 0; i < 10; ++i) {
+        PartSpec p{.next = i < 9 ? static_cast<std::uint32_t>(23 * (i + 1)) : 0xFFFFFFFFu, .width = 2048,
+                   .height = 512, .encoding = 5, .length = 0, .codes = "", .data = "", .rows = 65535};
+        parts += Part(p);
+    }
+    return OnePicture(parts + std::string(20000, '\xFF'));
+}
+
 TEST(GpPicture, HostileFilesFailWithAReasonAndKeepWhatWasDrawn) {
     const std::string good = Part({});
     PartSpec twoParts{};
@@ -82,6 +95,9 @@ TEST(GpPicture, HostileFilesFailWithAReasonAndKeepWhatWasDrawn) {
          OnePicture(Part(bright) + Part({.encoding = 39, .data = std::string("\x28\0\0\0", 4)})), "", 4, 1, 0},
         {"a canvas beyond the ceiling is clipped",
          OnePicture(Part({.x = 4094, .y = 4095, .width = 30000, .height = 30000})), "", 4096, 4096, 0},
+        // Rows go down: those below the canvas draw nothing and are not read.
+        {"rows below the canvas", OnePicture(Part({.rows = 65535})), "", 4, 1, 1},
+        {"parts that read the same codes again and again", ManyShadowParts(), "far more work", 2048, 512, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
