@@ -150,7 +150,7 @@ TEST(FunctionTemplate, IntegerValidationMessages) {
     const std::string open = "Please enter an integer, not less than 1.";
     EXPECT_EQ(t.ValidateInteger(0, "0"), open);
     EXPECT_EQ(t.ValidateInteger(0, "1"), "");
-    EXPECT_EQ(t.ValidateInteger(0, "12abc"), "");
+    EXPECT_EQ(t.ValidateInteger(0, "12abc"), open) << "no number is read by its leading digits";
     EXPECT_EQ(t.ValidateInteger(0, ""), open);
 
     const std::string bounded = "Please enter an integer, between 0 and 10.";
