@@ -158,7 +158,8 @@ private:
                     return false;
                 return true;
             case kProperties:
-                if (word == "title") Events().exchange().title = step.rest;
+                // "\n" is a line break in both: a title's are joined, with a warning.
+                if (word == "title") Events().exchange().title = WithLineBreaks(step.rest);
                 else if (word == "description") Events().exchange().description = WithLineBreaks(step.rest);
                 else if (word == "load-picture") Events().exchange().picture = Bitmap(step, step.rest);
                 else if (word == "default-picture")
