@@ -142,23 +142,20 @@ int main(int argc, char** argv) {
         const char* name;
         std::string bytes;
     };
+    // The first part sets the largest canvas a picture may have.
+    auto onLargeCanvas = [](int i) {
+        Part p;
+        if (i == 0) p.width = p.height = 4096;
+        return p;
+    };
     // Shading parts (encoding 5) take no data, so any row codes are good
     // ones: 0x80 is a row of no runs.
     const Case cases[] = {
         {"3,000 parts of 65,535 rows, small canvas",
          File(3000, 23, [](int) { return Part{}; }, '\x80')},
-        {"3,000 parts of 65,535 rows, 4096 x 4096 canvas",
-         File(3000, 23, [](int i) {
-             Part p;
-             if (i == 0) p.width = p.height = 4096;
-             return p;
-         }, '\x80')},
+        {"3,000 parts of 65,535 rows, 4096 x 4096 canvas", File(3000, 23, onLargeCanvas, '\x80')},
         {"3,000 parts of 65,535 rows drawing 31 pixels a run, 4096 x 4096 canvas",
-         File(3000, 23, [](int i) {
-             Part p;
-             if (i == 0) p.width = p.height = 4096;
-             return p;
-         }, '\xFF')},
+         File(3000, 23, onLargeCanvas, '\xFF')},
         {"100,000 parts copying 256 KB of data each",
          File(100000, 23, [](int) {
              Part p;
