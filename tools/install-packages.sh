@@ -2,9 +2,10 @@
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
           libbenchmark-dev libcli11-dev fonts-liberation clang libclang-rt-14-dev)
 
+# Further packages may be named: install_packages g++-mingw-w64-x86-64-posix.
 install_packages() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "${packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
