@@ -10,6 +10,11 @@
 #include <sstream>
 #include <variant>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "cli/commands.h"
 #include "cli/designer_script.h"
 #include "core/code_page.h"
@@ -61,6 +66,11 @@ void PrintSaved(const std::vector<fs::path>& files, cli::Output& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Printed lines end in LF on Windows too: the bytes are the same as elsewhere.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     CLI::App app{"Tarvossa Scenario Editor, command-line tool", "sced-cli"};
     app.footer(kFooter);
     std::string gameDir;
