@@ -73,6 +73,8 @@ int main(int argc, char** argv) {
 #endif
     CLI::App app{"Tarvossa Scenario Editor, command-line tool", "sced-cli"};
     app.footer(kFooter);
+    // A path such as "/tmp/x" is an argument on Windows too, never an option.
+    app.allow_windows_style_options(false);
     std::string gameDir;
     bool utf8 = false;
     app.add_option("-C", gameDir, "the game folder (default: the current folder)");
