@@ -7,6 +7,7 @@
 #include "core/game_path.h"
 #include "files/bitmap_file.h"
 #include "files/gp_picture.h"
+#include "files/mission_package.h"
 #include "files/mission_picture.h"
 #include "files/palette.h"
 #include "files/scramble.h"
@@ -183,18 +184,17 @@ TEST(Cli, PictureWritesTheDecodedPictureAsABitmap) {
                 << x << ", " << y;
         }
 
-    // Without its palette the picture is grey, with a warning; a picture
-    // that is not there is an error and writes nothing.
+    // Without its palette the picture is grey, with a warning (on Windows
+    // the palettes' drive paths are used as written: the game's are there);
+    // a picture that is not there is an error and writes nothing.
 #ifndef _WIN32
-    ::setenv("WINEPREFIX", out.path().c_str(), 1);  // on Windows the palettes' drive paths are used as written
-#endif
+    ::setenv("WINEPREFIX", out.path().c_str(), 1);
     CliRun grey = RunCli("picture " + camp + " 1 grey.bmp", out, out.path());
-#ifndef _WIN32
     ::unsetenv("WINEPREFIX");
-#endif
     EXPECT_EQ(grey.status, 0);
     EXPECT_NE(grey.err.find("ScenarioEditor: The palette "), std::string::npos) << grey.err;
     EXPECT_EQ(out.Read("grey.bmp").substr(54 + 7 * 48, 3), "\x03\x03\x03");
+#endif
     CliRun missing = RunCli("picture " + camp + " 3 none.bmp", out, out.path());
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("holds 2 pictures; there is no picture 3."), std::string::npos) << missing.err;
@@ -225,7 +225,7 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
     test::TempGameFolder folder;
     std::string game = "-C " + Quoted(folder.path().string());
     CliRun missions = RunCli(game + " missions", folder);
-    EXPECT_EQ(missions.out, "Valley of the Ford\tMaps/Valley.m3d\n");
+    EXPECT_EQ(missions.out, "Valley of the Ford\t" + NativePath("Maps\\Valley.m3d") + "\n");
 
     CliRun map = RunCli(game + " map 'Maps\\Harbour.m3d'", folder);
     EXPECT_EQ(map.out, "zone Quay\nzone Lighthouse\nzone Fish Market\n");
@@ -260,16 +260,18 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
     EXPECT_EQ(Lines(resave.out).size(), 4u) << "the mission's own picture stays unwritten and unlisted";
     EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), script);
 
+#ifndef _WIN32  // a device to write to
     // Scrambling into a file and back is the map test's; a device is written, not renamed over.
     CliRun printed = RunCli(game + " scramble " + Quoted(folder.File("UserMissions/Valley/Valley.cms").string()) +
                                 " /dev/stdout",
                             folder);
     EXPECT_EQ(printed.status, 0) << printed.err;
     EXPECT_EQ(printed.out.substr(0, 81), "%" + std::string(79, '-') + "\r");
+#endif
 
     CliRun created = RunCli(game + " new 'Maps\\Harbour.m3d'", folder);
     ASSERT_EQ(created.status, 0) << created.err;
-    EXPECT_TRUE(HasLine(RunCli(game + " missions", folder).out, "Harbour\tMaps/Harbour.m3d"));
+    EXPECT_TRUE(HasLine(RunCli(game + " missions", folder).out, "Harbour\t" + NativePath("Maps\\Harbour.m3d")));
     EXPECT_EQ(RunCli(game + " delete Harbour", folder).status, 0);
     EXPECT_FALSE(HasLine(RunCli(game + " missions", folder).out, "Harbour\tMaps/Harbour.m3d"));
     EXPECT_EQ(RunCli(game + " delete Harbour", folder).status, 1);

@@ -119,8 +119,12 @@ TEST_P(DesignerScript, GivesItsExpectedOutput) {
     EXPECT_EQ(run.out, FileText(kScripts / (GetParam() + ".out")));
     // A file named in a remark is shown below the game folder, whatever its place.
     std::string err = run.err;
-    for (std::size_t at; (at = err.find(folder.path().string())) != std::string::npos;)
+    for (std::size_t at; (at = err.find(folder.path().string())) != std::string::npos;) {
         err.replace(at, folder.path().string().size(), "GAME");
+        // With "/" between its names, as on every system.
+        for (std::size_t c = at; c < err.size() && err[c] != '\n'; ++c)
+            if (err[c] == '\\') err[c] = '/';
+    }
     EXPECT_EQ(err, FileText(kScripts / (GetParam() + ".err")));
     for (std::string extension : {"txt", "dsc", "cms"}) {
         fs::path expected = kScripts / (GetParam() + ".saved." + extension);

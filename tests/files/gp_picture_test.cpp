@@ -6,6 +6,7 @@
 #include "core/game_path.h"
 #include "files/gp_picture.h"
 #include "files/palette.h"
+#include "support/cli_run.h"
 #include "support/game_folder.h"
 
 namespace sced {
@@ -124,9 +125,7 @@ TEST(GpPicture, TheDemoPicturesRegenerateAndDecodeToTheirPixels) {
     test::TempGameFolder out(test::TempGameFolder::kEmpty);
     const fs::path demo = test::DemoGame().parent_path();
     auto make = [&](const char* kind, const fs::path& source, const fs::path& made) {
-        const std::string command = std::string("\"") + SCED_MAKE_DEMO_PICTURES + "\" " + kind + " \"" +
-                                    source.string() + "\" \"" + made.string() + "\"";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        ASSERT_EQ(test::RunProgram({SCED_MAKE_DEMO_PICTURES, kind, source.string(), made.string()}), 0) << source;
     };
     for (const char* name : {"Camp", "Coast"}) {
         make("picture", demo / "briefing" / (std::string(name) + ".txt"), out.File(name));
@@ -190,6 +189,9 @@ TEST(GpPicture, TheDemoPicturesRegenerateAndDecodeToTheirPixels) {
 }
 
 TEST(Palette, FoundIgnoringCaseUnderTheWinePrefixElseGreyWithAWarning) {
+#ifdef _WIN32
+    GTEST_SKIP() << "on Windows the palettes' drive paths are used as written";
+#endif
     test::TempGameFolder prefix(test::TempGameFolder::kEmpty);
     std::string bytes(kPaletteFileSize, '\0');
     bytes[3] = 10, bytes[4] = 20, bytes[5] = 30;

@@ -10,6 +10,7 @@
 #include "core/string_table.h"
 #include "files/map_reader.h"
 #include "model/scenario.h"
+#include "support/cli_run.h"
 #include "support/game_folder.h"
 #include "support/map_bytes.h"
 #include "support/raised.h"
@@ -217,10 +218,10 @@ TEST_F(MapReaderRead, AMapWithMoreZonesOrGroupsThanAMissionNamesIsRefused) {
 
     EXPECT_FALSE(ReadMap(*scenario, "Maps\\Crowded.m3d"));
     EXPECT_FALSE(ReadMap(*scenario, "Maps\\Army.m3d"));
-    const std::string maps = (folder.path() / "Maps").string();
-    EXPECT_EQ(warnings.texts, (Names{"The map has 257 zones; a mission can name at most 256.\n" + maps + "/Crowded.m3d",
-                                     "The map has 257 unit groups; a mission can name at most 256.\n" + maps +
-                                         "/Army.m3d"}));
+    const fs::path maps = folder.path() / "Maps";
+    EXPECT_EQ(warnings.texts,
+              (Names{"The map has 257 zones; a mission can name at most 256.\n" + (maps / "Crowded.m3d").string(),
+                     "The map has 257 unit groups; a mission can name at most 256.\n" + (maps / "Army.m3d").string()}));
     ExpectValleyRead();
 }
 
@@ -233,9 +234,7 @@ TEST(MapReaderDemoMaps, TheGeneratorGivesTheCommittedMaps) {
         ++maps;
         const std::string name = entry.path().stem().string();
         const fs::path made = out.path() / (name + ".m3d");
-        const std::string command =
-            std::string("\"") + SCED_MAKE_DEMO_MAP + "\" \"" + entry.path().string() + "\" \"" + made.string() + "\"";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        ASSERT_EQ(test::RunProgram({SCED_MAKE_DEMO_MAP, entry.path().string(), made.string()}), 0) << name;
         auto committed = ReadWholeFile(test::DemoGame() / "Maps" / (name + ".m3d"));
         ASSERT_TRUE(committed) << name;
         EXPECT_TRUE(*committed == ReadWholeFile(made)) << name << " differs from its source";

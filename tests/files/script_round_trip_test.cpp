@@ -11,6 +11,7 @@
 #include "editing/scenario_tree.h"
 #include "files/mission_package.h"
 #include "files/script_writer.h"
+#include "support/cli_run.h"
 #include "support/game_folder.h"
 #include "support/map_bytes.h"
 #include "support/random_mission.h"
@@ -57,14 +58,13 @@ TEST(ScriptRoundTrip, RegeneratingTheDemoFilesGivesTheCommittedBytes) {
     test::TempGameFolder folder;
     const auto committed = Snapshot(folder.path() / "UserMissions");
     fs::remove_all(folder.File("UserMissions"));
-    std::string command = std::string("'") + SCED_MAKE_DEMO_MISSION + "' '" + folder.path().string() + "' > /dev/null";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_EQ(test::RunProgram({SCED_MAKE_DEMO_MISSION, folder.path().string()}), 0);
     EXPECT_EQ(Snapshot(folder.path() / "UserMissions"), committed);
     EXPECT_EQ(folder.Read("Maps\\Valley.m3d"), *ReadWholeFile(test::DemoGame() / "Maps" / "Valley.m3d"));
 
-    command = std::string("'") + SCED_MAKE_DEMO_BITMAP + "' '" + (test::DemoGame() / "../pictures/ScEd_default.txt").string() +
-              "' '" + folder.File("picture.bmp").string() + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_EQ(test::RunProgram({SCED_MAKE_DEMO_BITMAP, (test::DemoGame() / "../pictures/ScEd_default.txt").string(),
+                                folder.File("picture.bmp").string()}),
+              0);
     EXPECT_EQ(folder.Read("picture.bmp"), folder.Read("Data\\ScEd_default.bmp"));
 }
 

@@ -5,6 +5,7 @@
 #endif
 
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -72,6 +73,19 @@ std::string Quoted(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
+}
+
+int RunProgram(const std::vector<std::string>& programAndArguments) {
+    std::string line;
+#ifdef _WIN32
+    for (const std::string& word : programAndArguments) line += WindowsQuoted(word) + " ";
+    // cmd.exe takes the outer quotes off.
+    return std::system(("\"" + line + "> NUL\"").c_str());
+#else
+    for (const std::string& word : programAndArguments) line += Quoted(word) + " ";
+    int status = std::system((line + "> /dev/null").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
 }
 
 CliRun RunCli(const std::string& args, const TempGameFolder& scratch, const std::filesystem::path& in) {

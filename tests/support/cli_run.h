@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/game_folder.h"
 
@@ -16,6 +17,10 @@ struct CliRun {
 
 // The text as one word of the shell.
 std::string Quoted(const std::string& text);
+
+// Runs the program with the arguments, its standard output dropped; its
+// exit status.
+int RunProgram(const std::vector<std::string>& programAndArguments);
 
 // Runs sced-cli with the arguments (a shell's words) in the folder, the
 // scratch folder's "stderr.txt" taking its standard error.

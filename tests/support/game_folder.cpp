@@ -30,7 +30,7 @@ TempGameFolder::~TempGameFolder() {
 fs::path TempGameFolder::File(std::string_view relative) const {
     std::string native(relative);
     std::ranges::replace(native, '\\', '/');
-    return path_ / native;
+    return (path_ / native).make_preferred();
 }
 
 void TempGameFolder::Write(std::string_view relative, std::string_view bytes) const {
