@@ -511,18 +511,10 @@ std::string Started(const test::TempGameFolder& folder) {
 }
 
 TEST_F(MainWindowTest, PlayAndTheMapEditorStartTheGameOnTheSavedMission) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the fake game is a shell script";
-#endif
-    // A fake game: a script named as the game that notes its working folder
-    // and its arguments, one a line, and keeps a copy of the mission script
-    // it was started on.
-    folder.Write("ketrel.exe",
-                 "#!/bin/sh\n"
-                 "cp UserMissions/Valley/Valley.cms seen.cms\n"
-                 "{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > started.tmp && mv started.tmp started.txt\n");
-    std::filesystem::permissions(folder.File("ketrel.exe"), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add);
+    // A fake game named as the game: it notes its working folder and its
+    // arguments, one a line, and keeps a copy of the mission script it was
+    // started on.
+    std::filesystem::copy_file(SCED_FAKE_GAME, folder.File("ketrel.exe"));
     const std::string game = folder.path().string() + "\n";
     Select({0, 1, 1, -1, -1, -1, -1, -1});
     window->Run(MainCommand::kMoveDown);
