@@ -61,15 +61,21 @@ std::string Header(const Part& p) {
     return out;
 }
 
-// A file of one picture at byte 18: its parts at the given spacing, each
-// next to the one after, and filler to the file's size.
-std::string File(int parts, std::size_t spacing, const std::function<Part(int)>& part, char filler) {
+// The header of a file of one picture whose first part is at byte 18.
+std::string OnePictureHeader() {
     std::string file(4, '\0');
     U16(file, 1);
     U16(file, 0);
     U32(file, 18);
     U16(file, 0);
     U32(file, 18);
+    return file;
+}
+
+// A file of one picture at byte 18: its parts at the given spacing, each
+// next to the one after, and filler to the file's size.
+std::string File(int parts, std::size_t spacing, const std::function<Part(int)>& part, char filler) {
+    std::string file = OnePictureHeader();
     std::string body(kFileSize - file.size(), filler);
     for (int i = 0; i < parts; ++i) {
         Part p = part(i);
@@ -84,12 +90,7 @@ std::string File(int parts, std::size_t spacing, const std::function<Part(int)>&
 // one run of 640 values.
 std::string PlainPicture() {
     constexpr int kBands = 30;
-    std::string file(4, '\0');
-    U16(file, 1);
-    U16(file, 0);
-    U32(file, 18);
-    U16(file, 0);
-    U32(file, 18);
+    std::string file = OnePictureHeader();
     std::string body;
     for (int band = 0; band < kBands; ++band) {
         std::string codes;
