@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "core/path_text.h"
 #include "files/game_launch.h"
 #include "skin/qt_text.h"
 
@@ -10,23 +11,19 @@ namespace sced {
 
 namespace fs = std::filesystem;
 
-namespace {
-QString PathText(const fs::path& path) { return QString::fromStdString(path.string()); }
-}  // namespace
-
 std::string GameLink::Start(const fs::path& program, const std::vector<std::string>& arguments,
                             const fs::path& folder) {
     std::error_code error;
     if (!fs::is_regular_file(program, error))
-        return "The game cannot be started: there is no " + program.filename().string() + " in the game folder " +
-               folder.string() + ".";
-    QString executable = PathText(program);
+        return "The game cannot be started: there is no " + TextOfPath(program.filename()) + " in the game folder " +
+               TextOfPath(folder) + ".";
+    QString executable = PathToQt(program);
     QStringList list;
 #ifndef _WIN32
     if (IsWindowsProgram(program)) {
         QString wine = QStandardPaths::findExecutable("wine");
         if (wine.isEmpty())
-            return "The game cannot be started: " + program.string() +
+            return "The game cannot be started: " + TextOfPath(program) +
                    " is a Windows program and there is no wine on the PATH to run it.";
         list.append(executable);
         executable = wine;
@@ -36,10 +33,10 @@ std::string GameLink::Start(const fs::path& program, const std::vector<std::stri
     QProcess process;
     process.setProgram(executable);
     process.setArguments(list);
-    process.setWorkingDirectory(PathText(folder));
+    process.setWorkingDirectory(PathToQt(folder));
     if (!process.startDetached())
-        return "The game cannot be started: " + executable.toStdString() + " did not start (" +
-               process.errorString().toStdString() + ").";
+        return "The game cannot be started: " + TextOfPath(program) + " did not start (" +
+               FromQt(process.errorString()).value_or("no reason given") + ").";
     return "";
 }
 

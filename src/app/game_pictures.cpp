@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/game_path.h"
+#include "core/path_text.h"
 
 namespace sced {
 
@@ -21,15 +22,19 @@ void GamePictures::Scan(const std::filesystem::path& folder) {
     std::vector<File> found;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        if (Lowered(it->path().extension().string()) != ".gp" || !it->is_regular_file(ec)) continue;
+        // The pages file names the picture in the game's code page.
+        std::optional<std::string> exactName = ExactTextOfPath(it->path().filename());
+        std::string name = exactName ? *exactName : TextOfPath(it->path().filename());
+        if (Lowered(TextOfPath(it->path().extension())) != ".gp" || !it->is_regular_file(ec)) continue;
         auto known = std::find_if(files_.begin(), files_.end(), [&](const File& f) { return f.path == it->path(); });
         if (known != files_.end()) {
             found.push_back(std::move(*known));
             continue;
         }
         File file{name, it->path(), std::nullopt, {}};
-        if (std::optional<std::string> bytes = ReadWholeFile(file.path))
+        if (!exactName)
+            file.why = "its name holds a character that the game's code page 1251 cannot hold";
+        else if (std::optional<std::string> bytes = ReadWholeFile(file.path))
             file.parsed = GpFile::Parse(std::move(*bytes), file.why);
         else
             file.why = "it cannot be read";
@@ -58,7 +63,7 @@ const GpImage* GamePictures::Picture(int file, int index) {
     if (file < 0 || file >= static_cast<int>(files_.size())) return nullptr;
     const File& f = files_[static_cast<std::size_t>(file)];
     if (index < 0 || index >= f.count()) return nullptr;
-    auto key = std::pair(f.path.string(), index);
+    auto key = std::pair(f.path, index);
     auto found = decoded_.find(key);
     if (found == decoded_.end())
         found = decoded_.emplace(key, f.parsed->Decode(index, PaletteOf(f.parsed->paletteNumber()))).first;

@@ -43,7 +43,7 @@ private:
     std::vector<File> files_;
     std::filesystem::path winePrefix_;
     std::map<int, Palette> palettes_;
-    std::map<std::pair<std::string, int>, GpImage> decoded_;
+    std::map<std::pair<std::filesystem::path, int>, GpImage> decoded_;
 };
 
 }  // namespace sced

@@ -12,9 +12,11 @@
 #include "app/main_window.h"
 #include "app/user_questions.h"
 #include "core/game_path.h"
+#include "core/path_text.h"
 #include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "model/scenario.h"
+#include "skin/qt_text.h"
 #include "skin/skin_style.h"
 
 int main(int argc, char** argv) {
@@ -29,9 +31,9 @@ int main(int argc, char** argv) {
     std::filesystem::path winePrefix = sced::DefaultWinePrefix();
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--wine-prefix" && i + 1 < arguments.size())
-            winePrefix = std::filesystem::path(arguments[++i].toStdU16String());
+            winePrefix = sced::PathFromQt(arguments[++i]);
         else
-            folder = std::filesystem::path(arguments[i].toStdU16String());
+            folder = sced::PathFromQt(arguments[i]);
     }
     folder = sced::MakeGameFolder(folder);
     std::unique_ptr<sced::Scenario> scenario;
@@ -39,7 +41,7 @@ int main(int argc, char** argv) {
         sced::StringTable::Instance().Load(folder);
         scenario = std::make_unique<sced::Scenario>(folder);
     } catch (const sced::ScenarioError& error) {
-        sced::ShowFatalError(error.text() + "\n\nThe game folder was " + folder.string() + ".");
+        sced::ShowFatalError(error.text() + "\n\nThe game folder was " + sced::TextOfPath(folder) + ".");
         return 1;
     }
     sced::MainWindow window(*scenario);
@@ -47,7 +49,7 @@ int main(int argc, char** argv) {
     window.show();
     application.SetBeforeEnd([&window] { return window.KeepWorkBeforeEnd(); });
     window.StartRecovery(
-        std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdU16String()) /
+        sced::PathFromQt(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)) /
         "recovery");
     int status = application.exec();
     application.SetBeforeEnd(nullptr);

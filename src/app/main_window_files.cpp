@@ -8,6 +8,7 @@
 #include "app/user_questions.h"
 #include "core/file_write.h"
 #include "core/game_path.h"
+#include "core/path_text.h"
 #include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "editing/listing.h"
@@ -50,7 +51,7 @@ bool MainWindow::SaveDespiteProblems() {
 bool MainWindow::WriteIntoMapOutside() {
     if (!MapOutsideGameFolder(scenario_)) return true;
     // Asked once for the map: Play saves too, and asks nothing new.
-    const std::string map = MapPathOf(scenario_);
+    const std::string map = TextOfPath(MapPathOf(scenario_));
     if (confirmedMap_ == map) return true;
     if (questions_.Ask("The mission's map lies outside the game folder:\n" + map +
                            "\nSaving writes the mission's path into that map. Save?",
@@ -79,7 +80,15 @@ void MainWindow::New() {
     if (!OfferToSave(true)) return;
     auto map = questions_.FileToOpen(kMapFiles, scenario_.gameFolder / "Maps");
     if (!map) return;
-    std::string path = map->string();
+    // The mission is named after the map, and its descriptor holds the
+    // map's path, both in the game's code page.
+    std::string path;
+    try {
+        path = GamePathOf(scenario_, *map);
+    } catch (const ScenarioError& error) {
+        questions_.Warn(error.text());
+        return;
+    }
     if (MissionFilesExist(scenario_, path) &&
         questions_.Ask(Lookup("txtOverwriteMap"), false) != UserQuestions::Answer::kYes)
         return;
@@ -105,7 +114,7 @@ void MainWindow::Print() {
     if (!file) return;
     std::error_code why;
     if (!WriteFileAtomically(*file, WithCrLf(ListingText(scenario_)), &why))
-        questions_.Warn("The listing cannot be written to " + file->string() + ": " + why.message() + ".");
+        questions_.Warn("The listing cannot be written to " + TextOfPath(*file) + ": " + why.message() + ".");
 }
 
 void MainWindow::DeleteMission() {
@@ -140,7 +149,7 @@ void MainWindow::ImportDump() {
     if (!file) return;
     std::optional<std::string> dump = ReadWholeFile(*file);
     if (!dump) {
-        questions_.Warn("The dump " + file->string() + " cannot be read.");
+        questions_.Warn("The dump " + TextOfPath(*file) + " cannot be read.");
         return;
     }
     editor_.ImportDump(*dump);
@@ -156,7 +165,7 @@ bool MainWindow::KeepWorkBeforeEnd() { return recovery_ && recovery_->WriteNow()
 
 void MainWindow::OfferRecovery() {
     const std::filesystem::path& folder = recovery_->folder();
-    auto keptAside = [&] { return "; it was kept in " + SetRecoveryCopyAside(folder).string() + "."; };
+    auto keptAside = [&] { return "; it was kept in " + TextOfPath(SetRecoveryCopyAside(folder)) + "."; };
     std::optional<RecoveryNote> note = ReadRecoveryNote(folder);
     if (!note) {
         questions_.Warn("The copy of unsaved work that the editor kept cannot be read" + keptAside());

@@ -3,6 +3,7 @@
 #include "app/game_link.h"
 #include "app/main_window.h"
 #include "app/user_questions.h"
+#include "core/path_text.h"
 #include "core/string_table.h"
 #include "files/game_launch.h"
 #include "model/scenario.h"
@@ -20,7 +21,7 @@ void MainWindow::StartGame(bool mapEditor) {
     if (GameLink::GameIsRunning()) {
         std::error_code why;
         if (!WriteStartDat(scenario_.gameFolder, map, &why)) {
-            questions_.Warn(Lookup("txtNoStartDat") + "\n" + StartDatPath(scenario_.gameFolder).string() + ": " +
+            questions_.Warn(Lookup("txtNoStartDat") + "\n" + TextOfPath(StartDatPath(scenario_.gameFolder)) + ": " +
                             why.message());
             return;
         }

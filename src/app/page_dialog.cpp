@@ -136,7 +136,8 @@ void PageDialog::accept() {
     if (!Refusal().empty()) return;
     if (ControlEvents* events = ControlTable::Instance().events(); events && file_ >= 0) {
         // The pages file names the picture by its base name and ".gp".
-        events->exchange().pageFile = std::filesystem::path(pictures_.files()[static_cast<std::size_t>(file_)].name).stem().string() + ".gp";
+        const std::string& name = pictures_.files()[static_cast<std::size_t>(file_)].name;
+        events->exchange().pageFile = name.substr(0, name.rfind('.')) + ".gp";
         events->exchange().pageNumber = picture_;
     }
     CoolDialog::accept();

@@ -7,6 +7,7 @@
 #include "app/user_questions.h"
 #include "controls/control_table.h"
 #include "core/game_path.h"
+#include "core/path_text.h"
 #include "core/string_table.h"
 #include "files/mission_picture.h"
 #include "model/scenario.h"
@@ -89,12 +90,12 @@ void PropertiesDialog::Prepare() {
 
 void PropertiesDialog::LoadPicture() {
     auto file = questions_.FileToOpen("Bitmap Files (*.bmp)", scenario_.gameFolder);
-    if (file) TakePicture(ReadWholeFile(*file), file->string());
+    if (file) TakePicture(ReadWholeFile(*file), TextOfPath(*file));
 }
 
 void PropertiesDialog::SetDefault() {
     std::filesystem::path file = ResolveGamePath(scenario_.gameFolder, kDefaultPicture);
-    TakePicture(ReadWholeFile(file), file.string());
+    TakePicture(ReadWholeFile(file), TextOfPath(file));
 }
 
 bool PropertiesDialog::TakePicture(std::optional<std::string> bytes, const std::string& file) {

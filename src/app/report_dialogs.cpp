@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "core/path_text.h"
 #include "core/string_table.h"
 #include "skin/cool_list_box.h"
 #include "skin/qt_text.h"
@@ -53,7 +54,7 @@ void MessageDialog::Show(std::string_view caption, const std::string& text) {
 
 std::string SaveReportText(const std::vector<std::filesystem::path>& saved) {
     std::string text = Lookup("txtSaved") + ":\n";
-    for (const auto& file : saved) text += "  " + file.string() + "\n";
+    for (const auto& file : saved) text += "  " + TextOfPath(file) + "\n";
     return text + Lookup("txtDistribute");
 }
 

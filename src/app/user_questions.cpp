@@ -39,15 +39,15 @@ std::optional<std::filesystem::path> DialogQuestions::FileToSave(const std::stri
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QString::fromStdString(suffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return std::filesystem::path(dialog.selectedFiles().front().toStdU16String());
+    return PathFromQt(dialog.selectedFiles().front());
 }
 
 std::optional<std::filesystem::path> DialogQuestions::FileToOpen(const std::string& filter,
                                                                  const std::filesystem::path& folder) {
-    QString file = QFileDialog::getOpenFileName(owner_, QString(), QString::fromStdU16String(folder.u16string()),
+    QString file = QFileDialog::getOpenFileName(owner_, QString(), PathToQt(folder),
                                                 QString::fromStdString(filter));
     if (file.isEmpty()) return std::nullopt;
-    return std::filesystem::path(file.toStdU16String());
+    return PathFromQt(file);
 }
 
 void QuietQuestions::Warn(const std::string& text) { std::cerr << "warning: " << text << '\n'; }

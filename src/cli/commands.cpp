@@ -6,6 +6,7 @@
 
 #include "core/file_write.h"
 #include "core/game_path.h"
+#include "core/path_text.h"
 #include "core/scenario_error.h"
 #include "core/warning.h"
 #include "editing/mission_problems.h"
@@ -85,8 +86,7 @@ void PrintLists(const Scenario& scenario, Output& out) {
 }
 
 void PrintMap(const std::filesystem::path& folder, const std::string& mapPath, Output& out) {
-    std::filesystem::path file(NativePath(mapPath));
-    if (file.is_relative()) file = ResolveGamePath(folder, mapPath);
+    std::filesystem::path file = LookUpGamePath(folder, mapPath);
     auto bytes = ReadWholeFile(file);
     Check(bytes.has_value(), "The map " + mapPath + " cannot be read.");
     std::optional<MapContents> contents = ParseMap(*bytes);
@@ -98,18 +98,18 @@ void PrintMap(const std::filesystem::path& folder, const std::string& mapPath, O
 void WritePicture(const std::filesystem::path& pictureFile, int number, const std::filesystem::path& bitmap,
                   const std::filesystem::path& winePrefix) {
     auto bytes = ReadWholeFile(pictureFile);
-    Check(bytes.has_value(), "The picture file " + pictureFile.string() + " cannot be read.");
+    Check(bytes.has_value(), "The picture file " + TextOfPath(pictureFile) + " cannot be read.");
     std::string why;
     std::optional<GpFile> file = GpFile::Parse(std::move(*bytes), why);
-    Check(file.has_value(), "The picture file " + pictureFile.string() + " is corrupt: " + why);
+    Check(file.has_value(), "The picture file " + TextOfPath(pictureFile) + " is corrupt: " + why);
     Check(number >= 1 && number <= file->pictureCount(),
-          "The picture file " + pictureFile.string() + " holds " + std::to_string(file->pictureCount()) +
+          "The picture file " + TextOfPath(pictureFile) + " holds " + std::to_string(file->pictureCount()) +
               " pictures; there is no picture " + std::to_string(number) + ".");
     GpImage image = file->Decode(number - 1, LoadPalette(file->paletteNumber(), winePrefix));
     Warn(!image.failed(), image.failure + " What was drawn is written.");
     std::error_code reason;
     if (!WriteFileAtomically(bitmap, BitmapFileBytes(image.width, image.height, image.rgb), &reason))
-        Fail("Cannot write " + bitmap.string() + ": " + reason.message() + ".");
+        Fail("Cannot write " + TextOfPath(bitmap) + ": " + reason.message() + ".");
 }
 
 void PrintMissions(const Scenario& scenario, Output& out) {
@@ -183,7 +183,7 @@ void CheckNothingLost(const Scenario& scenario, const std::string& mission) {
 }
 
 void CheckMapInGameFolder(const Scenario& scenario) {
-    Check(!MapOutsideGameFolder(scenario), "The map " + MapPathOf(scenario) +
+    Check(!MapOutsideGameFolder(scenario), "The map " + TextOfPath(MapPathOf(scenario)) +
                                                " lies outside the game folder; saving would write into it. Give "
                                                "--force to save anyway.");
 }

@@ -8,6 +8,7 @@
 #include "cli/save_journal.h"
 #include "cli/script_steps.h"
 #include "cli/scripted_dialogs.h"
+#include "core/path_text.h"
 #include "core/text_reader.h"
 #include "core/warning.h"
 #include "editing/editor.h"
@@ -220,7 +221,7 @@ int RunDesignerScript(Scenario& scenario, const std::string& mission, std::istre
     // steps wrote goes back.
     auto rollBack = [&] {
         for (const std::filesystem::path& file : journal.RollBack())
-            Warn(false, "The file " + file.string() + " cannot be put back as it was before the script.");
+            Warn(false, "The file " + TextOfPath(file) + " cannot be put back as it was before the script.");
     };
     try {
         ScriptRunner(scenario, mission, steps, dialogs, out, options, journal).Run();

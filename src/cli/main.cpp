@@ -15,11 +15,13 @@
 #include <io.h>
 #endif
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/designer_script.h"
 #include "core/code_page.h"
 #include "core/file_write.h"
 #include "core/game_path.h"
+#include "core/path_text.h"
 #include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "core/warning.h"
@@ -60,7 +62,7 @@ constexpr const char* kForceHelp =
     "or the map lies outside the game folder";
 
 void PrintSaved(const std::vector<fs::path>& files, cli::Output& out) {
-    for (const auto& file : files) out.Line(file.string());
+    for (const auto& file : files) out.Line(TextOfPath(file));
 }
 
 }  // namespace
@@ -92,10 +94,10 @@ int main(int argc, char** argv) {
         sub->callback([&command, action] { command = action; });
         return sub;
     };
-    auto open = [&](Scenario& s) { cli::OpenNamedMission(s, mission); };
+    auto open = [&](Scenario& s) { cli::OpenNamedMission(s, cli::NameArgument(mission)); };
     // Saving a mission that opening could not read whole loses what was not read.
     auto save = [&](Scenario& s) {
-        if (!force) cli::CheckNothingLost(s, mission);
+        if (!force) cli::CheckNothingLost(s, cli::NameArgument(mission));
         return SaveMission(s);
     };
 
@@ -116,7 +118,7 @@ int main(int argc, char** argv) {
     }));
     add("map", "the zones and groups of a map (needs no game folder)",
         FolderCommand([&](const fs::path& folder, cli::Output& out) {
-            cli::PrintMap(folder, path, out);
+            cli::PrintMap(folder, cli::NameArgument(path), out);
             return 0;
         }))
         ->add_option("MAPPATH", path, "the map file")
@@ -137,7 +139,7 @@ int main(int argc, char** argv) {
         if (path.empty() || path == "-")
             out.Bytes(text);
         else
-            cli::WriteTextFile(path, text, out.utf8(), "listing");
+            cli::WriteTextFile(cli::PathArgument(path), text, out.utf8(), "listing");
         return 0;
     }));
     listing->add_option("MISSION", mission, kMissionHelp)->required();
@@ -167,7 +169,8 @@ int main(int argc, char** argv) {
     uses->add_option("NAME", second, "the name of a zone, map or dynamic group, switch, timer, objective, player or "
                                      "trigger")->required();
     CLI::App* created = add("new", "a new mission on a map, saved", GameCommand([&](Scenario& s, cli::Output& out) {
-        Check(NewMission(s, path), "The map " + path + " cannot be read.");
+        const std::string map = cli::NameArgument(path);
+        Check(NewMission(s, map), "The map " + map + " cannot be read.");
         if (!force) cli::CheckNoMissionThere(s);
         if (!force) cli::CheckMapInGameFolder(s);
         PrintSaved(SaveMission(s), out);
@@ -187,7 +190,7 @@ int main(int argc, char** argv) {
                                    open(s);
                                    std::string dump = WithCrLf(DumpText(s));
                                    WarnOfEmptyNames(s);
-                                   cli::WriteTextFile(path, dump, out.utf8(), "dump");
+                                   cli::WriteTextFile(cli::PathArgument(path), dump, out.utf8(), "dump");
                                    return 0;
                                }));
     dumpExport->add_option("MISSION", mission, kMissionHelp)->required();
@@ -195,7 +198,7 @@ int main(int argc, char** argv) {
     CLI::App* dumpImport = add("dump-import", "renames a mission's texts from a dump, saved",
                                GameCommand([&](Scenario& s, cli::Output& out) {
                                    open(s);
-                                   ReadDumpText(s, cli::ReadTextFile(path, out.utf8(), "dump"));
+                                   ReadDumpText(s, cli::ReadTextFile(cli::PathArgument(path), out.utf8(), "dump"));
                                    s.triggers.UpdateText(s);
                                    save(s);
                                    return 0;
@@ -205,12 +208,13 @@ int main(int argc, char** argv) {
     dumpImport->add_flag("--force", force, kForceHelp);
     CLI::App* scramble = add("scramble", "scrambles or unscrambles a file (needs no game folder)",
                              FolderCommand([&](const fs::path&, cli::Output&) {
-                                 auto bytes = ReadWholeFile(path);
-                                 Check(bytes.has_value(), "Cannot read " + path + ".");
+                                 const fs::path in = cli::PathArgument(path), to = cli::PathArgument(second);
+                                 auto bytes = ReadWholeFile(in);
+                                 Check(bytes.has_value(), "Cannot read " + TextOfPath(in) + ".");
                                  Scramble(*bytes);
                                  std::error_code why;
-                                 if (!WriteFileAtomically(second, *bytes, &why))
-                                     Fail("Cannot write " + second + ": " + why.message() + ".");
+                                 if (!WriteFileAtomically(to, *bytes, &why))
+                                     Fail("Cannot write " + TextOfPath(to) + ": " + why.message() + ".");
                                  return 0;
                              }));
     scramble->add_option("IN", path, "the file to read")->required();
@@ -219,8 +223,8 @@ int main(int argc, char** argv) {
     std::string winePrefix;
     CLI::App* picture = add("picture", "writes a briefing picture as a 24-bit bitmap (needs no game folder)",
                             FolderCommand([&](const fs::path&, cli::Output&) {
-                                cli::WritePicture(path, pictureNumber, second,
-                                                  winePrefix.empty() ? DefaultWinePrefix() : fs::path(winePrefix));
+                                cli::WritePicture(cli::PathArgument(path), pictureNumber, cli::PathArgument(second),
+                                                  winePrefix.empty() ? DefaultWinePrefix() : cli::PathArgument(winePrefix));
                                 return 0;
                             }));
     picture->add_option("GPFILE", path, "the picture file (.gp)")->required();
@@ -231,15 +235,18 @@ int main(int argc, char** argv) {
     CLI::App* edit = add("edit", "runs a designer script on a mission through the editing operations, then saves it",
                          GameCommand([&](Scenario& s, cli::Output& out) {
                              cli::ScriptOptions options{!noSave, printTree, force};
+                             const std::string name = cli::NameArgument(mission);
                              if (second.empty() || second == "-")
-                                 return cli::RunDesignerScript(s, mission, std::cin, options, out, std::cerr);
+                                 return cli::RunDesignerScript(s, name, std::cin, options, out, std::cerr);
+                             const fs::path file = cli::PathArgument(second);
                              std::error_code why;
                              // A folder opens as a stream that reads nothing, which would run no
                              // steps and save.
-                             Check(!fs::is_directory(second, why), "The script " + second + " cannot be read: it is a folder.");
-                             std::ifstream script(second, std::ios::binary);
-                             Check(static_cast<bool>(script), "The script " + second + " cannot be read.");
-                             return cli::RunDesignerScript(s, mission, script, options, out, std::cerr);
+                             Check(!fs::is_directory(file, why),
+                                   "The script " + TextOfPath(file) + " cannot be read: it is a folder.");
+                             std::ifstream script(file, std::ios::binary);
+                             Check(static_cast<bool>(script), "The script " + TextOfPath(file) + " cannot be read.");
+                             return cli::RunDesignerScript(s, name, script, options, out, std::cerr);
                          }));
     edit->add_option("MISSION", mission, kMissionHelp)->required();
     edit->add_option("SCRIPT", second, "the designer script (default, or -: standard input)");
@@ -247,12 +254,13 @@ int main(int argc, char** argv) {
     edit->add_flag("--tree", printTree, "print the scenario tree at the end");
     edit->add_flag("--force", force, kForceHelp);
     add("delete", "deletes a mission's descriptor (its folder stays)", GameCommand([&](Scenario& s, cli::Output&) {
-        cli::DeleteNamedMission(s, mission);
+        cli::DeleteNamedMission(s, cli::NameArgument(mission));
         return 0;
     }))->add_option("MISSION", mission, kMissionHelp)->required();
 
     try {
-        app.parse(argc, argv);
+        cli::CommandLine line(argc, argv);
+        app.parse(line.count(), line.values());
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
@@ -263,7 +271,7 @@ int main(int argc, char** argv) {
     auto shown = [utf8](const std::string& text) { return utf8 ? Cp1251ToUtf8(text) : text; };
     SetWarningSink([shown](const std::string& text) { std::cerr << "ScenarioEditor: " << shown(text) << '\n'; });
     std::error_code ec;
-    fs::path folder = MakeGameFolder(gameDir.empty() ? fs::current_path(ec) : fs::path(gameDir));
+    fs::path folder = MakeGameFolder(gameDir.empty() ? fs::current_path(ec) : cli::PathArgument(gameDir));
     // What the command prints is written at the end, where a failed write
     // can be told apart from the command's own failures.
     std::ostringstream printed;
@@ -287,7 +295,7 @@ int main(int argc, char** argv) {
         }
     } catch (const ScenarioError& e) {
         int failed = fail(shown(e.text()));
-        if (!started) std::cerr << "The game folder was " << folder.string() << ".\n";
+        if (!started) std::cerr << "The game folder was " << shown(TextOfPath(folder)) << ".\n";
         return failed;
     } catch (const std::exception& e) {
         return fail(e.what());

@@ -8,6 +8,7 @@
 #include "core/code_page.h"
 #include "core/file_write.h"
 #include "core/game_path.h"
+#include "core/path_text.h"
 #include "core/scenario_error.h"
 
 namespace sced::cli {
@@ -37,28 +38,21 @@ void WriteTextFile(const std::filesystem::path& path, std::string_view bytes, bo
     std::string converted = utf8 ? Cp1251ToUtf8(bytes) : std::string(bytes);
     std::error_code why;
     if (!WriteFileAtomically(path, converted, &why))
-        Fail("The " + std::string(what) + " cannot be written to " + path.string() + ": " + why.message() + ".");
+        Fail("The " + std::string(what) + " cannot be written to " + TextOfPath(path) + ": " + why.message() + ".");
 }
 
 std::string ReadTextFile(const std::filesystem::path& path, bool utf8, std::string_view what) {
     std::optional<std::string> bytes = ReadWholeFile(path);
-    Check(bytes.has_value(), "The " + std::string(what) + " " + path.string() + " cannot be read.");
+    Check(bytes.has_value(), "The " + std::string(what) + " " + TextOfPath(path) + " cannot be read.");
     if (!utf8) return std::move(*bytes);
     Utf8Conversion converted = Utf8ToCp1251(*bytes);
     if (converted.failedAt) {
         auto line = std::count(bytes->begin(), bytes->begin() + static_cast<std::ptrdiff_t>(*converted.failedAt),
                                '\n') + 1;
-        Fail("Line " + std::to_string(line) + " of the " + std::string(what) + " " + path.string() +
+        Fail("Line " + std::to_string(line) + " of the " + std::string(what) + " " + TextOfPath(path) +
              " holds a character that code page 1251 cannot hold, or is not UTF-8.");
     }
     return std::move(converted.bytes);
-}
-
-std::string ArgumentText(const std::string& text, bool utf8) {
-    if (!utf8) return text;
-    Utf8Conversion converted = Utf8ToCp1251(text);
-    Check(!converted.failedAt, "A text of the command line holds a character that code page 1251 cannot hold.");
-    return converted.bytes;
 }
 
 }  // namespace sced::cli

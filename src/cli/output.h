@@ -30,10 +30,6 @@ std::string SystemReason();
 // fails, else "".
 std::string WriteStandardOutput(std::string_view bytes);
 
-// A text given on the command line, in code page 1251: converted from
-// UTF-8 with --utf8 (raises when the code page cannot hold it).
-std::string ArgumentText(const std::string& text, bool utf8);
-
 // A text file the tool writes for the designer (listing, dump): its bytes,
 // as UTF-8 with --utf8. Raises with the path and the system's reason when
 // it cannot be written.

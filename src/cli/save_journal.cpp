@@ -19,7 +19,7 @@ void SaveJournal::Remember(const Scenario& scenario) {
         if (!fs::exists(folder, ec) && std::find(newFolders_.begin(), newFolders_.end(), folder) == newFolders_.end())
             newFolders_.push_back(folder);
     const fs::path files[] = {paths.descriptor, paths.script,  paths.pages,
-                              paths.description, paths.picture, fs::path(MapPathOf(scenario))};
+                              paths.description, paths.picture, MapPathOf(scenario)};
     for (const fs::path& file : files)
         if (!file.empty() && !files_.contains(file)) files_[file] = ReadWholeFile(file);
 }

@@ -3,6 +3,7 @@
 #include "controls/control_table.h"
 #include "core/code_page.h"
 #include "core/game_path.h"
+#include "core/path_text.h"
 #include "core/text_reader.h"
 #include "declarations/function_template.h"
 #include "editing/alliances.h"
@@ -161,7 +162,7 @@ private:
                 // "\n" is a line break in both: a title's are joined, with a warning.
                 if (word == "title") Events().exchange().title = WithLineBreaks(step.rest);
                 else if (word == "description") Events().exchange().description = WithLineBreaks(step.rest);
-                else if (word == "load-picture") Events().exchange().picture = Bitmap(step, step.rest);
+                else if (word == "load-picture") Events().exchange().picture = Bitmap(step, PathOfText(step.rest));
                 else if (word == "default-picture")
                     Events().exchange().picture = Bitmap(step, ResolveGamePath(owner_.gameFolder_, "Data\\ScEd_default.bmp"));
                 else
@@ -199,10 +200,10 @@ private:
     // The mission picture of a bitmap file, as the dialog's Load picture makes it.
     static std::string Bitmap(const ScriptStep& step, const std::filesystem::path& file) {
         std::optional<std::string> bytes = ReadWholeFile(file);
-        if (!bytes) throw ScriptStop{step.line, "cannot load the picture " + file.string()};
+        if (!bytes) throw ScriptStop{step.line, "cannot load the picture " + TextOfPath(file)};
         std::string why;
         std::optional<std::string> picture = MissionPictureOf(*bytes, why);
-        if (!picture) throw ScriptStop{step.line, "cannot load the picture " + file.string() + ": " + why};
+        if (!picture) throw ScriptStop{step.line, "cannot load the picture " + TextOfPath(file) + ": " + why};
         return *picture;
     }
 

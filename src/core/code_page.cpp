@@ -77,12 +77,13 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
     return out;
 }
 
-Utf8Conversion Utf8ToCp1251(std::string_view text) {
+Utf8Conversion Utf8ToCp1251(std::string_view text, std::optional<char> replacement) {
     Utf8Conversion result;
     result.bytes.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
         auto decoded = DecodeUtf8(text.substr(at));
         std::optional<char> byte = decoded ? UnicodeToCp1251(decoded->first) : std::nullopt;
+        if (decoded && !byte) byte = replacement;
         if (!byte) {
             result.failedAt = at;
             return result;

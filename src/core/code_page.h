@@ -17,14 +17,15 @@ std::optional<char> UnicodeToCp1251(char32_t character);
 // Code page 1251 bytes as UTF-8.
 std::string Cp1251ToUtf8(std::string_view bytes);
 
-// UTF-8 as code page 1251 bytes.
+// UTF-8 as code page 1251 bytes; with a replacement, a character the code
+// page cannot hold becomes it instead of failing the conversion.
 struct Utf8Conversion {
     std::string bytes;
     // When the text is not valid UTF-8 or holds a character the code page
     // cannot hold: the offset of the first such character in the input.
     std::optional<std::size_t> failedAt;
 };
-Utf8Conversion Utf8ToCp1251(std::string_view text);
+Utf8Conversion Utf8ToCp1251(std::string_view text, std::optional<char> replacement = std::nullopt);
 
 }  // namespace sced
 

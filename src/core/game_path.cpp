@@ -1,5 +1,8 @@
 #include "core/game_path.h"
 
+#include "core/code_page.h"
+#include "core/path_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -11,31 +14,28 @@ namespace sced {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-}  // namespace
-
-fs::path FindInFolder(const fs::path& folder, std::string_view name) {
+fs::path FindNameInFolder(const fs::path& folder, const fs::path& name) {
     std::error_code ec;
     fs::path exact = folder / name;
     if (fs::exists(fs::symlink_status(exact, ec))) return exact;
 #ifndef _WIN32
-    std::vector<std::string> matches;
+    // Windows folders ignore case, Cyrillic included; a game folder copied
+    // from there keeps its case loosely.
+    const std::optional<std::string> wanted = ExactTextOfPath(name);
+    if (!wanted) return exact;
+    const std::string folded = FoldCase(*wanted);
+    std::vector<fs::path> matches;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string entry = it->path().filename().string();
-        if (EqualIgnoringAsciiCase(entry, name)) matches.push_back(entry);
+        fs::path entry = it->path().filename();
+        std::optional<std::string> text = ExactTextOfPath(entry);
+        if (text && FoldCase(*text) == folded) matches.push_back(std::move(entry));
     }
     if (!matches.empty()) return folder / *std::min_element(matches.begin(), matches.end());
 #endif
     return exact;
 }
+
+fs::path FindInFolder(const fs::path& folder, std::string_view name) { return FindNameInFolder(folder, PathOfText(name)); }
 
 fs::path MakeGameFolder(const fs::path& folder) {
     std::error_code ec;
@@ -48,17 +48,41 @@ fs::path MakeGameFolder(const fs::path& folder) {
     return absolute;
 }
 
-fs::path ResolveGamePath(const fs::path& gameFolder, std::string_view relative) {
-    fs::path result = gameFolder;
+fs::path ResolveGamePath(const fs::path& folder, std::string_view relative) {
+    fs::path result = folder;
     std::size_t start = 0;
     while (start <= relative.size()) {
         std::size_t stop = relative.find_first_of("\\/", start);
         if (stop == std::string_view::npos) stop = relative.size();
-        std::string component(relative.substr(start, stop - start));
+        std::string_view component = relative.substr(start, stop - start);
         if (!component.empty() && component != ".") result = FindInFolder(result, component);
         start = stop + 1;
     }
     return result;
+}
+
+fs::path ResolvePath(const fs::path& folder, const fs::path& relative) {
+    fs::path result = folder;
+    for (const fs::path& component : relative)
+        if (!component.empty() && component != ".") result = FindNameInFolder(result, component);
+    return result;
+}
+
+fs::path LookUpGamePath(const fs::path& base, std::string_view path) {
+    return LookUpPath(base, PathOfText(NativePath(path)));
+}
+
+fs::path LookUpPath(const fs::path& base, const fs::path& path) {
+    if (path.is_absolute()) return ResolvePath(path.root_path(), path.relative_path());
+    return ResolvePath(base, path);
+}
+
+std::string NativePath(std::string_view gamePath) {
+    std::string native(gamePath);
+#ifndef _WIN32
+    std::replace(native.begin(), native.end(), '\\', '/');
+#endif
+    return native;
 }
 
 fs::path DefaultWinePrefix() {
@@ -70,7 +94,7 @@ fs::path DefaultWinePrefix() {
 fs::path ResolveDrivePath(std::string_view windowsPath, const fs::path& winePrefix) {
 #ifdef _WIN32
     (void)winePrefix;
-    return fs::path(std::string(windowsPath));
+    return PathOfText(windowsPath);
 #else
     std::string drive = "drive_c";
     if (windowsPath.size() >= 2 && windowsPath[1] == ':' && std::isalpha(static_cast<unsigned char>(windowsPath[0]))) {

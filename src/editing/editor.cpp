@@ -536,7 +536,7 @@ void Editor::AfterOpening() {
 }
 
 void Editor::NoteMapStamp() {
-    mapFile_ = IsOpen() ? std::filesystem::path(MapPathOf(scenario_)) : std::filesystem::path();
+    mapFile_ = IsOpen() ? MapPathOf(scenario_) : std::filesystem::path();
     mapStamp_ = IsOpen() ? StampOf(mapFile_) : std::nullopt;
 }
 

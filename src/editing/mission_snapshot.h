@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +25,8 @@ public:
 private:
     Scenario& scenario_;
     CommandSeq triggers_;
-    std::string mapFolder_, missionName_, title_, description_, picturePath_;
+    std::filesystem::path mapFolder_, picturePath_;
+    std::string missionName_, title_, description_;
     bool modified_;
     ObjectGroups objectGroups_;
     std::optional<std::string> scriptText_;

@@ -1,11 +1,13 @@
 #include "files/map_reader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 
 #include "core/fixed_list.h"
 #include "core/game_path.h"
+#include "core/path_text.h"
 #include "core/string_table.h"
 #include "core/warning.h"
 #include "model/scenario.h"
@@ -138,31 +140,12 @@ std::optional<MapContents> ReadZoneChunk(std::string_view bytes, std::size_t len
     return contents;
 }
 
-// A path as written by the designer or read from a game file, on disk.
-fs::path MapFileOnDisk(const Scenario& scenario, std::string_view path) {
-    std::string native(path);
-#ifndef _WIN32
-    for (char& c : native)
-        if (c == '\\') c = '/';
-#endif
-    fs::path given(native);
-    if (given.is_absolute()) return ResolveGamePath(given.root_path(), given.relative_path().string());
-    return ResolveGamePath(scenario.gameFolder, path);
-}
-
-// The file's folder as text ending in a separator.
-std::string FolderOf(const fs::path& file) {
-    std::string folder = file.parent_path().string();
-    const char separator = static_cast<char>(fs::path::preferred_separator);
-    if (folder.empty() || folder.back() != separator) folder += separator;
-    return folder;
-}
-
-// The file name up to its last dot: "Valley.m3d" -> "Valley".
-std::string BaseName(const fs::path& file) {
-    std::string name = file.filename().string();
-    std::size_t dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
+// The file name up to its last dot ("Valley.m3d" -> "Valley") in the
+// game's code page; nothing when the code page cannot hold it.
+std::optional<std::string> BaseName(const fs::path& file) {
+    std::optional<std::string> name = ExactTextOfPath(file.filename());
+    if (name) name->erase(std::min(name->rfind('.'), name->size()));
+    return name;
 }
 
 }  // namespace
@@ -186,21 +169,16 @@ std::optional<std::size_t> FindScriptField(std::string_view bytes) {
 }
 
 bool ReadMap(Scenario& scenario, std::string_view path) {
-    std::string openMap;
-    if (path.empty()) {
-        if (scenario.missionName.empty() || scenario.mapFolder.empty()) return false;
-        openMap = MapPathOf(scenario);
-        path = openMap;
-    }
+    if (path.empty() && (scenario.missionName.empty() || scenario.mapFolder.empty())) return false;
     // Both groups must exist before anything is read.
     StringList& zones = scenario.objectGroups.GetGroup("zones");
     StringList& groups = scenario.objectGroups.GetGroup("groups");
 
-    fs::path file = MapFileOnDisk(scenario, path);
+    fs::path file = path.empty() ? MapPathOf(scenario) : LookUpGamePath(scenario.gameFolder, path);
     std::optional<std::string> bytes = ReadWholeFile(file);
     // Each warning names the file: the designer may have several maps open
     // in the game's map editor.
-    const std::string named = "\n" + file.string();
+    const std::string named = "\n" + TextOfPath(file);
     if (!bytes) return Warn(false, Lookup("txtNoMapFile") + named);
     std::optional<MapContents> contents = ParseMap(*bytes);
     if (!contents) return Warn(false, Lookup("txtMapCorrupt") + named);
@@ -213,19 +191,25 @@ bool ReadMap(Scenario& scenario, std::string_view path) {
         return true;
     };
     if (overfull(contents->zones, zones, "zones") || overfull(contents->groups, groups, "unit groups")) return false;
+    // The mission is named after the map, and the game's files hold the
+    // name in its code page.
+    std::optional<std::string> name = BaseName(file);
+    if (!name)
+        return Warn(false, "The map's name holds a character that the game's code page 1251 cannot hold; rename "
+                           "the map in the game's map editor." + named);
 
     zones.Clear();
     for (const std::string& zone : contents->zones) zones.Add(zone);
     groups.Clear();
     for (const std::string& group : contents->groups) groups.Add(group);
-    scenario.mapFolder = FolderOf(file);
-    scenario.missionName = BaseName(file);
+    scenario.mapFolder = file.parent_path();
+    scenario.missionName = std::move(*name);
     return true;
 }
 
-std::string MapPathOf(const Scenario& scenario) {
+fs::path MapPathOf(const Scenario& scenario) {
     // "Valley.M3D" is the map of the mission "Valley" too.
-    return FindInFolder(scenario.mapFolder, scenario.missionName + ".m3d").string();
+    return FindInFolder(scenario.mapFolder, scenario.missionName + ".m3d");
 }
 
 }  // namespace sced

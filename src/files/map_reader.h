@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,16 +34,18 @@ inline constexpr std::size_t kScriptFieldSize = 200;
 // missing.
 std::optional<std::size_t> FindScriptField(std::string_view bytes);
 
-// Reads the map at the path (relative paths are taken from the game folder;
-// an empty path means the open mission's map) into the scenario: its folder,
-// its base name as the mission name, its zones and its groups. A map that
-// cannot be opened, is corrupt or has more zones or groups than their lists
-// hold is shown with a warning that names the file ("txtNoMapFile",
-// "txtMapCorrupt", or the limit), returns false and changes nothing.
+// Reads the map at the path (written the game's way, code page 1251;
+// relative paths are taken from the game folder; an empty path means the
+// open mission's map) into the scenario: its folder, its base name as the
+// mission name, its zones and its groups. A map that cannot be opened, is
+// corrupt, has more zones or groups than their lists hold, or whose name
+// the game's code page cannot hold is shown with a warning that names the
+// file ("txtNoMapFile", "txtMapCorrupt", or the limit), returns false and
+// changes nothing.
 bool ReadMap(Scenario& scenario, std::string_view path);
 
 // The map file of the open mission: mapFolder + missionName + ".m3d", the
 // file name found ignoring case.
-std::string MapPathOf(const Scenario& scenario);
+std::filesystem::path MapPathOf(const Scenario& scenario);
 
 }  // namespace sced

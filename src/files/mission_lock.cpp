@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "core/scenario_error.h"
+#include "core/path_text.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -20,7 +21,7 @@ namespace {
 constexpr std::chrono::milliseconds kPoll{50};
 
 std::string Taken(const std::filesystem::path& descriptor) {
-    return "The mission " + descriptor.stem().string() +
+    return "The mission " + TextOfPath(descriptor.stem()) +
            " is being saved by another program; nothing was written. Save again when it has finished.";
 }
 
@@ -47,7 +48,7 @@ MissionLock::MissionLock(const std::filesystem::path& descriptor, std::chrono::m
         }
         const DWORD error = GetLastError();
         if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)
-            Fail("The lock file " + file_.string() + " cannot be made, so the mission is not saved.");
+            Fail("The lock file " + TextOfPath(file_) + " cannot be made, so the mission is not saved.");
         if (std::chrono::steady_clock::now() >= deadline) Fail(Taken(descriptor));
         std::this_thread::sleep_for(kPoll);
     }
@@ -62,7 +63,7 @@ MissionLock::MissionLock(const std::filesystem::path& descriptor, std::chrono::m
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (true) {
         const int fd = ::open(file_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd < 0) Fail("The lock file " + file_.string() + " cannot be made, so the mission is not saved.");
+        if (fd < 0) Fail("The lock file " + TextOfPath(file_) + " cannot be made, so the mission is not saved.");
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             // The holder before removes the file as it lets go; a lock on
             // a file no longer there locks nothing.

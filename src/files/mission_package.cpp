@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/game_path.h"
+#include "core/path_text.h"
 #include "core/scenario_error.h"
 #include "core/text_reader.h"
 #include "core/warning.h"
@@ -104,23 +105,20 @@ void ReadPages(std::string_view text) {
 
 }  // namespace
 
-std::string NativePath(std::string_view gamePath) {
-    std::string native(gamePath);
-#ifndef _WIN32
-    std::replace(native.begin(), native.end(), '\\', '/');
-#endif
-    return native;
-}
-
-std::string GamePathOf(const Scenario& scenario, const std::string& nativePath) {
-    std::string game = scenario.gameFolder.string();
-    while (game.size() > 1 && (game.back() == '/' || game.back() == '\\')) game.pop_back();
-    std::string path = nativePath;
+std::string GamePathOf(const Scenario& scenario, const fs::path& file) {
+    fs::path::string_type game = scenario.gameFolder.native();
+    while (game.size() > 1 && (game.back() == '/' || game.back() == fs::path::preferred_separator)) game.pop_back();
+    const fs::path::string_type& path = file.native();
+    fs::path written = file;
     if (!game.empty() && path.size() > game.size() && path.compare(0, game.size(), game) == 0 &&
-        (path[game.size()] == '/' || path[game.size()] == '\\'))
-        path = path.substr(game.size() + 1);
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
+        (path[game.size()] == '/' || path[game.size()] == fs::path::preferred_separator))
+        written = path.substr(game.size() + 1);
+    std::optional<std::string> text = ExactTextOfPath(written);
+    Check(text.has_value(), "The path " + TextOfPath(written) +
+                                " cannot be written into the game's files: it holds a character that the game's "
+                                "code page 1251 cannot hold.");
+    std::replace(text->begin(), text->end(), '/', '\\');
+    return std::move(*text);
 }
 
 MissionPaths PathsOf(const Scenario& scenario) {
@@ -179,7 +177,7 @@ void ParsePagesFile(Scenario& scenario, std::string_view text) {
 
 void ReadMissionFiles(Scenario& scenario) {
     MissionPaths paths = PathsOf(scenario);
-    scenario.picturePath = paths.picture.string();
+    scenario.picturePath = paths.picture;
     ReadPackageFiles(scenario, paths);
 }
 
@@ -214,7 +212,7 @@ bool OpenMission(Scenario& scenario, std::string_view mapPath, bool mapOnly) {
     if (read) {
         scenario.objectGroups.RecordMapCounts();
         if (MapOutsideGameFolder(scenario))
-            Warn(false, "The mission's map lies outside the game folder:\n" + MapPathOf(scenario) +
+            Warn(false, "The mission's map lies outside the game folder:\n" + TextOfPath(MapPathOf(scenario)) +
                             "\nA save writes the mission's path into that map only when you confirm it.");
         if (!mapOnly) ReadMissionFiles(scenario);
     }
@@ -224,7 +222,7 @@ bool OpenMission(Scenario& scenario, std::string_view mapPath, bool mapOnly) {
 }
 
 bool MapOutsideGameFolder(const Scenario& scenario) {
-    fs::path relative = fs::path(MapPathOf(scenario)).lexically_normal().lexically_relative(
+    fs::path relative = MapPathOf(scenario).lexically_normal().lexically_relative(
         scenario.gameFolder.lexically_normal());
     return relative.empty() || *relative.begin() == "..";
 }
@@ -234,7 +232,7 @@ bool NewMission(Scenario& scenario, std::string_view mapPath) {
     scenario.title = scenario.missionName;
     scenario.ResetGroups();
     scenario.objectGroups.RecordMapCounts();
-    scenario.picturePath = PathsOf(scenario).picture.string();
+    scenario.picturePath = PathsOf(scenario).picture;
     return true;
 }
 
@@ -290,12 +288,11 @@ std::vector<MissionEntry> ListMissions(const Scenario& scenario) {
 
 fs::path FindMissionDescriptor(const Scenario& scenario, std::string_view nameOrPath) {
     std::string native = NativePath(nameOrPath);
-    fs::path given(native);
+    fs::path given = PathOfText(native);
     std::error_code ec;
     fs::path found;
     if (!native.empty() && ExtensionIs(given, ".add")) {
-        found = given.is_absolute() ? ResolveGamePath(given.root_path(), given.relative_path().string())
-                                    : ResolveGamePath(".", native);
+        found = LookUpPath(".", given);
         // A bare "NAME.add" that is not in the current folder is the mission's.
         if (!fs::is_regular_file(found, ec) && !given.has_parent_path())
             found = FindInFolder(ResolveGamePath(scenario.gameFolder, "UserMissions"), native);
@@ -308,7 +305,7 @@ fs::path FindMissionDescriptor(const Scenario& scenario, std::string_view nameOr
 
 void DeleteMission(const fs::path& descriptor) {
     std::error_code ec;
-    Check(fs::remove(descriptor, ec), "The mission descriptor " + descriptor.string() + " cannot be deleted.");
+    Check(fs::remove(descriptor, ec), "The mission descriptor " + TextOfPath(descriptor) + " cannot be deleted.");
 }
 
 bool MissionFolderExists(const Scenario& scenario, std::string_view nameOrPath) {

@@ -93,10 +93,9 @@ bool MissionFolderExists(const Scenario& scenario, std::string_view nameOrPath);
 // ignoring case.
 bool MissionFilesExist(const Scenario& scenario, std::string_view nameOrPath);
 
-// A path read from a game file ("\" separators) with native separators.
-std::string NativePath(std::string_view gamePath);
-// A path for a game file: "\" separators, relative to the game folder when
-// it lies inside it.
-std::string GamePathOf(const Scenario& scenario, const std::string& nativePath);
+// A path for a game file: code page 1251, "\" separators, relative to the
+// game folder when it lies inside it. Raises when the code page cannot hold
+// a character of it.
+std::string GamePathOf(const Scenario& scenario, const std::filesystem::path& file);
 
 }  // namespace sced

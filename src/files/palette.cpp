@@ -2,6 +2,7 @@
 
 #include "core/game_path.h"
 #include "core/warning.h"
+#include "core/path_text.h"
 
 namespace sced {
 
@@ -30,12 +31,12 @@ Palette LoadPalette(int number, const std::filesystem::path& winePrefix) {
     const std::filesystem::path path = ResolveDrivePath(PaletteFileName(number), winePrefix);
     auto bytes = ReadWholeFile(path);
     if (!bytes) {
-        Warn(false, "The palette " + path.string() + " cannot be read; the picture is shown in grey.");
+        Warn(false, "The palette " + TextOfPath(path) + " cannot be read; the picture is shown in grey.");
         return GreyPalette();
     }
     auto palette = ParsePalette(*bytes);
     if (!palette) {
-        Warn(false, "The palette " + path.string() + " holds " + std::to_string(bytes->size()) + " bytes instead of " +
+        Warn(false, "The palette " + TextOfPath(path) + " holds " + std::to_string(bytes->size()) + " bytes instead of " +
                         std::to_string(kPaletteFileSize) + "; the picture is shown in grey.");
         return GreyPalette();
     }

@@ -8,6 +8,7 @@
 #include "core/game_path.h"
 #include "core/scenario_error.h"
 #include "core/text_reader.h"
+#include "core/path_text.h"
 #include "files/map_reader.h"
 #include "files/mission_package.h"
 #include "files/scramble.h"
@@ -130,7 +131,7 @@ bool RecoverySnapshotBuilder::Step(std::chrono::steady_clock::duration time) {
         if (std::chrono::steady_clock::now() >= end && !script_.done()) return false;
     }
     Scenario& scenario = scenario_;
-    snapshot_.gameFolder = scenario.gameFolder.string();
+    snapshot_.gameFolder = TextOfPath(scenario.gameFolder);
     snapshot_.missionName = scenario.missionName;
     snapshot_.mapPath = GamePathOf(scenario, MapPathOf(scenario));
     snapshot_.time = LocalTime("%Y-%m-%d %H:%M");
@@ -174,7 +175,7 @@ bool WriteRecoveryCopy(const fs::path& folder, const RecoverySnapshot& snapshot,
     bool ok = true;
     for (const auto& [file, bytes] : files) {
         note += "file " + std::to_string(bytes.size()) + " " + Hex(Hash(bytes)) + " " + file + "\n";
-        ok = ok && staged.Stage(folder / file, bytes);
+        ok = ok && staged.Stage(folder / PathOfText(file), bytes);
     }
     // The note goes last: a copy cut short by a kill has files its note does
     // not describe, and is reported, never restored half.
@@ -184,7 +185,7 @@ bool WriteRecoveryCopy(const fs::path& folder, const RecoverySnapshot& snapshot,
     }
     // What an earlier copy (of another mission, or with a picture) left.
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string file = it->path().filename().string();
+        std::string file = TextOfPath(it->path().filename());
         bool listed = file == kNoteFile;
         for (const auto& kept : files) listed = listed || kept.first == file;
         std::error_code ignored;
@@ -210,35 +211,36 @@ std::optional<RecoveryNote> ReadRecoveryNote(const fs::path& folder) {
 }
 
 void OpenRecoveryCopy(Scenario& scenario, const fs::path& folder) {
-    const std::string where = "The recovery copy in " + folder.string();
+    const std::string where = "The recovery copy in " + TextOfPath(folder);
     std::optional<Note> note = ReadNote(folder);
     Check(note.has_value(), where + " has no note that can be read.");
     for (const ListedFile& file : note->files) {
-        std::optional<std::string> bytes = ReadWholeFile(folder / file.name);
+        std::optional<std::string> bytes = ReadWholeFile(folder / PathOfText(file.name));
         Check(bytes && bytes->size() == file.size && Hash(*bytes) == file.hash,
               where + " is damaged: " + file.name + " is not what the copy wrote.");
     }
-    Check(OpenMission(scenario, NativePath(note->note.mapPath), true),
+    Check(OpenMission(scenario, note->note.mapPath, true),
           where + " is of a map that cannot be read: " + note->note.mapPath + ".");
     Check(scenario.missionName == note->note.missionName,
           where + " is of the mission " + note->note.missionName + ", but its map is now of " +
               scenario.missionName + ".");
     MissionPaths paths = PathsOf(scenario);
-    scenario.picturePath = paths.picture.string();
+    scenario.picturePath = paths.picture;
     const std::string& name = scenario.missionName;
     MissionPaths copy = paths;
-    copy.descriptor = folder / (name + ".add");
-    copy.script = folder / (name + ".cms");
-    copy.pages = folder / (name + ".txt");
-    copy.description = folder / (name + ".dsc");
+    copy.descriptor = folder / PathOfText(name + ".add");
+    copy.script = folder / PathOfText(name + ".cms");
+    copy.pages = folder / PathOfText(name + ".txt");
+    copy.description = folder / PathOfText(name + ".dsc");
     for (const fs::path& file : {copy.descriptor, copy.script, copy.pages, copy.description}) {
         std::error_code ec;
-        Check(fs::is_regular_file(file, ec), where + " is damaged: " + file.filename().string() + " is missing.");
+        Check(fs::is_regular_file(file, ec), where + " is damaged: " + TextOfPath(file.filename()) + " is missing.");
     }
     ReadPackageFiles(scenario, copy);
     Check(!scenario.scriptUnread, where + " is damaged: its script cannot be read.");
     std::error_code ec;
-    if (fs::exists(folder / (name + ".bmp"), ec)) scenario.heldPicture = ReadWholeFile(folder / (name + ".bmp"));
+    if (const fs::path picture = folder / PathOfText(name + ".bmp"); fs::exists(picture, ec))
+        scenario.heldPicture = ReadWholeFile(picture);
 }
 
 fs::path SetRecoveryCopyAside(const fs::path& folder) {

@@ -11,6 +11,7 @@
 #include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "core/text_reader.h"
+#include "core/path_text.h"
 #include "declarations/function_template.h"
 #include "files/map_reader.h"
 #include "files/mission_lock.h"
@@ -194,11 +195,11 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     namespace fs = std::filesystem;
     Check(!scenario.missionName.empty() && !scenario.mapFolder.empty(), "There is no mission to save.");
     MissionPaths paths = PathsOf(scenario);
-    scenario.picturePath = paths.picture.string();
+    scenario.picturePath = paths.picture;
 
     // What can be checked comes first: the map and its script field, the
     // values and names, whether the map can take the script's path.
-    std::string mapPath = MapPathOf(scenario);
+    const fs::path mapPath = MapPathOf(scenario);
     auto map = ReadWholeFile(mapPath);
     Check(map.has_value(), Lookup("txtNoMapFile"));
     auto field = FindScriptField(*map);
@@ -214,7 +215,7 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     const bool mapChanges = map->compare(*field, kScriptFieldSize, patched) != 0;
     if (mapChanges) {
         mapFile.open(mapPath, std::ios::in | std::ios::out | std::ios::binary);
-        Check(mapFile.is_open(), "The map " + mapPath + " cannot be written.");
+        Check(mapFile.is_open(), "The map " + TextOfPath(mapPath) + " cannot be written.");
     }
     WarnOfEmptyNames(scenario);
 
@@ -239,14 +240,14 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     if (picture) Stage(files, paths.picture, *picture, "Couldn't write the mission picture.");
     const bool replaced = files.Replace();
     Check(replaced,
-          "The file " + files.failed().string() + " cannot be replaced; the mission's files are left as they were.");
+          "The file " + TextOfPath(files.failed()) + " cannot be replaced; the mission's files are left as they were.");
 
     if (mapChanges) {
         mapFile.seekp(static_cast<std::streamoff>(*field));
         mapFile.write(patched.data(), static_cast<std::streamsize>(patched.size()));
         mapFile.close();
         // The files just replaced go back with the map as it was.
-        Check(static_cast<bool>(mapFile), "The map " + mapPath + " cannot be written.");
+        Check(static_cast<bool>(mapFile), "The map " + TextOfPath(mapPath) + " cannot be written.");
     }
     files.Keep();
     folders.Keep();

@@ -48,12 +48,12 @@ public:
     CommandSeq triggers;
 
     std::filesystem::path gameFolder;
-    std::string mapFolder;
+    std::filesystem::path mapFolder;
     std::string missionName;
 
     std::string title;
     std::string description;
-    std::string picturePath;
+    std::filesystem::path picturePath;
 
     bool modified = false;
     bool parsing = false;

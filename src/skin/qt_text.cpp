@@ -1,5 +1,6 @@
 #include "skin/qt_text.h"
 
+#include <QFile>
 #include <QList>
 
 #include "core/code_page.h"
@@ -23,5 +24,13 @@ std::optional<std::string> FromQt(const QString& text) {
     }
     return bytes;
 }
+
+#ifdef _WIN32
+QString PathToQt(const std::filesystem::path& path) { return QString::fromStdWString(path.native()); }
+std::filesystem::path PathFromQt(const QString& path) { return std::filesystem::path(path.toStdWString()); }
+#else
+QString PathToQt(const std::filesystem::path& path) { return QFile::decodeName(QByteArray::fromStdString(path.native())); }
+std::filesystem::path PathFromQt(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
+#endif
 
 }  // namespace sced

@@ -144,9 +144,7 @@ protected:
     }
     Names Zones() const { return Items("zones"); }
     Names Groups() const { return Items("groups"); }
-    std::string MapsFolder() const {
-        return (folder.path() / "Maps").string() + static_cast<char>(fs::path::preferred_separator);
-    }
+    fs::path MapsFolder() const { return folder.path() / "Maps"; }
 
     void ExpectValleyRead() const {
         EXPECT_EQ(scenario->mapFolder, MapsFolder());
@@ -163,7 +161,7 @@ protected:
 TEST_F(MapReaderRead, DemoMapsAreReadFromTheGameFolder) {
     ASSERT_TRUE(ReadMap(*scenario, "Maps\\Valley.m3d"));
     ExpectValleyRead();
-    EXPECT_EQ(MapPathOf(*scenario), MapsFolder() + "Valley.m3d");
+    EXPECT_EQ(MapPathOf(*scenario), MapsFolder() / "Valley.m3d");
 
     // Reading another map replaces every name; a map without groups or
     // without a zone chunk leaves the lists empty.
