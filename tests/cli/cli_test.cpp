@@ -417,5 +417,27 @@ TEST(Cli, TextsAreStoredBytesUnlessUtf8IsAskedAlsoInTheDumpAndListingFiles) {
     EXPECT_NE(refused.err.find("Line 3 of the dump"), std::string::npos) << refused.err;
 }
 
+// A Cyrillic game folder, map and mission: the arguments and paths cross to
+// the file system as Unicode, never through the system's code page, and the
+// game's files hold the names in code page 1251.
+TEST(Cli, CyrillicFolderMapAndMissionNamesWork) {
+    const std::string valley = "\xC4\xEE\xEB\xE8\xED\xE0";  // "Долина"
+    test::TempGameFolder folder(test::TempGameFolder::kDemoCopy, "\xC8\xE3\xF0\xE0 ");  // "Игра "
+    folder.Write("Maps\\" + valley + ".m3d", folder.Read("Maps\\Valley.m3d"));
+    const std::string game = "-C " + Quoted(folder.path().string());
+    CliRun created = RunCli(game + " new 'Maps\\Долина.m3d'", folder);
+    ASSERT_EQ(created.status, 0) << created.err;
+    const std::string script = "UserMissions\\" + valley + "\\" + valley + ".cms";
+    EXPECT_EQ(folder.Read("UserMissions\\" + valley + ".add"),
+              valley + "\r\nMaps\\" + valley + ".m3d\r\n" + script + "\r\n");
+    EXPECT_NE(folder.Read("Maps\\" + valley + ".m3d").find(script + '\0'), std::string::npos);
+    EXPECT_NE(created.out.find(valley + ".add\n"), std::string::npos) << created.out;
+    EXPECT_TRUE(fs::is_regular_file(folder.path() / u8"UserMissions" / u8"Долина" / u8"Долина.cms"));
+
+    for (const char* command : {" tree Долина", " resave Долина", " check Долина"})
+        EXPECT_EQ(RunCli(game + command, folder).status, 0) << command;
+    EXPECT_TRUE(HasLine(RunCli(game + " missions", folder).out, valley + "\t" + NativePath("Maps\\" + valley + ".m3d")));
+}
+
 }  // namespace
 }  // namespace sced

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
 
 #include "core/game_path.h"
+#include "core/path_text.h"
 #include "support/game_folder.h"
 
 namespace sced {
@@ -30,6 +33,31 @@ TEST(GamePath, GamePathsUseNativeSeparatorsAndAnyCase) {
     // An exact match wins over a match in another case.
     folder.Write("maps/Valley.m3d", "y");
     EXPECT_EQ(ResolveGamePath(folder.path(), "Maps\\Valley.m3d"), folder.File("maps/Valley.m3d"));
+#endif
+}
+
+// The game's names are code page 1251; on disk they are Unicode, as Wine and
+// every desktop write them, and found in any case, as on Windows.
+TEST(GamePath, CyrillicNamesAreUnicodeOnDiskAndFoundInAnyCase) {
+    const std::string valley = "\xC4\xEE\xEB\xE8\xED\xE0";  // "Долина"
+    EXPECT_EQ(PathOfText(valley), fs::path(u8"Долина"));
+    EXPECT_EQ(ExactTextOfPath(fs::path(u8"Долина")), valley);
+    EXPECT_EQ(ExactTextOfPath(fs::path(u8"a\u4E2Db")), std::nullopt);
+    EXPECT_EQ(TextOfPath(fs::path(u8"a\u4E2Db")), "a?b");
+
+    test::TempGameFolder folder(test::TempGameFolder::kEmpty, "\xC8\xE3\xF0\xE0 ");  // "Игра "
+    folder.Write("Maps\\" + valley + ".m3d", "x");
+    const fs::path map = folder.path() / u8"Maps" / u8"Долина.m3d";
+    EXPECT_TRUE(fs::is_regular_file(map));
+    EXPECT_EQ(ExactTextOfPath(folder.path().filename()).value_or("").substr(0, 5), "\xC8\xE3\xF0\xE0 ");
+    const fs::path upper = ResolveGamePath(folder.path(), "MAPS\\\xC4\xCE\xCB\xC8\xCD\xC0.M3D");  // "ДОЛИНА"
+    EXPECT_TRUE(fs::exists(upper) && fs::equivalent(upper, map)) << upper;
+#ifndef _WIN32
+    // A name that an older build wrote in code page 1251 bytes is found too.
+    folder.Write("UserMissions/x", "");
+    const fs::path raw = folder.File("UserMissions") / std::string(valley + ".add");
+    std::ofstream(raw).put('x');
+    EXPECT_EQ(FindInFolder(folder.File("UserMissions"), valley + ".add"), raw);
 #endif
 }
 

@@ -89,7 +89,8 @@ int RunProgram(const std::vector<std::string>& programAndArguments) {
 }
 
 CliRun RunCli(const std::string& args, const TempGameFolder& scratch, const std::filesystem::path& in) {
-    std::string errFile = scratch.File("stderr.txt").string();
+    const std::filesystem::path errPath = scratch.File("stderr.txt");
+    const std::string errFile = errPath.string();
     CliRun run;
 #ifdef _WIN32
     // cmd.exe runs it: the words again, quoted its way, and the whole line
@@ -97,7 +98,10 @@ CliRun RunCli(const std::string& args, const TempGameFolder& scratch, const std:
     std::string line = (in.empty() ? "" : "cd /d " + WindowsQuoted(in.string()) + " && ") + WindowsQuoted(SCED_CLI);
     for (const std::string& word : ShellWords(args)) line += " " + WindowsQuoted(word);
     line = "\"" + line + " 2>" + WindowsQuoted(errFile) + "\"";
-    FILE* pipe = _popen(line.c_str(), "rb");
+    // The words are UTF-8; the narrow _popen would pass them through the
+    // system's code page, which may not hold a Cyrillic name.
+    const std::u8string utf8(line.begin(), line.end());
+    FILE* pipe = _wpopen(std::filesystem::path(utf8).c_str(), L"rb");
 #else
     std::string command = (in.empty() ? "" : "cd " + Quoted(in.string()) + " && ") + Quoted(SCED_CLI) + " " + args +
                           " 2>" + Quoted(errFile);
@@ -112,7 +116,7 @@ CliRun RunCli(const std::string& args, const TempGameFolder& scratch, const std:
     int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
-    run.err = ReadWholeFile(errFile).value_or("");
+    run.err = ReadWholeFile(errPath).value_or("");
     return run;
 }
 

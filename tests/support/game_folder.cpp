@@ -7,6 +7,8 @@
 #include <regex>
 #include <stdexcept>
 
+#include "core/path_text.h"
+
 namespace sced::test {
 
 namespace fs = std::filesystem;
@@ -17,7 +19,7 @@ TempGameFolder::TempGameFolder(Contents contents, std::string_view nameStart) {
     static std::atomic<int> counter{0};
     std::random_device random;
     path_ = fs::temp_directory_path() /
-            (std::string(nameStart) + std::to_string(random()) + "-" + std::to_string(counter++));
+            PathOfText(std::string(nameStart) + std::to_string(random()) + "-" + std::to_string(counter++));
     fs::create_directories(path_);
     if (contents == kDemoCopy) fs::copy(DemoGame(), path_, fs::copy_options::recursive);
 }
@@ -30,7 +32,7 @@ TempGameFolder::~TempGameFolder() {
 fs::path TempGameFolder::File(std::string_view relative) const {
     std::string native(relative);
     std::ranges::replace(native, '\\', '/');
-    return (path_ / native).make_preferred();
+    return (path_ / PathOfText(native)).make_preferred();
 }
 
 void TempGameFolder::Write(std::string_view relative, std::string_view bytes) const {

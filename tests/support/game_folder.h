@@ -14,7 +14,8 @@ std::filesystem::path DemoGame();
 
 // A fresh temporary folder, removed when the test ends; by default a copy
 // of the demo game folder. Its name starts with the given text (one with a
-// blank tests paths that must stay one argument).
+// blank tests paths that must stay one argument). Names are code page 1251,
+// as the game's files write them.
 class TempGameFolder {
 public:
     enum Contents { kDemoCopy, kEmpty };
