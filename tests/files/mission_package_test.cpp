@@ -5,6 +5,7 @@
 
 #include "core/file_write.h"
 #include "core/game_path.h"
+#include "core/path_text.h"
 #include "core/string_table.h"
 #include "files/mission_lock.h"
 #include "files/map_reader.h"
@@ -44,7 +45,7 @@ TEST_F(MissionPackage, TheDescriptorNamesTitleMapAndScript) {
     }
     // The game folder is removed from the front only when a separator follows it.
     scenario->gameFolder = folder.path() / "Ma";
-    std::string whole = MapPathOf(*scenario);
+    std::string whole = TextOfPath(MapPathOf(*scenario));
     std::ranges::replace(whole, '/', '\\');
     EXPECT_EQ(DescriptorText(*scenario).substr(0, 9 + whole.size()), "Harbour\n" + whole + "\n");
 }
@@ -149,7 +150,7 @@ TEST_F(MissionPackage, OpeningReadsTheFilesThatExist) {
                                      "Keep the supply train alive.")
         << "the description file's CR LF is read back as LF";
     // The triggers and the pages are read as each designer script's tree shows.
-    EXPECT_EQ(scenario->picturePath, (folder.path() / "UserMissions" / "Valley" / "Valley.bmp").string());
+    EXPECT_EQ(scenario->picturePath, folder.path() / "UserMissions" / "Valley" / "Valley.bmp");
 
     // Without a descriptor nothing of the mission is read; the map stays open.
     folder.Remove("UserMissions\\Valley.add");
