@@ -8,6 +8,7 @@
 #include "core/string_table.h"
 #include "skin/cool_list_box.h"
 #include "skin/qt_text.h"
+#include "skin/skin.h"
 
 namespace sced {
 
@@ -39,8 +40,9 @@ std::optional<MissionEntry> MissionDialog::Choose(std::string_view caption) {
     return missions_[static_cast<std::size_t>(chosen)];
 }
 
-MessageDialog::MessageDialog(QWidget* parent) : AppDialog(parent), text_(new QLabel(this)) {
-    text_->setWordWrap(true);
+// The text's colour is the skin's own: a plain label takes the platform's,
+// which on Windows is dark on the dark skin.
+MessageDialog::MessageDialog(QWidget* parent) : AppDialog(parent), text_(NewLabel(Skin::Instance().text)) {
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text_->setMinimumWidth(420);
     content()->addWidget(text_);
