@@ -17,6 +17,7 @@
 #include "files/map_reader.h"
 #include "files/mission_package.h"
 #include "files/recovery_copy.h"
+#include "files/save_report.h"
 #include "model/scenario.h"
 #include "skin/cool_tree_ctrl.h"
 
@@ -64,15 +65,14 @@ bool MainWindow::WriteIntoMapOutside() {
 bool MainWindow::Save(bool report) {
     if (!editor_.IsOpen()) return false;
     if (!WriteIntoMapOutside() || !SaveDespiteProblems()) return false;
-    std::vector<std::filesystem::path> saved;
     try {
-        saved = editor_.Save();
+        editor_.Save();
     } catch (const ScenarioError& error) {
         // Nothing was written; the designer mends the mission and saves again.
         questions_.Warn("The mission was not saved: " + error.text());
         return false;
     }
-    if (report) report_->Show(Lookup("txtScenarioSaved"), SaveReportText(saved));
+    if (report) report_->Show(Lookup("txtScenarioSaved"), SaveReportText(scenario_));
     return true;
 }
 

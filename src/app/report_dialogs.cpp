@@ -4,8 +4,6 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "core/path_text.h"
-#include "core/string_table.h"
 #include "skin/cool_list_box.h"
 #include "skin/qt_text.h"
 #include "skin/skin.h"
@@ -52,12 +50,6 @@ MessageDialog::MessageDialog(QWidget* parent) : AppDialog(parent), text_(NewLabe
 void MessageDialog::Show(std::string_view caption, const std::string& text) {
     text_->setText(ToQt(text));
     ShowModal(caption);
-}
-
-std::string SaveReportText(const std::vector<std::filesystem::path>& saved) {
-    std::string text = Lookup("txtSaved") + ":\n";
-    for (const auto& file : saved) text += "  " + TextOfPath(file) + "\n";
-    return text + Lookup("txtDistribute");
 }
 
 }  // namespace sced

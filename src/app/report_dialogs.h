@@ -41,7 +41,4 @@ private:
     QLabel* text_;
 };
 
-// The save report's text: the files a save wrote, for distribution.
-std::string SaveReportText(const std::vector<std::filesystem::path>& saved);
-
 }  // namespace sced

@@ -17,11 +17,13 @@
 #include "files/bitmap_file.h"
 #include "files/mission_picture.h"
 #include "files/recovery_copy.h"
+#include "files/save_report.h"
 #include "files/script_writer.h"
 #include "model/command_tree.h"
 #include "support/map_bytes.h"
 #include "skin/cool_smart_ctrl.h"
 #include "skin/qt_text.h"
+#include "skin/skin.h"
 
 namespace sced {
 namespace {
@@ -457,14 +459,19 @@ TEST_F(MainWindowTest, AMapOutsideTheGameFolderIsWrittenIntoOnlyWhenTheDesignerS
 }
 
 TEST_F(MainWindowTest, TheMissionsFilesAreWrittenReadAndDeleted) {
-    // Save shows the report of the files written.
+    // Save shows the report of the files to share, readable on the skin.
     QString report;
+    QLabel* shown = nullptr;
     InNextDialog([&](QDialog& dialog) {
         report = dialog.windowTitle();
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->text() == ToQt(SaveReportText(*scenario))) shown = label;
         dialog.accept();
     });
     window->Run(MainCommand::kSave);
     EXPECT_EQ(report.toStdString(), Lookup("txtScenarioSaved"));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->palette().color(QPalette::WindowText), Skin::Instance().text);
 
     // Print, export and import; a file that cannot be written is said with its reason.
     answers.files = {folder.File("listing.txt"), folder.File("names.dmp"), folder.File("no/such/folder/x.txt")};

@@ -10,6 +10,7 @@
 #include "files/mission_lock.h"
 #include "files/map_reader.h"
 #include "files/mission_package.h"
+#include "files/save_report.h"
 #include "files/script_writer.h"
 #include "model/object_groups.h"
 #include "model/scenario.h"
@@ -141,6 +142,25 @@ TEST_F(MissionPackage, EmptyNamesAreSavedAsTheirDefaults) {
     }
     EXPECT_EQ(scenario->triggers.At(0).text, Lookup("txtTrigger") + " 1");
     EXPECT_EQ(scenario->triggers.At(1).text, secondLabel);
+}
+
+// A designer who shares the mission copies what the report lists: the map
+// and the picture too, written by the save or not.
+TEST_F(MissionPackage, TheSaveReportNamesEveryFileOfThePackage) {
+    ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
+    std::vector<fs::path> files;
+    for (const char* file : {"UserMissions\\Valley.add", "Maps\\Valley.m3d", "UserMissions\\Valley\\Valley.cms",
+                             "UserMissions\\Valley\\Valley.txt", "UserMissions\\Valley\\Valley.dsc",
+                             "UserMissions\\Valley\\Valley.bmp"})
+        files.push_back(folder.File(file));
+    EXPECT_EQ(PackageFiles(*scenario), files);
+    folder.Write("UserMissions\\Valley\\Valley.str", "");
+    files.push_back(folder.File("UserMissions\\Valley\\Valley.str"));
+    EXPECT_EQ(PackageFiles(*scenario), files) << "the strings file, when the mission has one";
+    const std::string report = SaveReportText(*scenario);
+    EXPECT_EQ(report.substr(0, Lookup("txtSaved").size() + 4), Lookup("txtSaved") + ":\n  ");
+    EXPECT_NE(report.find("  " + TextOfPath(files[1]) + "\n"), std::string::npos) << report;
+    EXPECT_TRUE(report.ends_with("\n" + Lookup("txtDistribute"))) << report;
 }
 
 TEST_F(MissionPackage, OpeningReadsTheFilesThatExist) {
