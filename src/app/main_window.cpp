@@ -133,8 +133,8 @@ MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
     upgrades_ = new TreeDialog(this, TreeDialog::kUpgrade);
     directions_ = new DirectionDialog(this);
     alliances_ = new AllianceDialog(this);
-    strings_ = new TextDialog(this, TextDialog::kString, questions_);
-    numbers_ = new TextDialog(this, TextDialog::kNumber, questions_);
+    strings_ = new TextDialog(this, TextDialog::kString);
+    numbers_ = new TextDialog(this, TextDialog::kNumber);
     triggers_ = new TriggerDialog(this);
     missions_ = new MissionDialog(this, scenario_);
     properties_ = new PropertiesDialog(this, scenario_, questions_);

@@ -3,7 +3,6 @@
 #include <QBoxLayout>
 #include <QRegularExpressionValidator>
 
-#include "app/user_questions.h"
 #include "controls/control_table.h"
 #include "skin/cool_edit.h"
 #include "skin/qt_text.h"
@@ -11,10 +10,9 @@
 
 namespace sced {
 
-TextDialog::TextDialog(QWidget* parent, Kind kind, UserQuestions& questions)
+TextDialog::TextDialog(QWidget* parent, Kind kind)
     : AppDialog(parent),
       kind_(kind),
-      questions_(questions),
       edit_(new CoolEdit(this)),
       reason_(NewLabel(Skin::Instance().textWarning)) {
     edit_->setMinimumWidth(kind == kString ? 360 : 240);
@@ -43,13 +41,10 @@ std::string TextDialog::Refusal() {
     if (!events) return {};
     std::string text = edit_->GetText();
     std::string why = kind_ == kString ? events->ValidateName(text) : events->ValidateNumber(text);
+    // Said in the dialog, beside what was typed, for names and numbers alike.
     if (why.empty()) return why;
-    if (kind_ == kNumber) {
-        questions_.Warn(why);
-    } else {
-        reason_->setText(ToQt(why));
-        reason_->show();
-    }
+    reason_->setText(ToQt(why));
+    reason_->show();
     return why;
 }
 

@@ -7,17 +7,15 @@
 namespace sced {
 
 class CoolEdit;
-class UserQuestions;
 
 // The string dialog (a name, one line) and the number dialog: an edit
-// field whose text the editing operations check on OK. A refused name
-// keeps the dialog open with the reason under the field; a refused number
-// shows its message in a box.
+// field whose text the editing operations check on OK. A refused name or
+// number keeps the dialog open with the reason under the field.
 class TextDialog : public AppDialog {
     Q_OBJECT
 public:
     enum Kind { kString, kNumber };
-    TextDialog(QWidget* parent, Kind kind, UserQuestions& questions);
+    TextDialog(QWidget* parent, Kind kind);
 
 protected:
     void Prepare() override;
@@ -25,7 +23,6 @@ protected:
 
 private:
     Kind kind_;
-    UserQuestions& questions_;
     CoolEdit* edit_;
     QLabel* reason_;
 };
