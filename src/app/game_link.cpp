@@ -11,19 +11,21 @@ namespace sced {
 
 namespace fs = std::filesystem;
 
-std::string GameLink::Start(const fs::path& program, const std::vector<std::string>& arguments,
+std::string GameLink::Start(Mode mode, const fs::path& program, const std::vector<std::string>& arguments,
                             const fs::path& folder) {
+    const std::string cannot = mode == Mode::kMapEditor ? "The map editor cannot be started: "
+                                                        : "The game cannot be started: ";
     std::error_code error;
     if (!fs::is_regular_file(program, error))
-        return "The game cannot be started: there is no " + TextOfPath(program.filename()) + " in the game folder " +
-               TextOfPath(folder) + ".";
+        return cannot + "there is no " + TextOfPath(program.filename()) + " in the game folder " + TextOfPath(folder) +
+               ".";
     QString executable = PathToQt(program);
     QStringList list;
 #ifndef _WIN32
     if (IsWindowsProgram(program)) {
         QString wine = QStandardPaths::findExecutable("wine");
         if (wine.isEmpty())
-            return "The game cannot be started: " + TextOfPath(program) +
+            return cannot + TextOfPath(program) +
                    " is a Windows program and there is no wine on the PATH to run it.";
         list.append(executable);
         executable = wine;
@@ -35,7 +37,7 @@ std::string GameLink::Start(const fs::path& program, const std::vector<std::stri
     process.setArguments(list);
     process.setWorkingDirectory(PathToQt(folder));
     if (!process.startDetached())
-        return "The game cannot be started: " + TextOfPath(program) + " did not start (" +
+        return cannot + TextOfPath(program) + " did not start (" +
                FromQt(process.errorString()).value_or("no reason given") + ").";
     return "";
 }

@@ -21,8 +21,9 @@ public:
 
     // Starts the program in the folder, detached, each argument as one. On
     // Linux and macOS a Windows program is started through wine when wine is
-    // on the PATH. Returns why the game could not be started, or "".
-    static std::string Start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+    // on the PATH. Returns why the game (or its map editor, by the mode)
+    // could not be started, or "".
+    static std::string Start(Mode mode, const std::filesystem::path& program, const std::vector<std::string>& arguments,
                              const std::filesystem::path& folder);
 };
 

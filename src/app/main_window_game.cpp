@@ -28,7 +28,7 @@ void MainWindow::StartGame(bool mapEditor) {
         GameLink::TellRunningGame(mode);
         return;
     }
-    std::string failed = GameLink::Start(GameExecutable(scenario_.gameFolder),
+    std::string failed = GameLink::Start(mode, GameExecutable(scenario_.gameFolder),
                                          mapEditor ? MapEditorArguments(map) : PlayArguments(map), scenario_.gameFolder);
     if (!failed.empty()) questions_.Warn(failed);
 }

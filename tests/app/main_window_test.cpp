@@ -556,7 +556,8 @@ TEST_F(MainWindowTest, PlayAndTheMapEditorStartTheGameOnTheSavedMission) {
 TEST_F(MainWindowTest, AGameThatCannotStartIsSaid) {
     window->Run(MainCommand::kMapEditor);
     ASSERT_EQ(answers.warned.size(), 1u);
-    EXPECT_NE(answers.warned[0].find("no ketrel.exe"), std::string::npos) << answers.warned[0];
+    EXPECT_EQ(answers.warned[0].rfind("The map editor cannot be started: there is no ketrel.exe", 0), 0u)
+        << answers.warned[0];
 #ifndef _WIN32
     // A Windows program with no wine to run it.
     folder.Write("ketrel.exe", "MZ\x90");
@@ -565,6 +566,7 @@ TEST_F(MainWindowTest, AGameThatCannotStartIsSaid) {
     window->Run(MainCommand::kPlay);
     qputenv("PATH", path);
     ASSERT_EQ(answers.warned.size(), 2u);
+    EXPECT_EQ(answers.warned[1].rfind("The game cannot be started: ", 0), 0u) << answers.warned[1];
     EXPECT_NE(answers.warned[1].find("no wine"), std::string::npos) << answers.warned[1];
     // A file that is no program at all.
     folder.Write("ketrel.exe", "not a program");
