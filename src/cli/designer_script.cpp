@@ -134,6 +134,8 @@ private:
         TreePath path = ReadPath(rest, step.line);
         if (!rest.empty()) throw ScriptStop{step.line, "select takes numbers"};
         SelectPath(path);
+        // The later steps would act on another item than the script names.
+        if (dialogs_.scenarioTree().selected() != path) throw ScriptStop{step.line, "the tree has no item at that path"};
     }
 
     void SelectPath(const TreePath& path) {

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -60,6 +61,24 @@ constexpr const char* kMissionHelp = "the mission: its name, or the path of its 
 constexpr const char* kForceHelp =
     "save even though opening the mission lost something, commands name zones or groups the map does not have, "
     "or the map lies outside the game folder";
+
+// The first word that is no option names the command; an unknown one is
+// said with the commands there are. "" when it is known, or there is none.
+std::string UnknownCommand(const CLI::App& app, int argc, char** argv) {
+    std::vector<std::string> names;
+    for (const CLI::App* sub : app.get_subcommands([](const CLI::App*) { return true; }))
+        names.push_back(sub->get_name());
+    for (int i = 1; i < argc; ++i) {
+        std::string_view word = argv[i];
+        if (word == "-C") ++i;
+        if (word.starts_with('-')) continue;
+        if (std::find(names.begin(), names.end(), word) != names.end()) return "";
+        std::string text = "Unknown command \"" + std::string(word) + "\". The commands are:";
+        for (const std::string& name : names) text += " " + name;
+        return text + ".\nRun with --help for more information.";
+    }
+    return "";
+}
 
 void PrintSaved(const std::vector<fs::path>& files, cli::Output& out) {
     for (const auto& file : files) out.Line(TextOfPath(file));
@@ -260,6 +279,10 @@ int main(int argc, char** argv) {
 
     try {
         cli::CommandLine line(argc, argv);
+        if (std::string unknown = UnknownCommand(app, line.count(), line.values()); !unknown.empty()) {
+            std::cerr << unknown << '\n';
+            return kExitUsage;
+        }
         app.parse(line.count(), line.values());
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);

@@ -96,8 +96,10 @@ TEST(Cli, FailuresReportTheirTextAndStatus) {
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("out.txt: No such file or directory."), std::string::npos) << unwritable.err;
 
-    CliRun usage = RunCli("no-such-command", folder);
+    CliRun usage = RunCli("--utf8 -C . no-such-command", folder);
     EXPECT_EQ(usage.status, 2);
+    EXPECT_EQ(usage.err.rfind("Unknown command \"no-such-command\". The commands are: functions groups", 0), 0u)
+        << usage.err;
     CliRun none = RunCli("", folder);
     EXPECT_EQ(none.status, 2);
 

@@ -139,6 +139,21 @@ TEST_P(DesignerScript, GivesItsExpectedOutput) {
     }
 }
 
+// A path the tree does not have stops the script at its line, whatever level
+// is missing: the steps after it would act on another item.
+TEST(DesignerScriptSelect, APathTheTreeDoesNotHaveStopsTheScript) {
+    test::TempGameFolder folder;
+    for (const char* path : {"99", "0 1 99", "2 1 0 1 9", "0 1 0 1 0", "2 5"}) {
+        folder.Write("select.script", std::string("select 0\nselect ") + path + "\ndelete\n");
+        test::CliRun run = test::RunCli("-C " + test::Quoted(folder.path().string()) + " edit Valley " +
+                                            test::Quoted(folder.File("select.script").string()),
+                                        folder);
+        EXPECT_EQ(run.status, 4) << path;
+        EXPECT_EQ(run.err, "line 2: the tree has no item at that path\n") << path;
+    }
+    EXPECT_EQ(MissionFiles(folder.path()), MissionFiles(test::DemoGame())) << "nothing saved";
+}
+
 INSTANTIATE_TEST_SUITE_P(Scripts, DesignerScript, testing::ValuesIn(ScriptNames()),
                          [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
