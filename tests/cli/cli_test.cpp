@@ -44,7 +44,7 @@ TEST(Cli, FunctionsPrintsOneFieldPerArgument) {
     EXPECT_GE(Lines(run.out).size(), 40u);
     EXPECT_TRUE(HasLine(run.out,
                         "A\tTimers and switches\tRunTimer\tcall\tgroup:timers\tchint:1..max\t"
-                        "timer|seconds\tStart <1 timer> for <2 seconds> seconds\tTimer"))
+                        "timer|seconds\tStart <1 timer> for <2 seconds> seconds\tStart timer"))
         << run.out;
     EXPECT_TRUE(HasLine(run.out, "C\tGame rules\tAlways\tcall\t\tAlways\tAlways")) << run.out;
     EXPECT_EQ(run.out.find('\r'), std::string::npos);

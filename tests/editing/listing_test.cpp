@@ -48,7 +48,7 @@ TEST(Listing, PrintsEveryTriggerWithItsIndentsAndCaptions) {
               "\t- IF\r\n"
               "\t\t- {Switch1} is on\r\n"
               "THEN\r\n"
-              "\t\t- Objective \"Objective 2\"\r\n"
+              "\t\t- Show objective \"Objective 2\"\r\n"
               "ELSE\r\n"
               "\t\t- Start {Timer0} for 10 seconds\r\n"
               "\r\n"

@@ -32,7 +32,7 @@ TEST(ScenarioTree, TheChooserGroupsFunctionsAndKeepsTheIfRules) {
     functions[1].menuGroup = "B";
     functions[2].menuGroup = "A";
     functions[1].listText = "second";
-    EXPECT_EQ(Outline(BuildChooserTree(functions, false, false)), "A\n  Timer\nB\n  second\nA\n  Timer\n");
+    EXPECT_EQ(Outline(BuildChooserTree(functions, false, false)), "A\n  Start timer\nB\n  second\nA\n  Start timer\n");
     EXPECT_TRUE(BuildChooserTree(functions, true, false).empty());
 }
 
