@@ -76,7 +76,7 @@ void Build(Scenario& s) {
 
     CommandBlock& start = b.Trigger("Start", 1);
     start.conditions.list.Append(b.Call("Always", {}));
-    start.actions.Append(b.Page("ShowPageEx", 0, {0, "valley.gp", "Commander, the valley is yours to hold."}));
+    start.actions.Append(b.Page("ShowPageEx", 0, {0, "Camp.gp", "Commander, the valley is yours to hold."}));
     start.actions.Append(b.Call("EnableMission", {0}));
     start.actions.Append(b.Call("EnableMission", {1}));
     start.actions.Append(b.Call("RunTimer", {0, 600}));
@@ -102,7 +102,7 @@ void Build(Scenario& s) {
     ford.conditions.list.Append(b.Call("GroupInZone", {1, 0}, FormCall));
     ford.conditions.list.Append(b.Call("UnitsInZone", {1, 0, 2, 5}));
     auto question = std::make_unique<IfBlock>();
-    question->conditions.list.Append(b.Page("AskQuestionEx", 1, {2, "valley.gp", "Blow up the bridge?"}));
+    question->conditions.list.Append(b.Page("AskQuestionEx", 1, {1, "Coast.gp", "Blow up the bridge?"}));
     question->thenCommands.Append(b.Call("SwitchOn", {0}));
     question->thenCommands.Append(b.Call("DamageGroup", {1, 50}));
     auto nested = std::make_unique<IfBlock>();
@@ -141,7 +141,7 @@ void Build(Scenario& s) {
     end.actions.Append(b.Call("DisableMission", {1}));
     end.actions.Append(b.Call("CompleteMission", {0}));
     end.actions.Append(b.Call("DeclareWinner", {0}));
-    end.actions.Append(b.Page("ShowPageEx", 2, {1, "victory.gp", "The valley is safe."}));
+    end.actions.Append(b.Page("ShowPageEx", 2, {0, "Coast.gp", "The valley is safe."}));
 
     b.Trigger("Empty trigger", 1);
     s.triggers.UpdateText(s);

@@ -12,7 +12,7 @@ namespace sced {
 namespace {
 
 // The demo mission's calls: trigger 0 (Start) and trigger 1 (Relief force).
-constexpr TreePath kPageCall = PathTo({0, 1, 0});       // ShowPageEx(<1 page>) on valley.gp, not in the demo
+constexpr TreePath kPageCall = PathTo({0, 1, 0});       // ShowPageEx(<1 page>) on Camp.gp
 constexpr TreePath kUpgradeCall = PathTo({0, 1, 4});    // InitialUpgradeEx(player, <2 upgrade>)
 constexpr TreePath kUnitCall = PathTo({0, 1, 6});       // EnableUnit(player, <2 unit type>, yes)
 constexpr TreePath kAllianceCall = PathTo({0, 1, 7});   // SetAlliances(<1 alliance table>)
@@ -189,6 +189,9 @@ TEST_F(ArgumentDialogsTest, ChoosingAZoneMendsACommandWhoseZoneTheMapLost) {
 TEST_F(ArgumentDialogsTest, APageIsWrittenOnAPictureOfTheGame) {
     window->SetWinePrefix(test::DemoGame().parent_path() / "wine");
     folder.Write("Missions\\Pictures\\Zz camp.gp", folder.Read("Missions\\Pictures\\Coast.gp"));
+    // The page's own picture file is gone; another takes the first place.
+    folder.Write("Missions\\Pictures\\Aa.gp", folder.Read("Missions\\Pictures\\Camp.gp"));
+    folder.Remove("Missions\\Pictures\\Camp.gp");
     ModifyArgument(kPageCall, 0, [](QDialog& dialog) {
         auto* tree = dialog.findChild<CoolTreeCtrl*>();
         auto* view = dialog.findChild<PictureView*>();
@@ -227,7 +230,7 @@ TEST_F(ArgumentDialogsTest, APageIsWrittenOnAPictureOfTheGame) {
         PressOk(dialog);
     });
     ASSERT_EQ(answers.warned.size(), 1u);
-    EXPECT_NE(answers.warned[0].find("valley.gp"), std::string::npos) << answers.warned[0];
+    EXPECT_NE(answers.warned[0].find("Camp.gp"), std::string::npos) << answers.warned[0];
     ASSERT_TRUE(Call(kPageCall).page);
     EXPECT_EQ(*Call(kPageCall).page, (PageRecord{1, "Coast.gp", "Hold the coast."}));
 
