@@ -1,11 +1,14 @@
 #include "app/command_dialog.h"
 
 #include <QBoxLayout>
+#include <QKeyEvent>
+#include <QSignalBlocker>
 
 #include "controls/control_table.h"
 #include "model/argument_text.h"
 #include "model/command_tree.h"
 #include "model/scenario.h"
+#include "skin/cool_edit.h"
 #include "skin/cool_separator.h"
 #include "skin/cool_smart_ctrl.h"
 #include "skin/cool_tree_ctrl.h"
@@ -16,6 +19,11 @@ CommandDialog::CommandDialog(QWidget* parent, Kind kind, const Scenario& scenari
     : AppDialog(parent), kind_(kind), sentence_(new CoolSmartCtrl(this)) {
     ControlTable& table = ControlTable::Instance();
     if (kind == kChooser) {
+        filter_ = new CoolEdit(this);
+        filter_->setPlaceholderText("Filter: type part of a function's text or name");
+        filter_->installEventFilter(this);
+        content()->addWidget(filter_);
+        connect(filter_, &QLineEdit::textChanged, this, [this] { Filter(); });
         functions_ = new CoolTreeCtrl(this);
         functions_->setMinimumSize(540, 260);
         content()->addWidget(functions_, 1);
@@ -41,8 +49,32 @@ CommandDialog::CommandDialog(QWidget* parent, Kind kind, const Scenario& scenari
 }
 
 void CommandDialog::Prepare() {
+    if (filter_) {
+        // The editing operations opened the chooser unfiltered.
+        QSignalBlocker quiet(filter_);
+        filter_->clear();
+        filter_->setFocus();
+    }
     FollowFilling();
-    if (functions_) functions_->setFocus();
+}
+
+void CommandDialog::Filter() {
+    if (ControlEvents* events = ControlTable::Instance().events()) events->ChooserFilterChanged(filter_->GetText());
+    if (!filter_->text().isEmpty()) functions_->expandAll();
+    FollowFilling();
+}
+
+bool CommandDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == filter_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
+        const QModelIndex group = functions_->model()->index(0, 0);
+        functions_->expand(group);
+        functions_->setFocus();
+        if (const QModelIndex first = functions_->model()->index(0, 0, group); first.isValid())
+            functions_->setCurrentIndex(first);
+        return true;
+    }
+    return AppDialog::eventFilter(watched, event);
 }
 
 void CommandDialog::FollowFilling() {

@@ -55,6 +55,26 @@ TreePath PathOf(const Tree& tree, const ScriptStep& step) {
     return path;
 }
 
+// "choose GROUP / FUNCTION" in the chooser: FUNCTION is the line the tree
+// shows, or the function's name.
+TreePath ChooserPathOf(const Tree& tree, const ScriptStep& step) {
+    const std::vector<std::string> texts = PathTexts(step.rest);
+    if (texts.size() == 2) {
+        for (std::size_t group = 0; group < tree.size(); ++group) {
+            if (tree[group].text != texts[0]) continue;
+            for (std::size_t item = 0; item < tree[group].children.size(); ++item) {
+                TreePath path = kNoTreePath;
+                path[0] = static_cast<std::int32_t>(group);
+                path[1] = static_cast<std::int32_t>(item);
+                const Template* function = Events().ChooserFunction(path);
+                if (tree[group].children[item].text == texts[1] || (function && function->name == texts[1]))
+                    return path;
+            }
+        }
+    }
+    return PathOf(tree, step);
+}
+
 }  // namespace
 
 // A dialog of the editor as the script answers it.
@@ -99,8 +119,12 @@ private:
         switch (kind_) {
             case kChooser:
                 if (word == "choose") {
-                    owner_.chooserTree_.Select(PathOf(owner_.chooserTree_.tree(), step));
+                    owner_.chooserTree_.Select(ChooserPathOf(owner_.chooserTree_.tree(), step));
                     Events().ChooserSelectionChanged();
+                    return true;
+                }
+                if (word == "filter") {
+                    Events().ChooserFilterChanged(step.rest);
                     return true;
                 }
                 return Click(step, owner_.chooserSentence_);

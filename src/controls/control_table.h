@@ -7,10 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/tree_path.h"
+
 namespace sced {
 
 class Control;
 struct Formation;
+class Template;
 
 // Control numbers that the editing operations use.
 enum ControlNumber : int {
@@ -72,6 +75,11 @@ public:
     virtual std::string ValidateName(std::string_view text) = 0;
     // The chooser's function tree selected another item.
     virtual void ChooserSelectionChanged() = 0;
+    // The chooser's filter field holds the text (code page 1251): its tree
+    // shows only the functions that hold it, with nothing chosen.
+    virtual void ChooserFilterChanged(std::string_view) {}
+    // The function at the path of the chooser's tree; null when none.
+    virtual const Template* ChooserFunction(const TreePath&) { return nullptr; }
     // Why the number dialog's text cannot be taken; "" when it can.
     virtual std::string ValidateNumber(std::string_view text) = 0;
     // Why the page dialog's text cannot be taken; "" when it can (any text

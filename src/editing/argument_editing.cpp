@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "controls/control.h"
+#include "core/code_page.h"
 #include "core/string_table.h"
 #include "core/text_reader.h"
 #include "declarations/function_template.h"
@@ -53,9 +54,27 @@ void ArgumentEditing::StartChoosing(bool conditions, bool insideIfBlock) {
     insideIfBlock_ = insideIfBlock;
     sentenceControl_ = kChooserSentence;
     renames_.clear();
-    if (Control* tree = At(kChooserTree))
+    chooserFilter_.clear();
+    // The chooser opens with nothing chosen: Enter must not add the command
+    // chosen the last time.
+    if (Control* tree = At(kChooserTree)) {
         tree->SetTree(BuildChooserTree(scenario_.functions, conditions, insideIfBlock));
+        tree->SetTreePath(kNoTreePath);
+    }
     ChooserSelectionChanged();
+}
+
+void ArgumentEditing::ChooserFilterChanged(std::string_view text) {
+    chooserFilter_ = FoldCase(text);
+    if (Control* tree = At(kChooserTree)) {
+        tree->SetTree(BuildChooserTree(scenario_.functions, conditions_, insideIfBlock_, chooserFilter_));
+        tree->SetTreePath(kNoTreePath);
+    }
+    ChooserSelectionChanged();
+}
+
+const Template* ArgumentEditing::ChooserFunction(const TreePath& path) {
+    return ChooserFunctionAt(scenario_.functions, conditions_, insideIfBlock_, path[0], path[1], chooserFilter_);
 }
 
 void ArgumentEditing::StartEditing(std::unique_ptr<TermCommand> copy) {
@@ -89,9 +108,7 @@ void ArgumentEditing::ChooserSelectionChanged() {
     if (Control* preview = At(kChooserSentence)) preview->SetCommand(nullptr);
     Control* tree = At(kChooserTree);
     if (!tree) return;
-    TreePath path = tree->GetTreePath();
-    const Template* function =
-        ChooserFunctionAt(scenario_.functions, conditions_, insideIfBlock_, path[0], path[1]);
+    const Template* function = ChooserFunction(tree->GetTreePath());
     if (!function) return;
     draft_ = std::make_unique<TermCommand>();
     draft_->Bind(*function);

@@ -53,6 +53,8 @@ public:
     const Formation* FormationAt(int position) override;
     std::string ValidateName(std::string_view text) override;
     void ChooserSelectionChanged() override;
+    void ChooserFilterChanged(std::string_view text) override;
+    const Template* ChooserFunction(const TreePath& path) override;
     std::string ValidateNumber(std::string_view text) override;
     std::string ValidatePageText(std::string_view text) override;
     void Rename(int item) override;
@@ -73,6 +75,7 @@ private:
     std::unique_ptr<TermCommand> draft_;
     bool conditions_ = false;
     bool insideIfBlock_ = false;
+    std::string chooserFilter_;  // folded
     int sentenceControl_ = 0;   // the control that shows the draft
 
     // The argument being edited.

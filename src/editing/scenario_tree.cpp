@@ -1,5 +1,6 @@
 #include "editing/scenario_tree.h"
 
+#include "core/code_page.h"
 #include "core/string_table.h"
 #include "declarations/function_template.h"
 #include "model/command_tree.h"
@@ -68,34 +69,71 @@ bool Offered(const Template& function, bool conditions, bool insideIfBlock) {
     return conditions || function.name != "IfBlock" || !insideIfBlock;
 }
 
-}  // namespace
+bool Matches(const Template& function, std::string_view foldedFilter) {
+    return ContainsIgnoringCase(function.listText, foldedFilter) || ContainsIgnoringCase(function.text, foldedFilter) ||
+           ContainsIgnoringCase(function.name, foldedFilter);
+}
 
-Tree BuildChooserTree(const std::vector<Template>& functions, bool conditions, bool insideIfBlock) {
-    Tree tree;
+struct ChooserGroup {
+    const std::string* name;
+    int run;  // which run of one menu group, filtered or not
+    std::vector<const Template*> functions;
+};
+
+// The offered functions in runs of one menu group each, in file order; with
+// a filter, only the functions that match it and the runs that keep one.
+std::vector<ChooserGroup> ChooserGroups(const std::vector<Template>& functions, bool conditions, bool insideIfBlock,
+                                        std::string_view foldedFilter) {
+    std::vector<ChooserGroup> groups;
+    const std::string* group = nullptr;
+    int run = -1;
     for (const Template& function : functions) {
         if (!Offered(function, conditions, insideIfBlock)) continue;
-        if (tree.empty() || tree.back().text != function.menuGroup) tree.push_back(Node(function.menuGroup));
-        tree.back().children.push_back(Node(function.listText));
+        if (!group || *group != function.menuGroup) ++run;
+        group = &function.menuGroup;
+        if (!Matches(function, foldedFilter)) continue;
+        if (groups.empty() || groups.back().run != run) groups.push_back({group, run, {}});
+        groups.back().functions.push_back(&function);
+    }
+    return groups;
+}
+
+// The function's line in the chooser: its list text, with its name beside it
+// when another offered function has the same list text (and its sentence
+// when the name is shared too), so that the designer can tell them apart.
+std::string ChooserText(const Template& function, const std::vector<Template>& functions, bool conditions,
+                        bool insideIfBlock) {
+    bool sameList = false, sameName = false;
+    for (const Template& other : functions) {
+        if (&other == &function || !Offered(other, conditions, insideIfBlock) || other.listText != function.listText)
+            continue;
+        sameList = true;
+        sameName = sameName || other.name == function.name;
+    }
+    if (!sameList) return function.listText;
+    return function.listText + " (" + (sameName ? function.text : function.name) + ")";
+}
+
+}  // namespace
+
+Tree BuildChooserTree(const std::vector<Template>& functions, bool conditions, bool insideIfBlock,
+                      std::string_view foldedFilter) {
+    Tree tree;
+    for (const ChooserGroup& group : ChooserGroups(functions, conditions, insideIfBlock, foldedFilter)) {
+        tree.push_back(Node(*group.name));
+        for (const Template* function : group.functions)
+            tree.back().children.push_back(Node(ChooserText(*function, functions, conditions, insideIfBlock)));
     }
     return tree;
 }
 
 const Template* ChooserFunctionAt(const std::vector<Template>& functions, bool conditions, bool insideIfBlock,
-                                  int group, int function) {
-    int groupAt = -1;
-    int functionAt = -1;
-    const std::string* groupText = nullptr;
-    for (const Template& candidate : functions) {
-        if (!Offered(candidate, conditions, insideIfBlock)) continue;
-        if (!groupText || *groupText != candidate.menuGroup) {
-            groupText = &candidate.menuGroup;
-            ++groupAt;
-            functionAt = -1;
-        }
-        ++functionAt;
-        if (groupAt == group && functionAt == function) return &candidate;
-    }
-    return nullptr;
+                                  int group, int function, std::string_view foldedFilter) {
+    std::vector<ChooserGroup> groups = ChooserGroups(functions, conditions, insideIfBlock, foldedFilter);
+    if (group < 0 || group >= static_cast<int>(groups.size())) return nullptr;
+    const std::vector<const Template*>& offered = groups[static_cast<std::size_t>(group)].functions;
+    if (function < 0 || function >= static_cast<int>(offered.size())) return nullptr;
+    return offered[static_cast<std::size_t>(function)];
 }
 
 }  // namespace sced

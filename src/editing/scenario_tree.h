@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "core/tree_node.h"
@@ -17,13 +18,17 @@ Tree BuildScenarioTree(Scenario& scenario);
 // The node of one trigger in that tree.
 TreeNode BuildTriggerNode(Scenario& scenario, CommandBlock& trigger);
 
-// The function chooser: one node per menu group, in order of first
-// appearance, with the listing texts of its functions. "AskQuestionEx" is
-// offered only inside an IF block, "IfBlock" only outside one.
-Tree BuildChooserTree(const std::vector<Template>& functions, bool conditions, bool insideIfBlock);
+// The function chooser: one node per run of functions of one menu group,
+// with the list texts of its functions (and a function's name beside it
+// when another offered function has the same list text). "AskQuestionEx" is
+// offered only inside an IF block, "IfBlock" only outside one. With a
+// filter (folded, FoldCase), only the functions whose list text, sentence
+// or name holds it, and the groups that keep one.
+Tree BuildChooserTree(const std::vector<Template>& functions, bool conditions, bool insideIfBlock,
+                      std::string_view foldedFilter = {});
 // The function at the chooser tree's path (group, function); null when the
 // path does not name one.
 const Template* ChooserFunctionAt(const std::vector<Template>& functions, bool conditions, bool insideIfBlock,
-                                  int group, int function);
+                                  int group, int function, std::string_view foldedFilter = {});
 
 }  // namespace sced

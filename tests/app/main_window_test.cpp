@@ -111,6 +111,31 @@ TEST_F(MainWindowTest, TheChoosersOkWaitsForEveryArgumentAndARefusedNumberKeepsI
     window->Run(MainCommand::kAddAction);
 }
 
+// The chooser opens with nothing chosen and the focus in its filter field:
+// typing keeps the functions that hold the text, Down goes to the first.
+TEST_F(MainWindowTest, TheChooserOpensWithNothingChosenAndFiltersAsTheDesignerTypes) {
+    Select({0, 1, -1, -1, -1, -1, -1, -1});
+    for (int round = 0; round < 2; ++round) {
+        InNextDialog([&](QDialog& chooser) {
+            auto* functions = dynamic_cast<CoolTreeCtrl*>(ControlTable::Instance().At(kChooserTree));
+            auto* filter = chooser.findChild<CoolEdit*>();
+            ASSERT_TRUE(functions && filter);
+            EXPECT_EQ(functions->selected(), kNoTreePath) << round;
+            EXPECT_FALSE(Button(chooser, QString::fromStdString(Lookup("txtOK")))->isEnabled());
+            EXPECT_TRUE(chooser.focusWidget() == filter && filter->text().isEmpty()) << round;
+            QTest::keyClicks(filter, "WEATHER");
+            ASSERT_EQ(functions->tree().size(), 1u);
+            EXPECT_EQ(functions->tree()[0].children.size(), 1u);
+            QTest::keyClick(filter, Qt::Key_Down);
+            EXPECT_EQ(chooser.focusWidget(), functions);
+            EXPECT_EQ(functions->selected(), PathTo({0, 0}));
+            EXPECT_EQ(chooser.findChild<CoolSmartCtrl*>()->command()->function->name, "SetWeather");
+            chooser.reject();
+        });
+        window->Run(MainCommand::kAddAction);
+    }
+}
+
 TEST_F(MainWindowTest, TheTriggerDialogTakesANameAndARepeatCountAndSaysWhyItRefusesOne) {
     Select(PathTo({3}));
     InNextDialog([](QDialog& dialog) {
