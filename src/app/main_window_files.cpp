@@ -114,7 +114,7 @@ void MainWindow::Print() {
     if (!file) return;
     std::error_code why;
     if (!WriteFileAtomically(*file, WithCrLf(ListingText(scenario_)), &why))
-        questions_.Warn("The listing cannot be written to " + TextOfPath(*file) + ": " + why.message() + ".");
+        questions_.Warn("The listing cannot be written to " + TextOfPath(*file) + ": " + FailureReason(why) + ".");
 }
 
 void MainWindow::DeleteMission() {
@@ -141,7 +141,7 @@ void MainWindow::ExportDump() {
     }
     std::error_code why;
     if (!WriteFileAtomically(*file, dump, &why))
-        questions_.Warn("The dump cannot be written to " + file->string() + ": " + why.message() + ".");
+        questions_.Warn("The dump cannot be written to " + file->string() + ": " + FailureReason(why) + ".");
 }
 
 void MainWindow::ImportDump() {

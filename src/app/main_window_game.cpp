@@ -3,6 +3,7 @@
 #include "app/game_link.h"
 #include "app/main_window.h"
 #include "app/user_questions.h"
+#include "core/file_write.h"
 #include "core/path_text.h"
 #include "core/string_table.h"
 #include "files/game_launch.h"
@@ -22,7 +23,7 @@ void MainWindow::StartGame(bool mapEditor) {
         std::error_code why;
         if (!WriteStartDat(scenario_.gameFolder, map, &why)) {
             questions_.Warn(Lookup("txtNoStartDat") + "\n" + TextOfPath(StartDatPath(scenario_.gameFolder)) + ": " +
-                            why.message());
+                            FailureReason(why) + ".");
             return;
         }
         GameLink::TellRunningGame(mode);

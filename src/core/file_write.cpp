@@ -1,6 +1,7 @@
 #include "core/file_write.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <fstream>
 #include <random>
@@ -32,10 +33,31 @@ std::string WithCrLf(std::string_view text) {
 
 namespace {
 
+#ifdef _WIN32
+std::error_code LastError() { return {static_cast<int>(GetLastError()), std::system_category()}; }
+
+// Whether no other program holds the file open against its removal. Asked
+// before the old file gets its second name: while another program holds it
+// so, the file can neither be renamed over nor that name removed again.
+bool NotHeldOpen(const fs::path& target, std::error_code& why) {
+    HANDLE file = CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        why = LastError();
+        return false;
+    }
+    CloseHandle(file);
+    return true;
+}
+#else
+// A file open elsewhere can be renamed over: its holder keeps the old one.
+bool NotHeldOpen(const fs::path&, std::error_code&) { return true; }
+#endif
+
 bool ReplaceFile(const fs::path& from, const fs::path& to, std::error_code& why) {
 #ifdef _WIN32
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0) return true;
-    why = std::error_code(static_cast<int>(GetLastError()), std::system_category());
+    why = LastError();
     return false;
 #else
     fs::rename(from, to, why);
@@ -100,6 +122,28 @@ bool WriteFileAtomically(const fs::path& target, std::string_view bytes, std::er
     return written;
 }
 
+std::string FailureReason(const std::error_code& why) {
+#ifdef _WIN32
+    if (why.category() == std::system_category()) {
+        switch (why.value()) {
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return "it is open in another program";
+        case ERROR_ACCESS_DENIED:
+            // Also what a rename over a file open in another program gets.
+            return "it is open in another program, or read-only, or may not be changed";
+        }
+    }
+#endif
+    // "No space left on device." goes on a sentence as "no space left on device".
+    std::string text = why.message();
+    text.erase(std::min(text.size(), text.find_last_not_of(". \r\n") + 1));
+    if (text.size() > 1 && std::isupper(static_cast<unsigned char>(text[0])) &&
+        std::islower(static_cast<unsigned char>(text[1])))
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    return text.empty() ? "the system gives no reason" : text;
+}
+
 StagedFiles::~StagedFiles() {
     if (replaced_ > 0)
         RollBack();
@@ -139,7 +183,8 @@ bool StagedFiles::Replace() {
         Entry& entry = entries_[replaced_];
         if (!entry.direct && entry.existed) entry.backup = FreeSibling(entry.target, ".bak");
         bool ok = entry.direct ? WriteBytes(entry.target, entry.bytes, error_)
-                               : (!entry.existed || KeepBackup(entry.target, entry.backup, error_)) &&
+                               : (!entry.existed || (NotHeldOpen(entry.target, error_) &&
+                                                     KeepBackup(entry.target, entry.backup, error_))) &&
                                      ReplaceFile(entry.temporary, entry.target, error_);
         if (!ok) {
             failed_ = entry.target;

@@ -19,6 +19,11 @@ std::string WithCrLf(std::string_view text);
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                          std::error_code* why = nullptr);
 
+// Why a file could not be written or replaced, as the end of a sentence
+// ("The file X cannot be replaced: " + reason): a file another program holds
+// open is said in those words, anything else in the system's.
+std::string FailureReason(const std::error_code& why);
+
 // Several files that must change together: each is written to a temporary
 // file beside its target first; then all are renamed over their targets,
 // the old files kept aside until every rename succeeded. A rename that fails

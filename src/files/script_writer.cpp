@@ -240,7 +240,8 @@ std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     if (picture) Stage(files, paths.picture, *picture, "Couldn't write the mission picture.");
     const bool replaced = files.Replace();
     Check(replaced,
-          "The file " + TextOfPath(files.failed()) + " cannot be replaced; the mission's files are left as they were.");
+          "The file " + TextOfPath(files.failed()) + " cannot be replaced: " + FailureReason(files.error()) +
+              ". The mission's files are left as they were.");
 
     if (mapChanges) {
         mapFile.seekp(static_cast<std::streamoff>(*field));

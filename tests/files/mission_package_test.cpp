@@ -19,6 +19,10 @@
 #include "support/immutable_file.h"
 #include "support/raised.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace sced {
 namespace {
 
@@ -315,7 +319,7 @@ TEST_F(MissionPackage, ASaveThatFailsLeavesTheOldPackage) {
         if (!pages.held()) GTEST_SKIP() << "files cannot be made immutable here";
         EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }),
                   "The file " + folder.File("UserMissions\\Valley\\Valley.txt").string() +
-                      " cannot be replaced; the mission's files are left as they were.");
+                      " cannot be replaced: operation not permitted. The mission's files are left as they were.");
     }
     unchanged();
     {
@@ -342,6 +346,39 @@ TEST_F(MissionPackage, ASaveThatFailsLeavesTheOldPackage) {
     folder.Write("UserMissions", "a file where the folder should be");
     EXPECT_EQ(test::Raised([&] { SaveMission(*scenario); }), "Couldn't create .add file.");
 }
+
+#ifdef _WIN32
+// A file of the mission that another program holds open (an editor, a file
+// viewer, the game) cannot be replaced: the save says which and why, and the
+// package stays as it was, with nothing of the attempt beside it.
+TEST_F(MissionPackage, AFileOpenInAnotherProgramStopsTheSaveAndKeepsThePackage) {
+    ASSERT_TRUE(OpenMission(*scenario, "Maps\\Valley.m3d", false));
+    const char* const files[] = {"UserMissions\\Valley.add", "UserMissions\\Valley\\Valley.cms",
+                                 "UserMissions\\Valley\\Valley.txt", "UserMissions\\Valley\\Valley.dsc",
+                                 "UserMissions\\Valley\\Valley.bmp", "Maps\\Valley.m3d"};
+    std::vector<std::string> old;
+    for (const char* file : files) old.push_back(folder.Read(file));
+    const std::vector<fs::path> entries = folder.Entries();
+    scenario->title = "Changed";
+    scenario->triggers.Clear();
+    struct Case {
+        const char* held;
+        DWORD sharing;
+    };
+    for (const Case& c : {Case{files[0], 0}, Case{files[1], 0}, Case{files[2], FILE_SHARE_READ}}) {
+        const fs::path held = folder.File(c.held);
+        HANDLE handle = CreateFileW(held.c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(handle, INVALID_HANDLE_VALUE) << c.held;
+        const std::string raised = test::Raised([&] { SaveMission(*scenario); });
+        CloseHandle(handle);
+        EXPECT_EQ(raised, "The file " + held.string() +
+                              " cannot be replaced: it is open in another program. The mission's files are left as "
+                              "they were.");
+        for (std::size_t i = 0; i < std::size(files); ++i) EXPECT_EQ(folder.Read(files[i]), old[i]) << c.held;
+        EXPECT_EQ(folder.Entries(), entries) << c.held;
+    }
+}
+#endif
 
 #ifndef _WIN32
 // Game folders copied from Windows keep their case loosely: every file of
