@@ -1,6 +1,7 @@
 #include "app/window_test.h"
 
 #include "app/find_bar.h"
+#include "app/game_link.h"
 #include "app/results_panel.h"
 #include "app/script_pane.h"
 #include "skin/cool_edit.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <array>
 #include <fstream>
 
@@ -578,6 +580,52 @@ TEST_F(MainWindowTest, PlayAndTheMapEditorStartTheGameOnTheSavedMission) {
     EXPECT_TRUE(answers.warned.empty());
 }
 
+// What the running stand-in game was told: the message's parameters and
+// "start.dat" ("" when it was told nothing), read once.
+std::string Told(const test::TempGameFolder& folder) {
+    const std::filesystem::path told = folder.File("told.txt");
+    if (!QTest::qWaitFor([&] { return std::filesystem::exists(told); }, 10000)) return "";
+    std::string text = folder.Read("told.txt");
+    folder.Remove("told.txt");
+    return text;
+}
+
+TEST_F(MainWindowTest, ARunningGameIsToldToReadStartDatInsteadOfStartingAnother) {
+#ifndef _WIN32
+    GTEST_SKIP() << "a running game's window is found only on Windows";
+#endif
+    // The stand-in game, here also the game that F9 and F4 would start anew.
+    std::filesystem::copy_file(SCED_FAKE_GAME, folder.File("ketrel.exe"));
+    struct Case {
+        std::function<void()> act;
+        const char* told;  // the parameters, then "start.dat"
+    };
+    const Case cases[] = {
+        {[&] { Press(Qt::Key_F9); }, "0 0\nMaps\\Valley.m3d"},
+        {[&] { Press(Qt::Key_F4); }, "1 1\nMaps\\Valley.m3d"},
+        {[&] {
+             window->Run(MainCommand::kClose);
+             Press(Qt::Key_F4);
+         },
+         "1 1\n\\Data\\standart.m3d"},
+    };
+    for (const Case& c : cases) {
+        QProcess game;
+        game.setProgram(QString::fromStdWString(folder.File("ketrel.exe").wstring()));
+        game.setArguments({"--running"});
+        game.setWorkingDirectory(QString::fromStdWString(folder.path().wstring()));
+        game.start();
+        ASSERT_TRUE(QTest::qWaitFor([] { return GameLink::GameIsRunning(); }, 20000)) << "the game's window is open";
+        Activate();
+        c.act();
+        EXPECT_EQ(Told(folder), c.told);
+        EXPECT_TRUE(game.state() == QProcess::NotRunning || game.waitForFinished(10000))
+            << "the game was told once and ended";
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.File("started.txt"))) << "no second game was started";
+    EXPECT_TRUE(answers.warned.empty());
+}
+
 TEST_F(MainWindowTest, AGameThatCannotStartIsSaid) {
     window->Run(MainCommand::kMapEditor);
     ASSERT_EQ(answers.warned.size(), 1u);
@@ -593,12 +641,13 @@ TEST_F(MainWindowTest, AGameThatCannotStartIsSaid) {
     ASSERT_EQ(answers.warned.size(), 2u);
     EXPECT_EQ(answers.warned[1].rfind("The game cannot be started: ", 0), 0u) << answers.warned[1];
     EXPECT_NE(answers.warned[1].find("no wine"), std::string::npos) << answers.warned[1];
+#endif
     // A file that is no program at all.
     folder.Write("ketrel.exe", "not a program");
+    const std::size_t before = answers.warned.size();
     window->Run(MainCommand::kPlay);
-    ASSERT_EQ(answers.warned.size(), 3u);
-    EXPECT_NE(answers.warned[2].find("did not start"), std::string::npos) << answers.warned[2];
-#endif
+    ASSERT_EQ(answers.warned.size(), before + 1);
+    EXPECT_NE(answers.warned.back().find("did not start"), std::string::npos) << answers.warned.back();
 }
 
 }  // namespace
