@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
-# same_bytes.sh WINE LINUX_CLI WINDOWS_CLI DEMO_GAME SCRATCH
+# same_bytes.sh WINE LINUX_CLI WINDOWS_CLI DEMO_GAME SCRATCH RANDOM_MISSIONS
 # The Windows sced-cli under Wine and the Linux one, each on its own copy of
-# the demo game folder, print the same tree, listing, check and dump and
-# save the same bytes. Exit 77 (skipped) when there is no Linux sced-cli.
+# the demo game folder with a few random missions added (by the Linux
+# RANDOM_MISSIONS maker), print the same tree, listing, check and dump and
+# save the same bytes. Exit 77 (skipped) when the Linux programs are missing.
 set -euo pipefail
-wine=$1 linux=$2 windows=$3 demo=$4 scratch=$5
-[ -x "$linux" ] || { echo "no Linux sced-cli at $linux"; exit 77; }
+wine=$1 linux=$2 windows=$3 demo=$4 scratch=$5 make_random=$6
+randoms=(Random1 Random2 Random3)
+for program in "$linux" "$make_random"; do
+  [ -x "$program" ] || { echo "no Linux program at $program"; exit 77; }
+done
 linux=$(realpath "$linux") windows=$(realpath "$windows") demo=$(realpath "$demo")
 mkdir -p "$scratch"
 scratch=$(realpath "$scratch")
 rm -rf "$scratch"
 mkdir -p "$scratch/out-linux" "$scratch/out-windows"
-cp -r "$demo" "$scratch/linux"
-cp -r "$demo" "$scratch/windows"
+cp -r "$demo" "$scratch/game"
+"$make_random" "$scratch/game" "${#randoms[@]}"
+cp -r "$scratch/game" "$scratch/linux"
+mv "$scratch/game" "$scratch/windows"
 windows_path() { echo "Z:${1//\//\\}"; }
 
 # Each command on both, its output and its status the same; the files it
@@ -46,6 +52,13 @@ same uses uses Valley "Old Mill"
 same dump dump-export Valley names.dmp
 same resave resave --force Valley
 same new new --force 'Maps\Harbour.m3d'
+for mission in "${randoms[@]}"; do
+  same "tree-$mission" tree "$mission"
+  same "listing-$mission" listing "$mission" "$mission.txt"
+  same "check-$mission" check "$mission"
+  same "dump-$mission" dump-export "$mission" "$mission.dmp"
+  same "resave-$mission" resave --force "$mission"
+done
 # Every file the commands wrote, byte for byte.
 for folder in UserMissions Maps; do
   if ! diff -r "$scratch/linux/$folder" "$scratch/windows/$folder" > /dev/null; then
@@ -54,7 +67,7 @@ for folder in UserMissions Maps; do
     exit 1
   fi
 done
-for file in listing.txt names.dmp; do
+for file in listing.txt names.dmp "${randoms[@]/%/.txt}" "${randoms[@]/%/.dmp}"; do
   cmp "$scratch/out-linux/$file" "$scratch/out-windows/$file" || exit 1
 done
 echo "the same bytes on Linux and Windows"
