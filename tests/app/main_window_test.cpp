@@ -537,14 +537,17 @@ TEST_F(MainWindowTest, TheMissionsFilesAreWrittenReadAndDeleted) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("UserMissions\\Valley.add")));
 }
 
-// What the fake game was started with ("" when it was not), read once.
-std::string Started(const test::TempGameFolder& folder) {
-    const std::filesystem::path started = folder.File("started.txt");
-    if (!QTest::qWaitFor([&] { return std::filesystem::exists(started); }, 10000)) return "";
-    std::string text = folder.Read("started.txt");
-    folder.Remove("started.txt");
+// What the stand-in game noted in the file ("" when it noted nothing),
+// read once: "started.txt" what it was started with, "told.txt" what it was
+// told while it ran.
+std::string Noted(const test::TempGameFolder& folder, const char* file) {
+    const std::filesystem::path noted = folder.File(file);
+    if (!QTest::qWaitFor([&] { return std::filesystem::exists(noted); }, 10000)) return "";
+    std::string text = folder.Read(file);
+    folder.Remove(file);
     return text;
 }
+std::string Started(const test::TempGameFolder& folder) { return Noted(folder, "started.txt"); }
 
 TEST_F(MainWindowTest, PlayAndTheMapEditorStartTheGameOnTheSavedMission) {
     // A fake game named as the game: it notes its working folder and its
@@ -580,16 +583,6 @@ TEST_F(MainWindowTest, PlayAndTheMapEditorStartTheGameOnTheSavedMission) {
     EXPECT_TRUE(answers.warned.empty());
 }
 
-// What the running stand-in game was told: the message's parameters and
-// "start.dat" ("" when it was told nothing), read once.
-std::string Told(const test::TempGameFolder& folder) {
-    const std::filesystem::path told = folder.File("told.txt");
-    if (!QTest::qWaitFor([&] { return std::filesystem::exists(told); }, 10000)) return "";
-    std::string text = folder.Read("told.txt");
-    folder.Remove("told.txt");
-    return text;
-}
-
 TEST_F(MainWindowTest, ARunningGameIsToldToReadStartDatInsteadOfStartingAnother) {
 #ifndef _WIN32
     GTEST_SKIP() << "a running game's window is found only on Windows";
@@ -618,7 +611,7 @@ TEST_F(MainWindowTest, ARunningGameIsToldToReadStartDatInsteadOfStartingAnother)
         ASSERT_TRUE(QTest::qWaitFor([] { return GameLink::GameIsRunning(); }, 20000)) << "the game's window is open";
         Activate();
         c.act();
-        EXPECT_EQ(Told(folder), c.told);
+        EXPECT_EQ(Noted(folder, "told.txt"), c.told);
         EXPECT_TRUE(game.state() == QProcess::NotRunning || game.waitForFinished(10000))
             << "the game was told once and ended";
     }
