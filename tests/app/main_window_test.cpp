@@ -509,7 +509,7 @@ TEST_F(MainWindowTest, TheMissionsFilesAreWrittenReadAndDeleted) {
     window->Run(MainCommand::kPrint);
     EXPECT_EQ(folder.Read("listing.txt").substr(0, 15), "Mission title: ");
     ASSERT_EQ(answers.warned.size(), 1u);
-    EXPECT_NE(answers.warned[0].find("No such file or directory"), std::string::npos) << answers.warned[0];
+    EXPECT_NE(answers.warned[0].find(": no such file or directory."), std::string::npos) << answers.warned[0];
     std::string dump = folder.Read("names.dmp");
     dump.replace(dump.find("Relief force"), 12, "Relief column");
     folder.Write("names.dmp", dump);
