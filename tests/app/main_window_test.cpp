@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <array>
 #include <fstream>
+#include <optional>
 
 #include "controls/control_table.h"
 #include "files/bitmap_file.h"
@@ -537,17 +538,17 @@ TEST_F(MainWindowTest, TheMissionsFilesAreWrittenReadAndDeleted) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("UserMissions\\Valley.add")));
 }
 
-// What the stand-in game noted in the file ("" when it noted nothing),
-// read once: "started.txt" what it was started with, "told.txt" what it was
-// told while it ran.
-std::string Noted(const test::TempGameFolder& folder, const char* file) {
+// What the stand-in game noted in the file (none when it noted nothing),
+// read once: "started.txt" what it was started with, "running.txt" that its
+// window is open, "told.txt" what it was told while it ran.
+std::optional<std::string> Noted(const test::TempGameFolder& folder, const char* file) {
     const std::filesystem::path noted = folder.File(file);
-    if (!QTest::qWaitFor([&] { return std::filesystem::exists(noted); }, 10000)) return "";
+    if (!QTest::qWaitFor([&] { return std::filesystem::exists(noted); }, 20000)) return std::nullopt;
     std::string text = folder.Read(file);
     folder.Remove(file);
     return text;
 }
-std::string Started(const test::TempGameFolder& folder) { return Noted(folder, "started.txt"); }
+std::string Started(const test::TempGameFolder& folder) { return Noted(folder, "started.txt").value_or(""); }
 
 TEST_F(MainWindowTest, PlayAndTheMapEditorStartTheGameOnTheSavedMission) {
     // A fake game named as the game: it notes its working folder and its
@@ -607,11 +608,18 @@ TEST_F(MainWindowTest, ARunningGameIsToldToReadStartDatInsteadOfStartingAnother)
         game.setProgram(QString::fromStdWString(folder.File("ketrel.exe").wstring()));
         game.setArguments({"--running"});
         game.setWorkingDirectory(QString::fromStdWString(folder.path().wstring()));
+        // Wine starts its desktop for the first window looked for or opened,
+        // and the desktop keeps the output of the program that made it open:
+        // made by the game, whose output goes nowhere, it does not hold this
+        // test's output open for as long as other tests run.
+        game.setStandardOutputFile(QProcess::nullDevice());
+        game.setStandardErrorFile(QProcess::nullDevice());
         game.start();
-        ASSERT_TRUE(QTest::qWaitFor([] { return GameLink::GameIsRunning(); }, 20000)) << "the game's window is open";
+        ASSERT_TRUE(Noted(folder, "running.txt")) << "the game opened its window";
+        ASSERT_TRUE(QTest::qWaitFor([] { return GameLink::GameIsRunning(); }, 20000)) << "the editor finds it";
         Activate();
         c.act();
-        EXPECT_EQ(Noted(folder, "told.txt"), c.told);
+        EXPECT_EQ(Noted(folder, "told.txt").value_or(""), c.told);
         EXPECT_TRUE(game.state() == QProcess::NotRunning || game.waitForFinished(10000))
             << "the game was told once and ended";
     }

@@ -4,10 +4,10 @@
 // started on as "seen.cms".
 //
 // Started with "--running" on Windows, it is the game already running
-// instead: it opens the game's main window and waits to be told to read
-// "start.dat"; then it notes the message's two parameters on a line and the
-// bytes of "start.dat" after it in "told.txt" (whole once it is there), and
-// ends.
+// instead: it opens the game's main window, notes "running.txt" (empty), and
+// waits to be told to read "start.dat"; then it notes the message's two
+// parameters on a line and the bytes of "start.dat" after it in "told.txt"
+// (whole once it is there), and ends.
 
 #include <filesystem>
 #include <fstream>
@@ -56,6 +56,7 @@ int RunAsRunningGame() {
     HWND window = CreateWindowW(L"VRT_KERNEL", L"Tarvossa", WS_OVERLAPPEDWINDOW, 0, 0, 320, 200, nullptr, nullptr,
                                 windowClass.hInstance, nullptr);
     if (!window) return 1;
+    WriteWhole("running.txt", "");
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     DestroyWindow(window);
