@@ -141,7 +141,7 @@ void MainWindow::ExportDump() {
     }
     std::error_code why;
     if (!WriteFileAtomically(*file, dump, &why))
-        questions_.Warn("The dump cannot be written to " + file->string() + ": " + FailureReason(why) + ".");
+        questions_.Warn("The dump cannot be written to " + TextOfPath(*file) + ": " + FailureReason(why) + ".");
 }
 
 void MainWindow::ImportDump() {

@@ -32,7 +32,7 @@ std::string BaseName(std::string_view nameOrPath) {
 }
 
 bool ExtensionIs(const fs::path& file, std::string_view extension) {
-    std::string own = file.extension().string();
+    std::string own = TextOfPath(file.extension());
     std::transform(own.begin(), own.end(), own.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return own == extension;
