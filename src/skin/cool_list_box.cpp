@@ -77,6 +77,12 @@ CoolListBox::CoolListBox(QWidget* parent) : QListWidget(parent) {
     });
 }
 
+QItemSelectionModel::SelectionFlags CoolListBox::selectionCommand(const QModelIndex& index, const QEvent*) const {
+    return index.isValid() && selectionMode() != NoSelection
+               ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+               : QItemSelectionModel::NoUpdate;
+}
+
 void CoolListBox::Refresh() {
     QSignalBlocker quiet(this);
     setUpdatesEnabled(false);

@@ -15,6 +15,10 @@ public:
 
 protected:
     void Refresh() override;
+    // Every click and key selects the row it makes current (Ctrl+click
+    // included), so the row the designer sees chosen is the one OK takes.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
 };
 
 }  // namespace sced

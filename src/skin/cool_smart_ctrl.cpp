@@ -157,7 +157,13 @@ bool CoolSmartCtrl::focusNextPrevChild(bool next) {
 
 void CoolSmartCtrl::focusInEvent(QFocusEvent* event) {
     int count = static_cast<int>(layout_.placeholders.size());
-    if (count > 0) focused_ = event->reason() == Qt::BacktabFocusReason ? count - 1 : 0;
+    // Tab enters at the first argument and Shift+Tab at the last; coming
+    // back from an argument's dialog (or a click) keeps the argument the
+    // designer was at.
+    if (event->reason() == Qt::TabFocusReason || (focused_ < 0 && event->reason() != Qt::BacktabFocusReason))
+        focused_ = count > 0 ? 0 : -1;
+    else if (event->reason() == Qt::BacktabFocusReason)
+        focused_ = count - 1;
     QWidget::focusInEvent(event);
     update();
 }

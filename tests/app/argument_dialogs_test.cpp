@@ -6,6 +6,8 @@
 #include "controls/control_table.h"
 #include "model/command_tree.h"
 #include "model/page_table.h"
+#include "skin/cool_list_box.h"
+#include "skin/cool_smart_ctrl.h"
 #include "support/map_bytes.h"
 
 namespace sced {
@@ -40,6 +42,45 @@ protected:
     }
     static void PressOk(QDialog& dialog) { test::Button(dialog, QString::fromStdString(Lookup("txtOK")))->click(); }
 };
+
+// Tab and Shift+Tab walk the arguments and then the buttons, Enter opens the
+// argument at hand, and closing its dialog comes back to it; the group
+// picker's chosen row is always the one it shows chosen.
+TEST_F(ArgumentDialogsTest, TheKeyboardWalksTheArgumentsAndComesBackToTheOneEdited) {
+    Select(kMarchCall);
+    test::InNextDialog([](QDialog& editor) {
+        auto* sentence = editor.findChild<CoolSmartCtrl*>();
+        ASSERT_NE(sentence, nullptr);
+        QApplication::setActiveWindow(&editor);
+        sentence->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(sentence->focusedArgument(), 0);
+        QTest::keyClick(sentence, Qt::Key_Tab);
+        EXPECT_EQ(sentence->focusedArgument(), 1);
+        // The second argument's list: Ctrl+click on its chosen row keeps it chosen.
+        test::InNextDialog([](QDialog& picker) {
+            auto* list = picker.findChild<CoolListBox*>();
+            ASSERT_NE(list, nullptr);
+            const int row = list->GetSelection();
+            ASSERT_GE(row, 0);
+            const QRect box = list->visualRect(list->model()->index(row, 0));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, box.center());
+            EXPECT_TRUE(list->selectionModel()->isRowSelected(row, {}));
+            EXPECT_EQ(list->GetSelection(), row);
+            picker.reject();
+            QApplication::setActiveWindow(picker.parentWidget()->window());
+        });
+        QTest::keyClick(sentence, Qt::Key_Return);
+        EXPECT_EQ(editor.focusWidget(), sentence);
+        EXPECT_EQ(sentence->focusedArgument(), 1) << "back at the argument just edited";
+        QTest::keyClick(sentence, Qt::Key_Tab);
+        EXPECT_NE(editor.focusWidget(), sentence) << "past the last argument: on to the buttons";
+        QTest::keyClick(editor.focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(editor.focusWidget(), sentence);
+        EXPECT_EQ(sentence->focusedArgument(), 1) << "Shift+Tab comes back at the last argument";
+        editor.reject();
+    });
+    window->Run(MainCommand::kModify);
+}
 
 // The dialog's drawing area: its largest control.
 QWidget* DrawingArea(QDialog& dialog) {
