@@ -99,8 +99,9 @@ void MainWindow::Open() {
     if (!OfferToSave(true)) return;
     std::optional<MissionEntry> mission = missions_->Choose(Lookup("txtSelMission"));
     if (!mission) return;
-    tree_->collapseAll();
-    editor_.Open(mission->mapPath);
+    // Another mission starts closed; one that cannot be opened leaves the
+    // tree as the designer had it.
+    if (editor_.Open(mission->mapPath)) tree_->collapseAll();
 }
 
 bool MainWindow::Close() {
@@ -176,9 +177,9 @@ void MainWindow::OfferRecovery() {
         RemoveRecoveryCopy(folder);
         return;
     }
-    tree_->collapseAll();
     try {
         editor_.OpenRecovered(folder);
+        tree_->collapseAll();
         recovery_->Adopt();
     } catch (const ScenarioError& error) {
         questions_.Warn(error.text() + "\nThe changes cannot be restored" + keptAside());

@@ -141,12 +141,27 @@ void CoolTreeCtrl::keyPressEvent(QKeyEvent* event) {
 }
 
 void CoolTreeCtrl::Refresh() {
-    std::set<int> expanded;
-    for (int row = 0; row < model_->rowCount(); ++row)
-        if (isExpanded(model_->index(row, 0))) expanded.insert(row);
+    // A rebuild (a rename, a dump, a map read again) keeps the tree's shape,
+    // so every node the designer opened is opened again by its rows.
+    std::vector<std::vector<int>> expanded;
+    std::vector<int> rows;
+    auto note = [&](auto& self, const QModelIndex& parent) -> void {
+        for (int row = 0; row < model_->rowCount(parent); ++row) {
+            const QModelIndex index = model_->index(row, 0, parent);
+            if (!isExpanded(index)) continue;
+            rows.push_back(row);
+            expanded.push_back(rows);
+            self(self, index);
+            rows.pop_back();
+        }
+    };
+    note(note, {});
     model_->Reset();
-    for (int row : expanded)
-        if (row < model_->rowCount()) setExpanded(model_->index(row, 0), true);
+    for (const std::vector<int>& path : expanded) {
+        QModelIndex index;
+        for (int row : path) index = model_->index(row, 0, index);
+        if (index.isValid()) setExpanded(index, true);
+    }
     ApplyFilter();
     ShowSelection();
 }

@@ -18,6 +18,7 @@
 
 #include "controls/control_table.h"
 #include "files/bitmap_file.h"
+#include "files/dump_file.h"
 #include "files/mission_picture.h"
 #include "files/recovery_copy.h"
 #include "files/save_report.h"
@@ -486,6 +487,38 @@ TEST_F(MainWindowTest, AMapOutsideTheGameFolderIsWrittenIntoOnlyWhenTheDesignerS
     EXPECT_EQ(answers.asked.size(), 2u) << "asked once for the map";
     EXPECT_NE(elsewhere.Read("Other.m3d").find("UserMissions\\Other\\Other.cms"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(folder.File("UserMissions\\Other.add")));
+}
+
+// What the designer opened stays open through a rebuild of the whole tree
+// (a dump imported, its undo) and through an Open that fails.
+TEST_F(MainWindowTest, TheTreeKeepsWhatTheDesignerOpened) {
+    QTreeView* tree = window->tree();
+    auto index = [tree](std::initializer_list<int> rows) {
+        QModelIndex at;
+        for (int row : rows) at = tree->model()->index(row, 0, at);
+        return at;
+    };
+    const std::initializer_list<int> opened[] = {{2}, {2, 1}, {2, 1, 0}};
+    for (auto rows : opened) tree->expand(index(rows));
+    auto expect_opened = [&](const char* after) {
+        for (auto rows : opened) EXPECT_TRUE(tree->isExpanded(index(rows))) << after << " " << rows.size();
+        EXPECT_FALSE(tree->isExpanded(index({1}))) << after;
+    };
+    std::string dump = DumpText(*scenario);
+    dump.replace(dump.find("Relief force"), 12, "Relief column");
+    window->editor().ImportDump(dump);
+    expect_opened("the import");
+    window->Run(MainCommand::kUndo);
+    expect_opened("its undo");
+
+    folder.Write("UserMissions\\Broken.add", "Broken\r\nMaps\\Nowhere.m3d\r\nUserMissions\\Broken\\Broken.cms\r\n");
+    InNextDialog([](QDialog& missions) {
+        missions.findChild<QListWidget*>()->setCurrentRow(0);
+        missions.accept();
+    });
+    window->Run(MainCommand::kOpen);
+    ASSERT_EQ(answers.warned.size(), 1u) << "the map cannot be read";
+    expect_opened("a failed Open");
 }
 
 TEST_F(MainWindowTest, TheMissionsFilesAreWrittenReadAndDeleted) {
