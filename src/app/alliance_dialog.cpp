@@ -6,8 +6,10 @@
 
 #include "app/drawing_area.h"
 #include "controls/control_table.h"
+#include "core/string_table.h"
 #include "editing/alliances.h"
 #include "skin/cool_button.h"
+#include "skin/qt_text.h"
 #include "skin/skin.h"
 
 namespace sced {
@@ -123,8 +125,8 @@ private:
 };
 
 AllianceDialog::AllianceDialog(QWidget* parent) : AppDialog(parent), grid_(new AllianceGrid(this)) {
-    auto* war = new CoolButton("Total War", this);
-    auto* friendship = new CoolButton("Total Friendship", this);
+    auto* war = new CoolButton(ToQt(Lookup("txtTotalWar")), this);
+    auto* friendship = new CoolButton(ToQt(Lookup("txtAllFriends")), this);
     connect(war, &QPushButton::clicked, this, [this] { grid_->SetMatrix(TotalWar()); });
     connect(friendship, &QPushButton::clicked, this, [this] { grid_->SetMatrix(TotalFriendship()); });
     auto* side = new QVBoxLayout;

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 
 #include "controls/control_table.h"
+#include "core/editor_texts.h"
 #include "model/argument_text.h"
 #include "model/command_tree.h"
 #include "model/scenario.h"
@@ -12,6 +13,7 @@
 #include "skin/cool_separator.h"
 #include "skin/cool_smart_ctrl.h"
 #include "skin/cool_tree_ctrl.h"
+#include "skin/qt_text.h"
 
 namespace sced {
 
@@ -20,7 +22,7 @@ CommandDialog::CommandDialog(QWidget* parent, Kind kind, const Scenario& scenari
     ControlTable& table = ControlTable::Instance();
     if (kind == kChooser) {
         filter_ = new CoolEdit(this);
-        filter_->setPlaceholderText("Filter: type part of a function's text or name");
+        filter_->setPlaceholderText(ToQt(Say(text::kFilter)));
         filter_->installEventFilter(this);
         content()->addWidget(filter_);
         connect(filter_, &QLineEdit::textChanged, this, [this] { Filter(); });

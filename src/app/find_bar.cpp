@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "core/editor_texts.h"
 #include "skin/cool_edit.h"
 #include "skin/qt_text.h"
 #include "skin/skin.h"
@@ -21,7 +22,7 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent), field_(new CoolEdit(this)),
     const Skin& skin = Skin::Instance();
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* caption = new QLabel("Find:", this);
+    auto* caption = new QLabel(ToQt(Say(text::kFind)), this);
     for (QLabel* label : {caption, found_}) {
         label->setFont(skin.dialogFont);
         QPalette colours = label->palette();
@@ -29,11 +30,11 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent), field_(new CoolEdit(this)),
         label->setPalette(colours);
     }
     field_->setMaxLength(256);
-    field_->setPlaceholderText("a label, a text or a function");
+    field_->setPlaceholderText(ToQt(Say(text::kFindHint)));
     row->addWidget(caption);
     row->addWidget(field_, 1);
     row->addWidget(found_);
-    found_->setMinimumWidth(QFontMetrics(skin.dialogFont).horizontalAdvance("00000 found"));
+    found_->setMinimumWidth(QFontMetrics(skin.dialogFont).horizontalAdvance(ToQt(Say(text::kFound, {"00000"}))));
     field_->installEventFilter(this);
     connect(field_, &QLineEdit::textChanged, this, [this] { emit TextChanged(); });
 }

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "core/editor_texts.h"
 #include "core/path_text.h"
 #include "files/game_launch.h"
 #include "skin/qt_text.h"
@@ -13,20 +14,19 @@ namespace fs = std::filesystem;
 
 std::string GameLink::Start(Mode mode, const fs::path& program, const std::vector<std::string>& arguments,
                             const fs::path& folder) {
-    const std::string cannot = mode == Mode::kMapEditor ? "The map editor cannot be started: "
-                                                        : "The game cannot be started: ";
+    auto cannot = [mode](const std::string& why) {
+        return Say(mode == Mode::kMapEditor ? text::kMapEditorNotStarted : text::kGameNotStarted, {why});
+    };
     std::error_code error;
     if (!fs::is_regular_file(program, error))
-        return cannot + "there is no " + TextOfPath(program.filename()) + " in the game folder " + TextOfPath(folder) +
-               ".";
+        return cannot(Say(text::kNoProgram, {TextOfPath(program.filename()), TextOfPath(folder)}));
     QString executable = PathToQt(program);
     QStringList list;
 #ifndef _WIN32
     if (IsWindowsProgram(program)) {
         QString wine = QStandardPaths::findExecutable("wine");
         if (wine.isEmpty())
-            return cannot + TextOfPath(program) +
-                   " is a Windows program and there is no wine on the PATH to run it.";
+            return cannot(Say(text::kNoWine, {TextOfPath(program)}));
         list.append(executable);
         executable = wine;
     }
@@ -37,8 +37,7 @@ std::string GameLink::Start(Mode mode, const fs::path& program, const std::vecto
     process.setArguments(list);
     process.setWorkingDirectory(PathToQt(folder));
     if (!process.startDetached())
-        return cannot + TextOfPath(program) + " did not start (" +
-               FromQt(process.errorString()).value_or("no reason given") + ").";
+        return cannot(Say(text::kDidNotStart, {TextOfPath(program), FromQt(process.errorString()).value_or("")}));
     return "";
 }
 

@@ -5,6 +5,8 @@
 #include <QListWidget>
 
 #include "controls/control_table.h"
+#include "core/editor_texts.h"
+#include "core/string_table.h"
 #include "skin/cool_button.h"
 #include "skin/cool_list_box.h"
 #include "skin/qt_text.h"
@@ -23,7 +25,7 @@ ListDialog::ListDialog(QWidget* parent, Kind kind)
     usedBy_->setStyleSheet(QStringLiteral("QListWidget { background: %1; color: %2; border: 1px solid %3; }"
                                           "QListWidget::item { padding: 1px 4px; }")
                                .arg(skin.deep.name(), skin.text.name(), skin.bronzeDark.name()));
-    QLabel* caption = NewLabel(skin.caption, "Used by");
+    QLabel* caption = NewLabel(skin.caption, ToQt(Say(text::kUsedBy)));
     auto* uses = new QVBoxLayout;
     uses->addWidget(caption);
     uses->addWidget(usedBy_, 1);
@@ -43,7 +45,7 @@ ListDialog::ListDialog(QWidget* parent, Kind kind)
         case kRename: {
             table.Register(kRenameList, list_);
             table.Register(kRenameDialog, this);
-            rename_ = new CoolButton("Rename...", this);
+            rename_ = new CoolButton(ToQt(Lookup("txtRename")), this);
             auto* side = new QVBoxLayout;
             side->addWidget(rename_);
             side->addStretch();

@@ -24,6 +24,7 @@
 #include "app/tree_dialogs.h"
 #include "app/trigger_dialog.h"
 #include "app/user_questions.h"
+#include "core/editor_texts.h"
 #include "core/string_table.h"
 #include "core/warning.h"
 #include "model/scenario.h"
@@ -296,7 +297,7 @@ void MainWindow::Refresh() {
     if (recovery_) recovery_->Follow();
     UpdateScript();
     RenewResults();
-    QString title = "Scenario Editor";
+    QString title = ToQt(Say(text::kEditorName));
     if (editor_.IsOpen())
         title = ToQt(scenario_.missionName) + (editor_.IsModified() ? "*" : "") + " - " + title;
     setWindowTitle(title);

@@ -6,6 +6,7 @@
 #include "app/recovery_keeper.h"
 #include "app/report_dialogs.h"
 #include "app/user_questions.h"
+#include "core/editor_texts.h"
 #include "core/file_write.h"
 #include "core/game_path.h"
 #include "core/path_text.h"
@@ -44,9 +45,8 @@ bool MainWindow::SaveDespiteProblems() {
     // lost or changed for good by the save.
     std::size_t count = MissionProblems(scenario_).size();
     if (count == 0) return true;
-    std::string problems = count == 1 ? "1 problem" : std::to_string(count) + " problems";
-    return questions_.Ask("The mission has " + problems + "; Scenario > Check lists them. Save anyway?", false) ==
-           UserQuestions::Answer::kYes;
+    std::string problems = count == 1 ? Say(text::kOneProblem) : Say(text::kProblems, {std::to_string(count)});
+    return questions_.Ask(Say(text::kSaveWithProblems, {problems}), false) == UserQuestions::Answer::kYes;
 }
 
 bool MainWindow::WriteIntoMapOutside() {
@@ -54,9 +54,7 @@ bool MainWindow::WriteIntoMapOutside() {
     // Asked once for the map: Play saves too, and asks nothing new.
     const std::string map = TextOfPath(MapPathOf(scenario_));
     if (confirmedMap_ == map) return true;
-    if (questions_.Ask("The mission's map lies outside the game folder:\n" + map +
-                           "\nSaving writes the mission's path into that map. Save?",
-                       false) != UserQuestions::Answer::kYes)
+    if (questions_.Ask(Say(text::kMapOutside, {map}), false) != UserQuestions::Answer::kYes)
         return false;
     confirmedMap_ = map;
     return true;
@@ -69,7 +67,7 @@ bool MainWindow::Save(bool report) {
         editor_.Save();
     } catch (const ScenarioError& error) {
         // Nothing was written; the designer mends the mission and saves again.
-        questions_.Warn("The mission was not saved: " + error.text());
+        questions_.Warn(Say(text::kNotSaved, {error.text()}));
         return false;
     }
     if (report) report_->Show(Lookup("txtScenarioSaved"), SaveReportText(scenario_));
@@ -166,14 +164,13 @@ bool MainWindow::KeepWorkBeforeEnd() { return recovery_ && recovery_->WriteNow()
 
 void MainWindow::OfferRecovery() {
     const std::filesystem::path& folder = recovery_->folder();
-    auto keptAside = [&] { return "; it was kept in " + TextOfPath(SetRecoveryCopyAside(folder)) + "."; };
+    auto keptAside = [&] { return TextOfPath(SetRecoveryCopyAside(folder)); };
     std::optional<RecoveryNote> note = ReadRecoveryNote(folder);
     if (!note) {
-        questions_.Warn("The copy of unsaved work that the editor kept cannot be read" + keptAside());
+        questions_.Warn(Say(text::kRecoveryUnreadable, {keptAside()}));
         return;
     }
-    if (!questions_.OfferRestore("The editor ended with unsaved changes to the mission " + note->missionName + " (" +
-                                 note->time + "). Restore them?")) {
+    if (!questions_.OfferRestore(Say(text::kRestoreQuestion, {note->missionName, note->time}))) {
         RemoveRecoveryCopy(folder);
         return;
     }
@@ -182,7 +179,7 @@ void MainWindow::OfferRecovery() {
         tree_->collapseAll();
         recovery_->Adopt();
     } catch (const ScenarioError& error) {
-        questions_.Warn(error.text() + "\nThe changes cannot be restored" + keptAside());
+        questions_.Warn(Say(text::kRecoveryFailed, {error.text(), keptAside()}));
     }
 }
 

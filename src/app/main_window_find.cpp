@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/results_panel.h"
 #include "app/script_pane.h"
+#include "core/editor_texts.h"
 #include "editing/mission_problems.h"
 #include "editing/where_used.h"
 #include "files/script_writer.h"
@@ -44,7 +45,7 @@ void MainWindow::UpdateFind() {
     for (const MissionPlace& match : find_.matches()) marked.push_back(match.path);
     tree_->Mark(std::move(marked));
     tree_->ShowOnly(find_.active() ? &find_.triggers() : nullptr);
-    findBar_->SetFound(find_.active() ? QString("%1 found").arg(find_.matches().size()) : QString());
+    findBar_->SetFound(find_.active() ? ToQt(Say(text::kFound, {std::to_string(find_.matches().size())})) : QString());
 }
 
 void MainWindow::FindStep(bool forward) {
@@ -68,7 +69,7 @@ void MainWindow::ShowWhereUsed() {
     usedTriggers_.clear();
     for (const NamedThing& thing : usedThings_)
         usedTriggers_.push_back(thing.group == "blocks" ? &scenario_.triggers.At(thing.item) : nullptr);
-    results_->Show("Where used", UsesLines());
+    results_->Show(ToQt(Say(text::kWhereUsed)), UsesLines());
     shownResults_ = Results::kWhereUsed;
     resultsChanges_ = editor_.changes();
 }
@@ -91,9 +92,9 @@ std::vector<ResultLine> MainWindow::UsesLines() {
     for (const ThingUses& thing : UsesOfAll(scenario_, things)) {
         lines.push_back({ToQt(thing.heading), kNoTreePath, true});
         for (const MissionPlace& use : thing.uses) lines.push_back({ToQt(use.text), use.path, false});
-        if (thing.uses.empty()) lines.push_back({"not used", kNoTreePath, false});
+        if (thing.uses.empty()) lines.push_back({ToQt(Say(text::kNotUsed)), kNoTreePath, false});
     }
-    if (lines.empty()) lines.push_back({"The selection names nothing that other commands use.", kNoTreePath, false});
+    if (lines.empty()) lines.push_back({ToQt(Say(text::kNoUses)), kNoTreePath, false});
     return lines;
 }
 
@@ -101,8 +102,8 @@ std::pair<QString, std::vector<ResultLine>> MainWindow::ProblemLines() {
     std::vector<MissionProblem> problems = MissionProblems(scenario_);
     std::vector<ResultLine> lines;
     for (const MissionProblem& problem : problems) lines.push_back({ToQt(problem.text), problem.path, false});
-    if (lines.empty()) lines.push_back({"No problems found.", kNoTreePath, false});
-    return {problems.size() == 1 ? QString("1 problem") : QString("%1 problems").arg(problems.size()),
+    if (lines.empty()) lines.push_back({ToQt(Say(text::kNoProblems)), kNoTreePath, false});
+    return {ToQt(problems.size() == 1 ? Say(text::kOneProblem) : Say(text::kProblems, {std::to_string(problems.size())})),
             std::move(lines)};
 }
 
@@ -117,7 +118,7 @@ void MainWindow::RenewResults() {
     if (results_->isHidden() || resultsChanges_ == editor_.changes()) return;
     resultsChanges_ = editor_.changes();
     if (shownResults_ == Results::kWhereUsed) {
-        results_->Renew("Where used", UsesLines());
+        results_->Renew(ToQt(Say(text::kWhereUsed)), UsesLines());
     } else {
         auto [caption, lines] = ProblemLines();
         results_->Renew(caption, std::move(lines));

@@ -6,7 +6,9 @@
 #include "app/picture_view.h"
 #include "app/user_questions.h"
 #include "controls/control_table.h"
+#include "core/editor_texts.h"
 #include "core/game_path.h"
+#include "core/string_table.h"
 #include "editing/name_rules.h"
 #include "skin/cool_edit.h"
 #include "skin/cool_tree_ctrl.h"
@@ -57,6 +59,11 @@ PageDialog::PageDialog(QWidget* parent, std::filesystem::path gameFolder, UserQu
     });
 }
 
+namespace {
+// A picture file as the page tree names it: up to its first dot.
+std::string BaseName(const std::string& file) { return file.substr(0, file.find('.')); }
+}  // namespace
+
 void PageDialog::Prepare() {
     pictures_.Scan(ResolveGamePath(gameFolder_, "Missions\\Pictures"));
     // Pictures are counted from 1 for the designer, as the picture command does.
@@ -65,12 +72,12 @@ void PageDialog::Prepare() {
     for (const GamePictures::File& file : pictures_.files()) {
         // A file the pages file cannot name offers no picture, and says why.
         if (!WhyPageCannotName(file.name).empty()) {
-            tree.push_back({file.name + " (its name has a blank: not usable)", {}});
+            tree.push_back({Say(text::kBlankName, {BaseName(file.name)}), {}});
             continue;
         }
         if (firstUsable < 0) firstUsable = static_cast<int>(tree.size());
-        TreeNode node{file.name, {}};
-        for (int i = 0; i < file.count(); ++i) node.children.push_back({"Picture " + std::to_string(i + 1), {}});
+        TreeNode node{BaseName(file.name), {}};
+        for (int i = 0; i < file.count(); ++i) node.children.push_back({std::to_string(i + 1), {}});
         tree.push_back(std::move(node));
     }
     tree_->SetTree(std::move(tree));
@@ -82,8 +89,8 @@ void PageDialog::Prepare() {
     // A new page starts on the first picture without a word; a page whose
     // picture has gone says so.
     if (!known && !exchange.pageFile.empty())
-        questions_.Warn("The page's picture " + std::to_string(exchange.pageNumber + 1) + " of " + exchange.pageFile +
-                        " no longer exists; the page starts on the first picture.");
+        questions_.Warn(file < 0 ? Lookup("txtNoPicFile") + exchange.pageFile
+                                 : Say(text::kNoPicture, {std::to_string(exchange.pageNumber + 1), exchange.pageFile}));
     if (known)
         Choose(file, exchange.pageNumber);
     else

@@ -52,18 +52,19 @@ PropertiesDialog::PropertiesDialog(QWidget* parent, const Scenario& scenario, Us
                        "QPlainTextEdit:focus { border-color: %6; }")
             .arg(skin.deep.name(), skin.editText.name(), skin.bronzeDark.name(), skin.bark.name(),
                  skin.textWhite.name(), skin.bronzeLight.name()));
-    auto* load = new CoolButton("Load picture", this);
-    auto* standard = new CoolButton("Set default", this);
+    auto* load = new CoolButton(ToQt(Lookup("txtLoadPic")), this);
+    auto* standard = new CoolButton(ToQt(Lookup("txtByDefault")), this);
     connect(load, &QPushButton::clicked, this, &PropertiesDialog::LoadPicture);
     connect(standard, &QPushButton::clicked, this, &PropertiesDialog::SetDefault);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(load);
     buttons->addWidget(standard);
     buttons->addStretch();
-    content()->addWidget(NewLabel(skin.text, "Title"));
+    content()->addWidget(NewLabel(skin.text, ToQt(Lookup("txtMissTitle"))));
     content()->addWidget(title_);
-    content()->addWidget(NewLabel(skin.text, "Description"));
+    content()->addWidget(NewLabel(skin.text, ToQt(Lookup("txtMissDescr"))));
     content()->addWidget(description_, 1);
+    content()->addWidget(NewLabel(skin.text, ToQt(Lookup("txtMissPic"))));
     content()->addWidget(view_, 0, Qt::AlignHCenter);
     content()->addLayout(buttons);
     content()->addWidget(reason_);

@@ -4,8 +4,10 @@
 #include <QListWidget>
 #include <QPainter>
 
+#include "core/editor_texts.h"
 #include "skin/captioned_panel.h"
 #include "skin/cool_button.h"
+#include "skin/qt_text.h"
 #include "skin/skin.h"
 
 namespace sced {
@@ -25,7 +27,7 @@ void FramedPane::paintEvent(QPaintEvent*) {
 }
 
 ResultsPanel::ResultsPanel(QWidget* parent)
-    : FramedPane(parent), list_(new QListWidget(this)), close_(new CoolButton("Close", this)) {
+    : FramedPane(parent), list_(new QListWidget(this)), close_(new CoolButton(ToQt(Say(text::kClose)), this)) {
     const Skin& skin = Skin::Instance();
     list_->setFont(skin.dialogFont);
     list_->setUniformItemSizes(true);

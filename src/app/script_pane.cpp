@@ -3,13 +3,15 @@
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 
+#include "core/editor_texts.h"
+#include "skin/qt_text.h"
 #include "skin/skin.h"
 
 namespace sced {
 
 ScriptPane::ScriptPane(QWidget* parent) : FramedPane(parent), text_(new QPlainTextEdit(this)) {
     const Skin& skin = Skin::Instance();
-    SetCaption("Script");
+    SetCaption(ToQt(Say(text::kScript)));
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "controls/control_table.h"
+#include "core/editor_texts.h"
 #include "skin/cool_edit.h"
 #include "skin/qt_text.h"
 #include "skin/skin.h"
@@ -17,10 +18,10 @@ TriggerDialog::TriggerDialog(QWidget* parent)
     name_->setMaxLength(1024);
     // Whatever is typed is checked on OK, so a wrong count gets its reason.
     times_->setMaxLength(12);
-    content()->addWidget(NewLabel(skin.caption, "Name"));
+    content()->addWidget(NewLabel(skin.caption, ToQt(Say(text::kTriggerName))));
     content()->addWidget(name_);
     content()->addSpacing(6);
-    content()->addWidget(NewLabel(skin.caption, "Repeat count (how often the trigger may fire)"));
+    content()->addWidget(NewLabel(skin.caption, ToQt(Say(text::kRepeatCount))));
     content()->addWidget(times_);
     reason_ = NewLabel(skin.textWarning);
     content()->addWidget(reason_);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <iostream>
 
+#include "core/editor_texts.h"
 #include "skin/qt_text.h"
 
 namespace sced {
@@ -23,8 +24,8 @@ void DialogQuestions::Warn(const std::string& text) { QMessageBox::warning(owner
 
 bool DialogQuestions::OfferRestore(const std::string& text) {
     QMessageBox box(QMessageBox::Question, "ScenarioEditor", ToQt(text), QMessageBox::NoButton, owner_);
-    QPushButton* restore = box.addButton("Restore", QMessageBox::AcceptRole);
-    box.addButton("Discard", QMessageBox::DestructiveRole);
+    QPushButton* restore = box.addButton(ToQt(Say(text::kRestore)), QMessageBox::AcceptRole);
+    box.addButton(ToQt(Say(text::kDiscard)), QMessageBox::DestructiveRole);
     box.setDefaultButton(restore);
     // Neither Escape nor the title bar answers for the designer: the work
     // is only kept or thrown away by a button.

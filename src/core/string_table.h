@@ -22,6 +22,8 @@ public:
     void LoadText(std::string_view text);
 
     std::string Lookup(std::string_view key) const;
+    // Whether the table has the key (its text may be empty).
+    bool Has(std::string_view key) const { return entries_.find(key) != entries_.end(); }
     // The text between the texts of "txtOpenBrace" and "txtCloseBrace".
     std::string Bracketed(std::string_view text) const;
 

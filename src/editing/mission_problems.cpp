@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "core/editor_texts.h"
 #include "declarations/function_template.h"
 #include "files/script_check.h"
 #include "model/command_tree.h"
@@ -34,14 +35,11 @@ TreePath TriggerLabelled(const Scenario& scenario, const std::string& label) {
 std::vector<MissionProblem> MissionProblems(const Scenario& scenario) {
     std::vector<MissionProblem> problems;
     for (const LeftOutCommand& command : scenario.leftOut)
-        problems.push_back({"The command " + command.function + " of the trigger \"" + command.trigger +
-                                "\" was left out when the mission was opened: it names \"" + command.name +
-                                "\", which the mission does not have.",
+        problems.push_back({Say(text::kLeftOut, {command.function, command.trigger, command.name}),
                             TriggerLabelled(scenario, command.trigger),
                             {command.trigger, command.function, command.name}});
     if (scenario.scriptUnread)
-        problems.push_back({"The mission script cannot be read or has no #SCRIPT block; the mission opens without "
-                            "triggers."});
+        problems.push_back({Say(text::kScriptUnread)});
     for (const std::string& change : scenario.readingChanges) problems.push_back({change});
     std::vector<ScriptProblem> unsaved = PlacedScriptProblems(scenario);
     bool placed = false;
@@ -66,9 +64,7 @@ std::vector<MissionProblem> MissionProblems(const Scenario& scenario) {
                 names += (names.empty() ? "\"" : ", \"") + name + "\"";
                 fields.push_back(name);
             }
-            problems.push_back({"The command " + fields[1] + " of the trigger \"" + trigger->text + "\" names " +
-                                    names + ", which the map does not have; it keeps the name until the map has it "
-                                    "again or another is chosen.",
+            problems.push_back({Say(text::kLostNames, {fields[1], trigger->text, names}),
                                 nodeOf(&call), std::move(fields)});
         });
     for (ScriptProblem& problem : unsaved) {

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "core/editor_texts.h"
 #include "skin/captioned_panel.h"
 #include "skin/qt_text.h"
 #include "skin/skin.h"
@@ -21,7 +22,9 @@ CoolDialog::CoolDialog(QWidget* parent) : QDialog(parent) {
 }
 
 bool CoolDialog::ShowModal(std::string_view caption) {
-    setWindowTitle(ToQt(caption));
+    // A table without the caption's key still names the window: the editor,
+    // not the program file.
+    setWindowTitle(ToQt(caption.empty() ? Say(text::kEditorName) : std::string(caption)));
     return exec() == QDialog::Accepted;
 }
 

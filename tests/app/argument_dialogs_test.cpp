@@ -8,6 +8,7 @@
 #include "model/page_table.h"
 #include "skin/cool_list_box.h"
 #include "skin/cool_smart_ctrl.h"
+#include "skin/qt_text.h"
 #include "support/map_bytes.h"
 
 namespace sced {
@@ -142,7 +143,7 @@ TEST_F(ArgumentDialogsTest, PlayersJoinTheRowTheyAreDraggedOnto) {
     EXPECT_EQ(Call(kAllianceCall).args[2], bytes(0x54, 0x20, 0x54, 0x88));
 
     ModifyArgument(kAllianceCall, 0, [](QDialog& dialog) {
-        test::Button(dialog, "Total Friendship")->click();
+        test::Button(dialog, ToQt(Lookup("txtAllFriends")))->click();
         PressOk(dialog);
     });
     EXPECT_EQ(Call(kAllianceCall).args[1], -1);
@@ -195,7 +196,7 @@ TEST_F(ArgumentDialogsTest, TheUnitAndUpgradeTreesGiveTheSelectedLeaf) {
 TEST_F(ArgumentDialogsTest, TheGroupListSaysWhereTheItemIsUsedAndOffersRenameOnlyForDynamicGroups) {
     ModifyArgument(kMarchCall, 0, [](QDialog& groups) {
         auto lists = groups.findChildren<QListWidget*>();
-        QPushButton* rename = test::Button(groups, "Rename...");
+        QPushButton* rename = test::Button(groups, ToQt(Lookup("txtRename")));
         ASSERT_TRUE(lists.size() == 2 && rename);
         const QString use = "Relief force: Order {Relief_force_Dyn} to march to {Old Mill}";
         EXPECT_EQ(lists[1]->findItems(use, Qt::MatchExactly).size(), 1) << "the uses of the item the argument names";
@@ -241,10 +242,10 @@ TEST_F(ArgumentDialogsTest, APageIsWrittenOnAPictureOfTheGame) {
         // The files in name order with their pictures; the page's own file is
         // gone, so it starts on the first picture of the first file.
         ASSERT_EQ(tree->tree().size(), 3u);
-        EXPECT_EQ(tree->tree()[1].text, "Coast.gp");
+        EXPECT_EQ(tree->tree()[1].text, "Coast");
         EXPECT_EQ(tree->tree()[1].children.size(), 2u);
         // A file whose name the pages file cannot carry offers no picture and says why.
-        EXPECT_EQ(tree->tree()[2].text, "Zz camp.gp (its name has a blank: not usable)");
+        EXPECT_EQ(tree->tree()[2].text, "Zz camp (its name has a blank: not usable)");
         EXPECT_TRUE(tree->tree()[2].children.empty());
         EXPECT_EQ(tree->selected(), PathTo({0, 0}));
         const QImage first = view->image();

@@ -338,8 +338,8 @@ TEST_F(MainWindowTest, ThePropertiesTakeTheTypedTextsAndThePictureOnlyWithOk) {
             EXPECT_TRUE(dialog.isVisible()) << "a title is one line";
             dialog.findChild<QLineEdit*>()->setText("Hold the ford");
             dialog.findChild<QPlainTextEdit*>()->setPlainText("First line\nSecond line");
-            Button(dialog, "Load picture")->click();
-            Button(dialog, "Load picture")->click();
+            Button(dialog, ToQt(Lookup("txtLoadPic")))->click();
+            Button(dialog, ToQt(Lookup("txtLoadPic")))->click();
             ok ? dialog.accept() : dialog.reject();
         });
         window->Run(MainCommand::kProperties);

@@ -2,6 +2,7 @@
 
 #include "support/raised.h"
 
+#include "core/editor_texts.h"
 #include "core/string_table.h"
 #include "support/game_folder.h"
 
@@ -68,6 +69,22 @@ TEST(StringTable, TheDemoFileHasEveryKeyTheEditorLooksUp) {
         "txtSelUpgrade", "txtSelect", "txtSelectDirection", "txtSwitch", "txtTHEN", "txtTimer",
         "txtTotalWar", "txtTrigger", "txtUnitType", "txtUp", "txtUserMission", "txtVerCaption"};
     for (const char* key : keys) EXPECT_FALSE(table.Lookup(key).empty()) << key;
+}
+
+// The editor's own texts: the demo's table carries each in English, so a
+// translator finds them all there; a table without one shows the English,
+// and a translation may put the arguments in its own order.
+TEST(StringTable, EditorTextsComeFromTheTableElseInEnglish) {
+    StringTable& table = StringTable::Instance();
+    table.Load(test::DemoGame());
+    for (const EditorText& text : EditorTexts()) {
+        EXPECT_TRUE(table.Has(text.key)) << text.key;
+        EXPECT_EQ(Say(text, {"%1", "%2", "%3"}), text.english) << text.key;
+    }
+    table.LoadText("#STRINGS\ntxtScedFound %2 of %1\\nfound %9\n#END\n");
+    EXPECT_EQ(Say(text::kFound, {"3", "5"}), "5 of 3\nfound %9");
+    EXPECT_EQ(Say(text::kNoUses), text::kNoUses.english) << "a key the table lacks";
+    table.Clear();
 }
 
 }  // namespace

@@ -23,6 +23,11 @@ TEST(CoolDialog, ShowsItsCaptionAndEscapeCancels) {
 
     QTimer::singleShot(0, ok, [ok] { ok->click(); });
     EXPECT_TRUE(dialog.ShowModal("Ford"));
+
+    // A caption key the game's table lacks still names the window.
+    QTimer::singleShot(0, ok, [ok] { ok->click(); });
+    EXPECT_TRUE(dialog.ShowModal(""));
+    EXPECT_EQ(dialog.windowTitle(), "Scenario Editor");
 }
 
 }  // namespace
