@@ -18,18 +18,6 @@ namespace {
 
 constexpr int kCell = 28;
 
-// A table as a mission may hold it, made whole: whoever names an ally is
-// named back, and every player is its own ally, so the rows derived from
-// it hold every player exactly once.
-AllianceMatrix Symmetric(AllianceMatrix matrix) {
-    for (int i = 0; i < kAlliancePlayers; ++i)
-        for (int j = 0; j < kAlliancePlayers; ++j)
-            if (matrix[static_cast<std::size_t>(i)] & (1u << j))
-                matrix[static_cast<std::size_t>(j)] |= static_cast<std::uint8_t>(1u << i);
-    for (int i = 0; i < kAlliancePlayers; ++i) matrix[static_cast<std::size_t>(i)] |= static_cast<std::uint8_t>(1u << i);
-    return matrix;
-}
-
 }  // namespace
 
 // The 8 x 8 grid: row r shows the players of group r in their colours. A
@@ -143,7 +131,7 @@ AllianceDialog::AllianceDialog(QWidget* parent) : AppDialog(parent), grid_(new A
 
 void AllianceDialog::Prepare() {
     if (ControlEvents* events = ControlTable::Instance().events())
-        grid_->SetMatrix(Symmetric(AlliancesOf(events->exchange().first, events->exchange().second)));
+        grid_->SetMatrix(AlliancesOf(events->exchange().first, events->exchange().second));
 }
 
 void AllianceDialog::accept() {

@@ -4,6 +4,16 @@ namespace sced {
 
 namespace {
 std::uint8_t Bit(int player) { return static_cast<std::uint8_t>(1u << player); }
+
+// A table as a mission may hold it, asymmetric or with players outside
+// their own alliance, made as the dialog keeps it.
+AllianceMatrix Whole(AllianceMatrix matrix) {
+    for (int i = 0; i < kAlliancePlayers; ++i)
+        for (int j = 0; j < kAlliancePlayers; ++j)
+            if (matrix[static_cast<std::size_t>(i)] & Bit(j)) matrix[static_cast<std::size_t>(j)] |= Bit(i);
+    for (int i = 0; i < kAlliancePlayers; ++i) matrix[static_cast<std::size_t>(i)] |= Bit(i);
+    return matrix;
+}
 }  // namespace
 
 AllianceMatrix TotalWar() {
@@ -26,7 +36,7 @@ AllianceMatrix AlliancesOf(std::int32_t first, std::int32_t second) {
         matrix[static_cast<std::size_t>(i + 4)] =
             static_cast<std::uint8_t>(static_cast<std::uint32_t>(second) >> (8 * i));
     }
-    return matrix;
+    return Whole(matrix);
 }
 
 std::array<std::int32_t, 2> AllianceValues(const AllianceMatrix& matrix) {

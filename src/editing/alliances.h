@@ -19,7 +19,9 @@ AllianceMatrix TotalWar();
 // Every player allied with every other.
 AllianceMatrix TotalFriendship();
 
-// The matrix of an argument's two values (bytes 0 to 3 in the first); a
+// The matrix of an argument's two values (bytes 0 to 3 in the first), made
+// whole: whoever names an ally is named back and every player is its own
+// ally, so that the rows derived from it hold every player exactly once. A
 // first value of 0 means none was chosen yet: Total War.
 AllianceMatrix AlliancesOf(std::int32_t first, std::int32_t second);
 // The two values of the matrix.
