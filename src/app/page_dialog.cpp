@@ -24,6 +24,21 @@ QImage ImageOf(const GpImage& picture) {
     return image.copy();  // the pixels stay the cache's
 }
 
+// The skin's background as the ground the pictures are decoded onto, in
+// the picture's own pixels.
+GpImage GroundOf(const QPixmap& background) {
+    QImage image = background.toImage().convertToFormat(QImage::Format_RGB888);
+    image = image.scaled(background.deviceIndependentSize().toSize());
+    GpImage ground;
+    ground.width = image.width();
+    ground.height = image.height();
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* line = image.constScanLine(y);
+        ground.rgb.insert(ground.rgb.end(), line, line + static_cast<std::ptrdiff_t>(image.width()) * 3);
+    }
+    return ground;
+}
+
 }  // namespace
 
 PageDialog::PageDialog(QWidget* parent, std::filesystem::path gameFolder, UserQuestions& questions)
@@ -36,6 +51,7 @@ PageDialog::PageDialog(QWidget* parent, std::filesystem::path gameFolder, UserQu
       text_(new CoolEdit(this)),
       reason_(NewLabel(Skin::Instance().textWarning)) {
     pictures_.SetWinePrefix(DefaultWinePrefix());
+    pictures_.SetGround(GroundOf(Skin::Instance().images.background));
     tree_->setMinimumSize(220, 300);
     auto* row = new QHBoxLayout;
     row->addWidget(tree_, 1);

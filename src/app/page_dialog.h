@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "app/app_dialog.h"
-#include "app/game_pictures.h"
+#include "files/game_pictures.h"
 
 namespace sced {
 

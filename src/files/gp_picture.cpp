@@ -196,6 +196,25 @@ std::string DrawPart(ByteView file, const PartHeader& part, const UnpackedPart& 
     return {};
 }
 
+// The ground tiled over the canvas, one of its tiles starting at the
+// canvas's centre.
+void LayGround(GpImage& image, const GpImage& ground) {
+    if (ground.width <= 0 || ground.height <= 0 ||
+        ground.rgb.size() < static_cast<std::size_t>(ground.width) * static_cast<std::size_t>(ground.height) * 3)
+        return;
+    auto first = [](int half, int side) { return ((side - half % side) % side); };
+    const int left = first(image.width / 2, ground.width);
+    const int top = first(image.height / 2, ground.height);
+    auto at = image.rgb.begin();
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            Rgb colour = ground.At((x + left) % ground.width, (y + top) % ground.height);
+            *at++ = colour.red;
+            *at++ = colour.green;
+            *at++ = colour.blue;
+        }
+}
+
 }  // namespace
 
 std::optional<GpFile> GpFile::Parse(std::string bytes, std::string& why) {
@@ -217,7 +236,7 @@ std::optional<GpFile> GpFile::Parse(std::string bytes, std::string& why) {
     return file;
 }
 
-GpImage GpFile::Decode(int index, const Palette& palette) const {
+GpImage GpFile::Decode(int index, const Palette& palette, const GpImage* ground) const {
     GpImage image;
     ByteView file(bytes_);
     if (index < 0 || index >= pictureCount_) {
@@ -257,6 +276,7 @@ GpImage GpFile::Decode(int index, const Palette& palette) const {
     image.width = std::min((width + 3) / 4 * 4, kMaxCanvasSide);
     image.height = std::min(height, kMaxCanvasSide);
     image.rgb.assign(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 3, 0);
+    if (ground) LayGround(image, *ground);
 
     Canvas canvas(image, palette);
     WorkLeft work(file.size(), image.rgb.size() / 3);

@@ -45,8 +45,10 @@ public:
     // the file and always ends, its work bounded by the file's size and the
     // canvas (rows below the canvas are not read): a bad picture, or one
     // that asks for far more work than its size needs, comes back with a
-    // failure.
-    GpImage Decode(int index, const Palette& palette) const;
+    // failure. The canvas starts as the ground tiled from its centre, so
+    // that what the picture leaves transparent, or blends, shows the
+    // ground; black without one.
+    GpImage Decode(int index, const Palette& palette, const GpImage* ground = nullptr) const;
 
 private:
     GpFile() = default;

@@ -121,6 +121,28 @@ TEST(GpPicture, HostileFilesFailWithAReasonAndKeepWhatWasDrawn) {
     EXPECT_TRUE(Decoded(OnePicture(good), 1).failed());
 }
 
+// What a picture leaves transparent shows the ground, tiled from the
+// canvas's centre, and a shading part darkens the ground under it.
+TEST(GpPicture, APictureIsDecodedOntoTheGround) {
+    PartSpec drawn{.next = 29, .width = 8, .height = 2, .codes = "\x81\x42"};  // skip 2, draw 4
+    PartSpec shade{.y = 1, .width = 8, .encoding = 5, .length = 0, .codes = "\x81\x10", .data = ""};
+    std::string why;
+    auto file = GpFile::Parse(OnePicture(Part(drawn) + Part(shade)), why);
+    ASSERT_TRUE(file) << why;
+    const GpImage ground{.width = 3, .height = 1, .rgb = {10, 0, 0, 0, 20, 0, 0, 0, 40}};
+    GpImage image = file->Decode(0, GreyPalette(), &ground);
+    ASSERT_EQ(image.width, 8);
+    const Rgb first{10, 0, 0};  // the ground's first column, at the centre
+    const Rgb last{0, 0, 40};
+    EXPECT_EQ(image.At(4, 0), GreyPalette()[3]);
+    EXPECT_EQ(image.At(0, 0), last);
+    EXPECT_EQ(image.At(1, 0), first);
+    EXPECT_EQ(image.At(6, 0), last);
+    EXPECT_EQ(image.At(0, 1), (Rgb{0, 0, 30}));
+    EXPECT_EQ(image.At(1, 1), first);
+    EXPECT_EQ(file->Decode(0, GreyPalette()).At(0, 0), Rgb{}) << "black without a ground";
+}
+
 TEST(GpPicture, TheDemoPicturesRegenerateAndDecodeToTheirPixels) {
     test::TempGameFolder out(test::TempGameFolder::kEmpty);
     const fs::path demo = test::DemoGame().parent_path();

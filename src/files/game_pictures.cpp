@@ -1,4 +1,4 @@
-#include "app/game_pictures.h"
+#include "files/game_pictures.h"
 
 #include <algorithm>
 #include <cctype>
@@ -52,6 +52,11 @@ void GamePictures::SetWinePrefix(std::filesystem::path prefix) {
     decoded_.clear();
 }
 
+void GamePictures::SetGround(GpImage ground) {
+    ground_ = std::move(ground);
+    decoded_.clear();
+}
+
 int GamePictures::Find(std::string_view name) const {
     std::string wanted = Lowered(name);
     for (std::size_t i = 0; i < files_.size(); ++i)
@@ -66,7 +71,7 @@ const GpImage* GamePictures::Picture(int file, int index) {
     auto key = std::pair(f.path, index);
     auto found = decoded_.find(key);
     if (found == decoded_.end())
-        found = decoded_.emplace(key, f.parsed->Decode(index, PaletteOf(f.parsed->paletteNumber()))).first;
+        found = decoded_.emplace(key, f.parsed->Decode(index, PaletteOf(f.parsed->paletteNumber()), &ground_)).first;
     return &found->second;
 }
 

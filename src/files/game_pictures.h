@@ -30,6 +30,8 @@ public:
     void Scan(const std::filesystem::path& folder);
     // The palettes are looked up under this prefix from now on.
     void SetWinePrefix(std::filesystem::path prefix);
+    // The pictures are decoded onto this ground from now on.
+    void SetGround(GpImage ground);
 
     const std::vector<File>& files() const { return files_; }
     // The file of that name, ignoring case; -1 when none.
@@ -42,6 +44,7 @@ private:
 
     std::vector<File> files_;
     std::filesystem::path winePrefix_;
+    GpImage ground_;
     std::map<int, Palette> palettes_;
     std::map<std::pair<std::filesystem::path, int>, GpImage> decoded_;
 };
