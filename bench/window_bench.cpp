@@ -2,13 +2,17 @@
 // offscreen platform with a mission of N triggers (10,000 by default):
 // opening it until its tree is drawn, each edit until the tree shows it
 // (with the expanded triggers kept), Find (keystrokes, next, Escape),
-// Where used and Check until drawn, an edit with the Check panel open, and
-// the memory of the editor with the mission open.
+// Where used and Check until drawn, an edit with Find active and the Check
+// panel open, a step through a group list with its "Used by", the window's
+// activation with the map unchanged, and the memory of the editor with the
+// mission open.
 
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 #include <fstream>
 #include <iomanip>
@@ -18,12 +22,14 @@
 #include "app/find_bar.h"
 #include "app/main_window.h"
 #include "app/user_questions.h"
+#include "controls/control_table.h"
 #include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "files/mission_package.h"
 #include "files/script_writer.h"
 #include "model/scenario.h"
 #include "skin/cool_edit.h"
+#include "skin/cool_list_box.h"
 #include "skin/cool_tree_ctrl.h"
 #include "synthetic_mission.h"
 
@@ -44,6 +50,13 @@ double ResidentMiB() {
 void Shown(MainWindow& window) {
     QApplication::processEvents();
     window.tree()->viewport()->repaint();
+}
+
+// What happens in the next modal dialog, once it shows.
+void InNextDialog(std::function<void(QDialog&)> act) {
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) act(*dialog);
+    });
 }
 
 }  // namespace
@@ -146,8 +159,56 @@ int main(int argc, char** argv) {
         finds.push_back({"Escape: every trigger again", Time(runs, [&] { type(Qt::Key_Escape, ""); }, findFrom("Trigger 77"))});
         finds.push_back({"where used (a condition)", edit({middle, 0, 0, -1, -1, -1, -1, -1}, MainCommand::kWhereUsed)});
         finds.push_back({"check", Time(runs, [&] { window.Run(MainCommand::kCheck); Shown(window); })});
-        // With the Check panel open, each edit finds the problems anew.
+        // With the Check panel open and Find active, each edit renews both.
         const double checkedEdit = edit({middle, -1, -1, -1, -1, -1, -1, -1}, MainCommand::kMoveDown);
+        // A trigger the edits above left alone; "Trigger 5" holds it and
+        // those that move into its place.
+        const int untouched = middle + 100;
+        findFrom("Trigger 5")();
+        window.Run(MainCommand::kCheck);
+        Shown(window);
+        const double livePanelsEdit = edit({untouched, -1, -1, -1, -1, -1, -1, -1}, MainCommand::kMoveDown);
+        // The trigger is opened first, as a designer would.
+        auto opened = [&](const TreePath& path) {
+            for (int depth = 1; depth < PathDepth(path); ++depth) {
+                TreePath node = kNoTreePath;
+                std::copy_n(path.begin(), depth, node.begin());
+                select(node);
+                window.tree()->expand(window.tree()->currentIndex());
+            }
+            select(path);
+        };
+        const double livePanelsAction = Time(
+            runs, [&] { window.Run(MainCommand::kMoveUp); Shown(window); },
+            [&] { opened({untouched, 1, 1, -1, -1, -1, -1, -1}); });
+        type(Qt::Key_Escape, "");
+
+        // The group list of a MoveGroup's first argument, its "Used by"
+        // following each step down.
+        double usedByStep = 0;
+        opened({untouched, 1, 1, -1, -1, -1, -1, -1});
+        InNextDialog([&](QDialog& editor) {
+            InNextDialog([&](QDialog& list) {
+                auto* items = list.findChild<CoolListBox*>();
+                const int count = items ? std::max(1, items->count()) : 1;
+                usedByStep = Time(runs, [&] {
+                    items->setCurrentRow((items->currentRow() + 1) % count);
+                    list.repaint();
+                });
+                list.reject();
+            });
+            ControlTable::Instance().events()->ArgumentClicked(0);
+            editor.reject();
+        });
+        window.Run(MainCommand::kModify);
+        QApplication::processEvents();
+
+        // The window activated again with its map as it was.
+        const double activation = Time(runs, [&] {
+            QEvent change(QEvent::ActivationChange);
+            QApplication::sendEvent(&window, &change);
+            Shown(window);
+        });
 
         std::cout << std::fixed << std::setprecision(1) << triggers << " triggers, median of " << runs
                   << " runs, ms, each until the tree is drawn\n\n";
@@ -166,6 +227,15 @@ int main(int argc, char** argv) {
         std::cout << std::left << std::setw(40) << "move a trigger down, Check open" << std::right << std::setw(10)
                   << checkedEdit << '\n';
         found = found && checkedEdit <= 200;
+        std::cout << std::left << std::setw(40) << "  the same, Find active too" << std::right << std::setw(10)
+                  << livePanelsEdit << '\n';
+        std::cout << std::left << std::setw(40) << "move an action up, Find and Check" << std::right << std::setw(10)
+                  << livePanelsAction << '\n';
+        std::cout << std::left << std::setw(40) << "a step down a group list, Used by" << std::right << std::setw(10)
+                  << usedByStep << '\n';
+        std::cout << std::left << std::setw(40) << "activation, the map unchanged" << std::right << std::setw(10)
+                  << activation << '\n';
+        const bool live = livePanelsEdit <= 16 && livePanelsAction <= 16 && usedByStep <= 16 && activation <= 16;
         std::cout << "\nexpanded triggers kept: " << (kept ? "yes" : "NO") << '\n';
         std::cout << "memory with the mission open: " << memory << " MiB (" << memory - before
                   << " MiB more than before)\n";
@@ -173,7 +243,9 @@ int main(int argc, char** argv) {
         std::cout << "goal (each find step, where used and check within 50 ms; an edit with Check open within 200 ms): "
                   << (found ? "met" : "NOT met")
                   << '\n';
-        return met && kept && found ? 0 : 1;
+        std::cout << "goal (with Find and Check open an edit, a step of Used by and an activation within 16 ms): "
+                  << (live ? "met" : "NOT met") << '\n';
+        return met && kept && found && live ? 0 : 1;
     } catch (const ScenarioError& e) {
         std::cerr << "error: " << e.text() << '\n';
         return 1;
