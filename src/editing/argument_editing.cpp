@@ -147,6 +147,7 @@ void ArgumentEditing::ArgumentClicked(int position) {
 void ArgumentEditing::EditGroupItem(int position, int arg, const std::string& group) {
     ObjectGroups& groups = scenario_.objectGroups;
     group_ = group;
+    uses_.reset();
     bool exists = groups.FindGroup(group) >= 0;
     bool renamable = exists && SavesItemNames(group);
     int listNumber = renamable ? kRenameList : kGroupList;
@@ -315,8 +316,9 @@ std::string ArgumentEditing::ValidateTrigger(std::string_view name, std::string_
 std::vector<std::string> ArgumentEditing::UsesOfItem(int item) {
     NamedThing thing{group_, item};
     if (group_ == "groups" && item >= MapGroupCount()) thing = NamedThing{"dyngroups", item - MapGroupCount()};
+    if (!uses_) uses_.emplace(scenario_);
     std::vector<std::string> uses;
-    for (MissionPlace& use : UsesOf(scenario_, thing)) uses.push_back(std::move(use.text));
+    for (const MissionPlace& use : uses_->Of(thing)) uses.push_back(use.text);
     return uses;
 }
 
@@ -342,6 +344,7 @@ void ArgumentEditing::Rename(int item) {
     auto step = TextStep(&items[item], typed, TreeEffect::kAll);
     step->Redo(scenario_);
     renames_.push_back(std::move(step));
+    uses_.reset();
     namesInUse_ = Items(items);
     std::vector<std::string> shown = *namesInUse_;
     if (mapAndDynamic) {

@@ -9,6 +9,7 @@
 
 #include "controls/control_table.h"
 #include "editing/edit_history.h"
+#include "editing/where_used.h"
 
 namespace sced {
 
@@ -83,6 +84,9 @@ private:
     std::string group_;
     bool dynamicGroup_ = false;
     std::optional<std::vector<std::string>> namesInUse_;
+    // The uses the list's "Used by" shows, found once a list and again
+    // after a rename.
+    std::optional<UsesIndex> uses_;
 
     std::vector<std::unique_ptr<EditStep>> renames_;
 };

@@ -125,6 +125,26 @@ std::vector<MissionPlace> UsesOf(const Scenario& scenario, const NamedThing& thi
     return uses;
 }
 
+UsesIndex::UsesIndex(const Scenario& scenario) {
+    ForEachTreeCommand(scenario, [&](const TreePath& path, int trigger, const Command& command) {
+        bool nestedBlock = command.kind == kIfBlockCommand && path[4] >= 0;
+        if (command.kind != kTermCommand && !nestedBlock) return;
+        std::vector<NamedThing> named;
+        ForEachCall(command, [&](const TermCommand& call) {
+            for (NamedThing& thing : ThingsNamedBy(scenario, call))
+                if (std::find(named.begin(), named.end(), thing) == named.end()) named.push_back(std::move(thing));
+        });
+        for (const NamedThing& thing : named)
+            uses_[{thing.group, thing.item}].push_back(MissionPlace{path, PlaceText(scenario, trigger, command)});
+    });
+}
+
+const std::vector<MissionPlace>& UsesIndex::Of(const NamedThing& thing) const {
+    static const std::vector<MissionPlace> kNone;
+    auto found = uses_.find({thing.group, thing.item});
+    return found == uses_.end() ? kNone : found->second;
+}
+
 std::vector<ThingUses> UsesOfAll(const Scenario& scenario, const std::vector<NamedThing>& things) {
     std::vector<ThingUses> all;
     for (const NamedThing& thing : things) all.push_back(ThingUses{ThingHeading(scenario, thing), UsesOf(scenario, thing)});

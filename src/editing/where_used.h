@@ -1,7 +1,9 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "editing/mission_place.h"
@@ -33,6 +35,20 @@ std::vector<NamedThing> ThingsNamed(const Scenario& scenario, std::string_view n
 std::string ThingHeading(const Scenario& scenario, const NamedThing& thing);
 // The commands that name the thing, in tree order, each once.
 std::vector<MissionPlace> UsesOf(const Scenario& scenario, const NamedThing& thing);
+
+// The uses of every thing of the mission, found in one walk: a list that
+// shows the uses of the item it stands on asks here at each step instead
+// of walking the mission again.
+class UsesIndex {
+public:
+    explicit UsesIndex(const Scenario& scenario);
+    // The commands that name the thing, in tree order, each once (those of
+    // UsesOf).
+    const std::vector<MissionPlace>& Of(const NamedThing& thing) const;
+
+private:
+    std::map<std::pair<std::string, int>, std::vector<MissionPlace>> uses_;
+};
 
 // The uses of several things, a heading each.
 struct ThingUses {
