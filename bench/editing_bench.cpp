@@ -19,6 +19,7 @@
 #include "core/scenario_error.h"
 #include "core/string_table.h"
 #include "core/warning.h"
+#include "editing/change_trail.h"
 #include "editing/editor.h"
 #include "editing/mission_problems.h"
 #include "editing/mission_search.h"
@@ -154,8 +155,8 @@ std::vector<Row> MeasureSearches(const fs::path& game, int count, int runs) {
     trigger.kind = ListKind::kTriggers;
     std::size_t seen = 0;
     return {
-        {"find, a letter nearly everything holds", Time(runs, [&] { find.Search(scenario, "e"); })},
-        {"find, one trigger's label", Time(runs, [&] { find.Search(scenario, "Trigger 5000"); })},
+        {"find, a letter nearly everything holds", Time(runs, [&] { find.Search(scenario, "e", ChangeTrail{}); })},
+        {"find, one trigger's label", Time(runs, [&] { find.Search(scenario, "Trigger 5000", ChangeTrail{}); })},
         {"where used, a command's arguments",
          Time(runs, [&] { seen += UsesOfAll(scenario, ThingsOfSelection(scenario, command)).size(); })},
         {"where used, a trigger", Time(runs, [&] { seen += UsesOfAll(scenario, ThingsOfSelection(scenario, trigger)).size(); })},

@@ -8,6 +8,7 @@
 
 #include "editing/editor.h"
 #include "editing/main_commands.h"
+#include "editing/mission_problems.h"
 #include "editing/mission_search.h"
 #include "editing/where_used.h"
 
@@ -154,6 +155,7 @@ private:
     ScriptPane* script_;
     RecoveryKeeper* recovery_ = nullptr;
     MissionFind find_;
+    MissionCheck check_;
     // What the results panel shows: Where used of these things (a trigger
     // among them followed by itself), or Check; and the mission's changes
     // it was found at.

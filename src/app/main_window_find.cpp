@@ -9,7 +9,6 @@
 #include "app/results_panel.h"
 #include "app/script_pane.h"
 #include "core/editor_texts.h"
-#include "editing/mission_problems.h"
 #include "editing/where_used.h"
 #include "files/script_writer.h"
 #include "model/scenario.h"
@@ -39,7 +38,11 @@ void MainWindow::UpdateFind() {
         if (find_.active() || !findBar_->isHidden()) CloseFind();
         return;
     }
-    find_.Search(scenario_, findBar_->text());
+    // An edit renews the matches of what it touched; a new text searches anew.
+    if (find_.active() && find_.text() == findBar_->text())
+        find_.Follow(scenario_, editor_.trail());
+    else
+        find_.Search(scenario_, findBar_->text(), editor_.trail());
     std::vector<TreePath> marked;
     marked.reserve(find_.matches().size());
     for (const MissionPlace& match : find_.matches()) marked.push_back(match.path);
@@ -99,7 +102,7 @@ std::vector<ResultLine> MainWindow::UsesLines() {
 }
 
 std::pair<QString, std::vector<ResultLine>> MainWindow::ProblemLines() {
-    std::vector<MissionProblem> problems = MissionProblems(scenario_);
+    const std::vector<MissionProblem>& problems = check_.Follow(scenario_, editor_.trail());
     std::vector<ResultLine> lines;
     for (const MissionProblem& problem : problems) lines.push_back({ToQt(problem.text), problem.path, false});
     if (lines.empty()) lines.push_back({ToQt(Say(text::kNoProblems)), kNoTreePath, false});

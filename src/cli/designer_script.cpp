@@ -58,14 +58,14 @@ public:
                 if (!step->rest.empty()) throw ScriptStop{step->line, step->word + " takes nothing after it"};
                 if (!operation->second()) dialogs_.Remark(step->line, "nothing done");
                 // As in the window, the search follows every change.
-                if (find_.active()) find_.Search(scenario_, find_.text());
+                if (find_.active()) find_.Follow(scenario_, editor_.trail());
             } else if (auto findStep = findSteps.find(step->word); findStep != findSteps.end()) {
                 if (!findStep->second()) dialogs_.Remark(step->line, "nothing done");
             } else if (step->word == "find") {
-                find_.Search(scenario_, step->rest);
+                find_.Search(scenario_, step->rest, editor_.trail());
             } else if (step->word == "drag") {
                 Drag(*step);
-                if (find_.active()) find_.Search(scenario_, find_.text());
+                if (find_.active()) find_.Follow(scenario_, editor_.trail());
             } else if (step->word == "select") {
                 Select(*step);
             } else if (step->word == "show") {

@@ -184,7 +184,19 @@ void Editor::RebuildTree() {
 }
 
 void Editor::Show(const TreeEffect& effect) {
-    ++changes_;
+    auto at = [&](int t) -> const Command* {
+        return t >= 0 && t < scenario_.triggers.count() ? &scenario_.triggers.At(t) : nullptr;
+    };
+    switch (effect.scope) {
+        case TreeEffect::kNothing:
+        case TreeEffect::kRemoveTrigger: trail_.Touched({}); break;
+        case TreeEffect::kTrigger:
+        case TreeEffect::kInsertTrigger: trail_.Touched({at(effect.trigger)}); break;
+        case TreeEffect::kSwapTriggers: trail_.Touched({at(effect.trigger), at(effect.trigger + 1)}); break;
+        case TreeEffect::kMoveTrigger: trail_.Touched({at(effect.other)}); break;
+        case TreeEffect::kTwoTriggers: trail_.Touched({at(effect.trigger), at(effect.other)}); break;
+        case TreeEffect::kAll: trail_.Everything(); break;
+    }
     Control* tree = TreeControl();
     auto node = [&](int t) {
         auto& trigger = dynamic_cast<CommandBlock&>(scenario_.triggers.At(t));
@@ -523,7 +535,7 @@ bool Editor::Shown(const EditStep* step, bool undone) {
 // ---- missions ----
 
 void Editor::AfterOpening() {
-    ++changes_;
+    trail_.Everything();
     history_.Clear();
     references_.Rebuild(scenario_);
     scenario_.modified = false;
@@ -598,7 +610,7 @@ void Editor::RefreshFromMap() {
     sced::RefreshFromMap(scenario_);
     // The usual case, the map as it was, costs no rebuild of the tree.
     if (names() == before) return;
-    ++changes_;
+    trail_.Everything();
     history_.Forget();
     RebuildTree();
 }

@@ -10,6 +10,7 @@
 
 #include "core/file_stamp.h"
 #include "editing/argument_editing.h"
+#include "editing/change_trail.h"
 #include "editing/clipboard.h"
 #include "editing/edit_history.h"
 #include "editing/selection.h"
@@ -103,7 +104,9 @@ public:
     // Counts the changes of what the mission holds: every edit, undo and
     // redo, opening, closing and a map read again with other names. What
     // was found in the mission is out of date when it moved on.
-    std::uint64_t changes() const { return changes_; }
+    std::uint64_t changes() const { return trail_.count(); }
+    // Which triggers the changes touched.
+    const ChangeTrail& trail() const { return trail_; }
 
     const Selection& selection() const { return selection_; }
     // The selection a tree path makes (the tree's selection stays).
@@ -143,7 +146,7 @@ private:
     EditHistory history_;
     Clipboard clipboard_;
     ArgumentEditing arguments_;
-    std::uint64_t changes_ = 0;
+    ChangeTrail trail_;
     std::filesystem::path mapFile_;
     std::optional<FileStamp> mapStamp_;
 };

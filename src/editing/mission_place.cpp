@@ -19,20 +19,22 @@ void VisitList(const CommandSeq& list, TreePath path, int level, int trigger, co
 }  // namespace
 
 void ForEachTreeCommand(const Scenario& scenario, const Visit& visit) {
-    for (int t = 0; t < scenario.triggers.count(); ++t) {
-        const auto* trigger = dynamic_cast<const CommandBlock*>(&scenario.triggers.At(t));
-        if (!trigger) continue;
-        visit(PathTo({t}), t, *trigger);
-        VisitList(trigger->conditions.list, PathTo({t, 0}), 2, t, visit);
-        for (int a = 0; a < trigger->actions.count(); ++a) {
-            const Command& action = trigger->actions.At(a);
-            visit(PathTo({t, 1, a}), t, action);
-            const auto* ifBlock = dynamic_cast<const IfBlock*>(&action);
-            if (!ifBlock) continue;
-            VisitList(ifBlock->conditions.list, PathTo({t, 1, a, 0}), 4, t, visit);
-            VisitList(ifBlock->thenCommands, PathTo({t, 1, a, 1}), 4, t, visit);
-            VisitList(ifBlock->elseCommands, PathTo({t, 1, a, 2}), 4, t, visit);
-        }
+    for (int t = 0; t < scenario.triggers.count(); ++t) ForEachTreeCommandOf(scenario, t, visit);
+}
+
+void ForEachTreeCommandOf(const Scenario& scenario, int t, const Visit& visit) {
+    const auto* trigger = dynamic_cast<const CommandBlock*>(&scenario.triggers.At(t));
+    if (!trigger) return;
+    visit(PathTo({t}), t, *trigger);
+    VisitList(trigger->conditions.list, PathTo({t, 0}), 2, t, visit);
+    for (int a = 0; a < trigger->actions.count(); ++a) {
+        const Command& action = trigger->actions.At(a);
+        visit(PathTo({t, 1, a}), t, action);
+        const auto* ifBlock = dynamic_cast<const IfBlock*>(&action);
+        if (!ifBlock) continue;
+        VisitList(ifBlock->conditions.list, PathTo({t, 1, a, 0}), 4, t, visit);
+        VisitList(ifBlock->thenCommands, PathTo({t, 1, a, 1}), 4, t, visit);
+        VisitList(ifBlock->elseCommands, PathTo({t, 1, a, 2}), 4, t, visit);
     }
 }
 

@@ -25,6 +25,10 @@ struct MissionPlace {
 void ForEachTreeCommand(const Scenario& scenario,
                         const std::function<void(const TreePath&, int trigger, const Command&)>& visit);
 
+// The same for the nodes of the trigger at that position.
+void ForEachTreeCommandOf(const Scenario& scenario, int trigger,
+                          const std::function<void(const TreePath&, int trigger, const Command&)>& visit);
+
 // "label" for the trigger's own node, else "label: text".
 std::string PlaceText(const Scenario& scenario, int trigger, const Command& command);
 

@@ -4,6 +4,7 @@
 
 #include "core/code_page.h"
 #include "declarations/function_template.h"
+#include "editing/change_trail.h"
 #include "model/command_tree.h"
 #include "model/scenario.h"
 
@@ -27,13 +28,10 @@ bool Matches(const Command& command, std::string_view needle, bool nested) {
     return found;
 }
 
-}  // namespace
-
-std::vector<MissionPlace> FindInMission(const Scenario& scenario, std::string_view text) {
+// The matches among the nodes of the trigger at that position.
+std::vector<MissionPlace> FindInTrigger(const Scenario& scenario, int t, std::string_view needle) {
     std::vector<MissionPlace> found;
-    if (text.empty()) return found;
-    std::string needle = FoldCase(text);
-    ForEachTreeCommand(scenario, [&](const TreePath& path, int trigger, const Command& command) {
+    ForEachTreeCommandOf(scenario, t, [&](const TreePath& path, int trigger, const Command& command) {
         bool isTrigger = command.kind == kBlockCommand;
         // Only a nested IF block stands five levels deep.
         bool nested = path[4] >= 0 && command.kind == kIfBlockCommand;
@@ -43,12 +41,59 @@ std::vector<MissionPlace> FindInMission(const Scenario& scenario, std::string_vi
     return found;
 }
 
-void MissionFind::Search(const Scenario& scenario, std::string_view text) {
+}  // namespace
+
+std::vector<MissionPlace> FindInMission(const Scenario& scenario, std::string_view text) {
+    std::vector<MissionPlace> found;
+    if (text.empty()) return found;
+    std::string needle = FoldCase(text);
+    for (int t = 0; t < scenario.triggers.count(); ++t) {
+        std::vector<MissionPlace> inTrigger = FindInTrigger(scenario, t, needle);
+        found.insert(found.end(), std::make_move_iterator(inTrigger.begin()), std::make_move_iterator(inTrigger.end()));
+    }
+    return found;
+}
+
+void MissionFind::Search(const Scenario& scenario, std::string_view text, const ChangeTrail& trail) {
     text_ = text;
-    matches_ = FindInMission(scenario, text);
+    needle_ = FoldCase(text);
+    byTrigger_.clear();
+    seen_ = trail.count();
+    Gather(scenario);
+}
+
+void MissionFind::Follow(const Scenario& scenario, const ChangeTrail& trail) {
+    std::optional<std::vector<const Command*>> touched = trail.Since(seen_);
+    seen_ = trail.count();
+    if (!touched) byTrigger_.clear();
+    else
+        for (const Command* trigger : *touched) byTrigger_.erase(trigger);
+    Gather(scenario);
+}
+
+void MissionFind::Gather(const Scenario& scenario) {
+    matches_.clear();
     triggers_.clear();
-    for (const MissionPlace& match : matches_)
-        if (triggers_.empty() || triggers_.back() != match.path[0]) triggers_.push_back(match.path[0]);
+    if (text_.empty()) {
+        byTrigger_.clear();
+        return;
+    }
+    // A trigger's matches move with it; those of a trigger taken out go.
+    ++gatherings_;
+    for (int t = 0; t < scenario.triggers.count(); ++t) {
+        auto [known, added] = byTrigger_.try_emplace(&scenario.triggers.At(t));
+        OfTrigger& trigger = known->second;
+        if (added) trigger.matches = FindInTrigger(scenario, t, needle_);
+        trigger.gathered = gatherings_;
+        if (trigger.matches.empty()) continue;
+        triggers_.push_back(t);
+        for (MissionPlace& match : trigger.matches) {
+            match.path[0] = t;
+            matches_.push_back(match);
+        }
+    }
+    if (byTrigger_.size() > static_cast<std::size_t>(scenario.triggers.count()))
+        std::erase_if(byTrigger_, [&](const auto& known) { return known.second.gathered != gatherings_; });
 }
 
 std::vector<int> MissionFind::Shown(int selectedTrigger) const {
@@ -60,6 +105,8 @@ std::vector<int> MissionFind::Shown(int selectedTrigger) const {
 
 void MissionFind::Clear() {
     text_.clear();
+    needle_.clear();
+    byTrigger_.clear();
     matches_.clear();
     triggers_.clear();
 }

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "editing/mission_place.h"
+
+namespace sced {
+class ChangeTrail;
+}
 
 namespace sced {
 
@@ -19,8 +25,12 @@ std::vector<MissionPlace> FindInMission(const Scenario& scenario, std::string_vi
 // triggers that hold them; the next and previous match from a selection.
 class MissionFind {
 public:
-    // Searches the mission for the text anew (an empty text clears).
-    void Search(const Scenario& scenario, std::string_view text);
+    // Searches the mission for the text anew (an empty text clears); the
+    // trail's changes so far are taken in.
+    void Search(const Scenario& scenario, std::string_view text, const ChangeTrail& trail);
+    // The matches after the trail's later changes: only the triggers they
+    // touched are searched again, unless a change may reach them all.
+    void Follow(const Scenario& scenario, const ChangeTrail& trail);
     void Clear();
     bool active() const { return !text_.empty(); }
     const std::string& text() const { return text_; }
@@ -37,7 +47,19 @@ public:
     std::optional<TreePath> Previous(const TreePath& from) const;
 
 private:
+    // The matches of every trigger by its identity, and the flat list in
+    // tree order made from them.
+    void Gather(const Scenario& scenario);
+
     std::string text_;
+    std::string needle_;  // folded
+    struct OfTrigger {
+        std::vector<MissionPlace> matches;
+        std::uint64_t gathered = 0;  // the last gathering that met the trigger
+    };
+    std::unordered_map<const Command*, OfTrigger> byTrigger_;
+    std::uint64_t gatherings_ = 0;
+    std::uint64_t seen_ = 0;
     std::vector<MissionPlace> matches_;
     std::vector<int> triggers_;
 };

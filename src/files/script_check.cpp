@@ -116,17 +116,25 @@ private:
 
 }  // namespace
 
-std::vector<ScriptProblem> PlacedScriptProblems(const Scenario& scenario) {
+std::vector<ScriptProblem> LeadingScriptProblems(const Scenario& scenario) {
     ProblemList list(scenario);
     list.Names("groups", "UNITS");
     list.Names("zones", "#ZONES");
     list.Names("dyngroups", "#DYNGROUPS");
-    for (int t = 0; t < scenario.triggers.count(); ++t) {
-        const auto* trigger = dynamic_cast<const CommandBlock*>(&scenario.triggers.At(t));
-        if (!trigger) continue;
-        list.Commands(trigger->conditions.list, t);
-        list.Commands(trigger->actions, t);
+    return std::move(list.problems);
+}
+
+std::vector<ScriptProblem> TriggerScriptProblems(const Scenario& scenario, int trigger) {
+    ProblemList list(scenario);
+    if (const auto* block = dynamic_cast<const CommandBlock*>(&scenario.triggers.At(trigger))) {
+        list.Commands(block->conditions.list, trigger);
+        list.Commands(block->actions, trigger);
     }
+    return std::move(list.problems);
+}
+
+std::vector<ScriptProblem> TrailingScriptProblems(const Scenario& scenario) {
+    ProblemList list(scenario);
     for (int i = 0; i < scenario.triggers.count(); ++i) {
         std::string label = WrittenTriggerLabel(scenario, i);
         if (!NameLineReadsBack(label))
@@ -137,6 +145,16 @@ std::vector<ScriptProblem> PlacedScriptProblems(const Scenario& scenario) {
     list.Names("timers", "#TIMERS");
     list.Names("players", "#PLAYERS");
     return std::move(list.problems);
+}
+
+std::vector<ScriptProblem> PlacedScriptProblems(const Scenario& scenario) {
+    std::vector<ScriptProblem> problems = LeadingScriptProblems(scenario);
+    auto add = [&](std::vector<ScriptProblem> more) {
+        problems.insert(problems.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+    };
+    for (int t = 0; t < scenario.triggers.count(); ++t) add(TriggerScriptProblems(scenario, t));
+    add(TrailingScriptProblems(scenario));
+    return problems;
 }
 
 std::vector<std::string> ScriptProblems(const Scenario& scenario) {

@@ -24,6 +24,12 @@ struct ScriptProblem {
     const TermCommand* call = nullptr;
 };
 std::vector<ScriptProblem> PlacedScriptProblems(const Scenario& scenario);
+// Its three parts, in its order: the names written before the triggers,
+// the commands of one trigger, and the trigger labels with the names
+// written after them.
+std::vector<ScriptProblem> LeadingScriptProblems(const Scenario& scenario);
+std::vector<ScriptProblem> TriggerScriptProblems(const Scenario& scenario, int trigger);
+std::vector<ScriptProblem> TrailingScriptProblems(const Scenario& scenario);
 
 // Raises the first of ScriptProblems, if any.
 void CheckScriptCanBeSaved(const Scenario& scenario);

@@ -2,6 +2,7 @@
 
 #include "controls/item_markup.h"
 #include "core/string_table.h"
+#include "editing/change_trail.h"
 #include "editing/mission_problems.h"
 #include "editing/mission_search.h"
 #include "editing/scenario_tree.h"
@@ -73,6 +74,44 @@ TEST_F(MissionPlaces, EveryPlaceFoundUsedOrCheckedIsItsNodeOfTheTree) {
     EXPECT_EQ(problems[0].path, inThen) << problems[0].text;
     EXPECT_EQ(problems[1].path, nested) << problems[1].text;
     EXPECT_EQ(problems[2].path, PathTo({4})) << problems[2].text;
+}
+
+// An open panel renews only the triggers an edit touched, and shows what a
+// fresh search and check would: places follow a trigger that moves, and a
+// trigger's new problem or match comes in.
+TEST_F(MissionPlaces, FindAndCheckFollowingEditsShowWhatAFreshLookShows) {
+    ChangeTrail trail;
+    MissionFind find;
+    MissionCheck check;
+    find.Search(*scenario, "e", trail);
+    check.Follow(*scenario, trail);
+    auto expectFresh = [&](const std::string& after) {
+        find.Follow(*scenario, trail);
+        std::vector<MissionPlace> found = FindInMission(*scenario, "e");
+        ASSERT_EQ(find.matches().size(), found.size()) << after;
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_EQ(find.matches()[i].path, found[i].path) << after;
+            EXPECT_EQ(find.matches()[i].text, found[i].text) << after;
+        }
+        const std::vector<MissionProblem>& kept = check.Follow(*scenario, trail);
+        std::vector<MissionProblem> problems = MissionProblems(*scenario);
+        ASSERT_EQ(kept.size(), problems.size()) << after;
+        for (std::size_t i = 0; i < problems.size(); ++i) {
+            EXPECT_EQ(kept[i].path, problems[i].path) << after;
+            EXPECT_EQ(kept[i].text, problems[i].text) << after;
+        }
+    };
+    CommandSeq& triggers = scenario->triggers;
+    triggers.Insert(0, triggers.Unlink(2));
+    trail.Touched({&triggers.At(0)});
+    expectFresh("the third trigger moved first");
+    dynamic_cast<TermCommand&>(At(PathTo({0, 1, 0, 1, 0}))).args[0] = 9999;
+    triggers.At(1).text = "Renamed";
+    trail.Touched({&triggers.At(0), &triggers.At(1)});
+    expectFresh("a value outside its list, a label with no e");
+    triggers.Remove(1);
+    trail.Touched({});
+    expectFresh("a trigger taken out");
 }
 
 TEST_F(MissionPlaces, ATriggersScriptIsItsPartOfTheWholeScriptAndLeavesThePagesAlone) {
