@@ -10,10 +10,8 @@
 #include "editing/mission_place.h"
 
 namespace sced {
-class ChangeTrail;
-}
 
-namespace sced {
+class ChangeTrail;
 
 // The nodes whose trigger label, display text or function name holds the
 // text, ignoring case (Cyrillic too), in tree order; nothing for an empty
