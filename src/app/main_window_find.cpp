@@ -48,7 +48,8 @@ void MainWindow::UpdateFind() {
     for (const MissionPlace& match : find_.matches()) marked.push_back(match.path);
     tree_->Mark(std::move(marked));
     tree_->ShowOnly(find_.active() ? &find_.triggers() : nullptr);
-    findBar_->SetFound(find_.active() ? ToQt(Say(text::kFound, {std::to_string(find_.matches().size())})) : QString());
+    const std::string found = std::to_string(find_.matches().size());
+    findBar_->SetFound(find_.active() ? ToQt(Say(text::kFound, {found})) : QString());
 }
 
 void MainWindow::FindStep(bool forward) {
@@ -106,8 +107,8 @@ std::pair<QString, std::vector<ResultLine>> MainWindow::ProblemLines() {
     std::vector<ResultLine> lines;
     for (const MissionProblem& problem : problems) lines.push_back({ToQt(problem.text), problem.path, false});
     if (lines.empty()) lines.push_back({ToQt(Say(text::kNoProblems)), kNoTreePath, false});
-    return {ToQt(problems.size() == 1 ? Say(text::kOneProblem) : Say(text::kProblems, {std::to_string(problems.size())})),
-            std::move(lines)};
+    const std::string count = std::to_string(problems.size());
+    return {ToQt(problems.size() == 1 ? Say(text::kOneProblem) : Say(text::kProblems, {count})), std::move(lines)};
 }
 
 void MainWindow::ShowProblems() {
