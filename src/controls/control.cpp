@@ -1,6 +1,7 @@
 #include "controls/control.h"
 
 #include <algorithm>
+#include <set>
 
 #include "controls/control_table.h"
 #include "core/scenario_error.h"
@@ -91,9 +92,9 @@ void TreeCtrl::Select(const TreePath& path) {
 void TreeCtrl::SelectMany(const std::vector<TreePath>& paths) {
     selected_ = ResolvePath(tree_, paths.empty() ? kNoTreePath : paths[0]);
     also_.clear();
+    std::set<TreePath> taken = {selected_};
     for (std::size_t i = 1; i < paths.size(); ++i)
-        if (TreePath path = ResolvePath(tree_, paths[i]); path == paths[i] && path != selected_ &&
-                                                          std::find(also_.begin(), also_.end(), path) == also_.end())
+        if (TreePath path = ResolvePath(tree_, paths[i]); path == paths[i] && taken.insert(path).second)
             also_.push_back(path);
     ShowSelection();
 }

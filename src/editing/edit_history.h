@@ -33,7 +33,7 @@ struct TreeEffect {
     int other = -1;
     std::optional<TreePath> select;  // nothing: the selection stays
     // Several items selected: `select` is the current one among them.
-    std::vector<TreePath> selectAlso;
+    std::vector<TreePath> selectAlso = {};
 };
 
 // One change of the mission, recorded as what it changed. Steps are undone

@@ -274,32 +274,33 @@ void Editor::RebuildTree() {
 }
 
 void Editor::Show(const TreeEffect& effect) {
-    auto at = [&](int t) -> const Command* {
+    auto at = [&](int t) -> Command* {
         return t >= 0 && t < scenario_.triggers.count() ? &scenario_.triggers.At(t) : nullptr;
     };
+    // The triggers whose content changed get their texts anew, shown or not.
+    std::vector<Command*> touched;
     switch (effect.scope) {
         case TreeEffect::kNothing:
         case TreeEffect::kRemoveTriggers:
-        case TreeEffect::kRemoveTrigger: trail_.Touched({}); break;
-        case TreeEffect::kInsertTriggers: {
-            std::vector<const Command*> inserted;
-            for (int t = effect.trigger; t < effect.trigger + effect.other; ++t) inserted.push_back(at(t));
-            trail_.Touched(std::move(inserted));
+        case TreeEffect::kRemoveTrigger:
+        case TreeEffect::kAll: break;
+        case TreeEffect::kInsertTriggers:
+            for (int t = effect.trigger; t < effect.trigger + effect.other; ++t) touched.push_back(at(t));
             break;
-        }
         case TreeEffect::kTrigger:
-        case TreeEffect::kInsertTrigger: trail_.Touched({at(effect.trigger)}); break;
-        case TreeEffect::kSwapTriggers: trail_.Touched({at(effect.trigger), at(effect.trigger + 1)}); break;
-        case TreeEffect::kMoveTrigger: trail_.Touched({at(effect.other)}); break;
-        case TreeEffect::kTwoTriggers: trail_.Touched({at(effect.trigger), at(effect.other)}); break;
-        case TreeEffect::kAll: trail_.Everything(); break;
+        case TreeEffect::kInsertTrigger: touched = {at(effect.trigger)}; break;
+        case TreeEffect::kSwapTriggers: touched = {at(effect.trigger), at(effect.trigger + 1)}; break;
+        case TreeEffect::kMoveTrigger: touched = {at(effect.other)}; break;
+        case TreeEffect::kTwoTriggers: touched = {at(effect.trigger), at(effect.other)}; break;
     }
+    for (Command* trigger : touched)
+        if (trigger) trigger->UpdateText(scenario_);
+    if (effect.scope == TreeEffect::kAll)
+        trail_.Everything();
+    else
+        trail_.Touched(std::vector<const Command*>(touched.begin(), touched.end()));
     Control* tree = TreeControl();
-    auto node = [&](int t) {
-        auto& trigger = dynamic_cast<CommandBlock&>(scenario_.triggers.At(t));
-        trigger.UpdateText(scenario_);
-        return BuildTriggerNode(scenario_, trigger);
-    };
+    auto node = [&](int t) { return BuildTriggerNode(scenario_, dynamic_cast<CommandBlock&>(scenario_.triggers.At(t))); };
     switch (effect.scope) {
         case TreeEffect::kNothing: break;
         case TreeEffect::kTrigger:
@@ -567,11 +568,10 @@ bool Editor::InsertPasted(std::vector<std::unique_ptr<Command>> commands) {
         FreeNames names(scenario_);
         for (auto& command : commands) command->text = names.Take(command->text);
     }
+    // Their texts are made when the tree shows them.
     std::vector<TreePath> pasted;
-    for (std::size_t k = 0; k < commands.size(); ++k) {
-        commands[k]->UpdateText(scenario_);
+    for (std::size_t k = 0; k < commands.size(); ++k)
         pasted.push_back(ElementPath(selection_.listPath, position + static_cast<int>(k)));
-    }
     std::unique_ptr<EditStep> step = InsertBlockStep(PlaceOfSelection(), position, std::move(commands));
     if (pasted.size() > 1) step = SelectingStep(std::move(step), pasted, SelectedPaths());
     Apply(std::move(step));

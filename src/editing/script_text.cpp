@@ -1,5 +1,6 @@
 #include "editing/script_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <set>
@@ -111,6 +112,13 @@ std::vector<Line> LinesOf(std::string_view text) {
     return lines;
 }
 
+// Takes the commands out of the list, in order.
+void TakeAll(CommandSeq& list, std::vector<std::unique_ptr<Command>>& into) {
+    std::size_t first = into.size();
+    while (!list.empty()) into.push_back(list.Unlink(list.count() - 1));
+    std::reverse(into.begin() + static_cast<std::ptrdiff_t>(first), into.end());
+}
+
 }  // namespace
 
 std::string ScriptTextOf(Scenario& scenario, ListKind kind, const std::vector<const Command*>& commands,
@@ -148,7 +156,8 @@ std::string ScriptTextOf(Scenario& scenario, ListKind kind, const std::vector<co
     if (triggers)
         for (std::size_t k = 0; k < commands.size(); ++k) {
             copied.emplace(commands[k], static_cast<int>(k));
-            text += " " + Quoted(commands[k]->text);
+            text += ' ';
+            text += Quoted(commands[k]->text);
         }
     text += "\n";
     std::set<std::int32_t> named;
@@ -166,7 +175,11 @@ std::string ScriptTextOf(Scenario& scenario, ListKind kind, const std::vector<co
         }
         const Command& trigger = scenario.triggers.At(number);
         auto found = copied.find(&trigger);
-        text += (found != copied.end() ? "#" + std::to_string(found->second + 1) : Quoted(trigger.text)) + "\n";
+        if (found != copied.end())
+            text += '#' + std::to_string(found->second + 1);
+        else
+            text += Quoted(trigger.text);
+        text += '\n';
     }
     for (int i = 0; i < pages.size(); ++i) {
         const PageRecord& page = pages.At(i);
@@ -217,7 +230,8 @@ CommandsOfText ReadScriptText(Scenario& scenario, std::string_view text, int new
         std::string_view entry = line.text.substr(1);
         std::int64_t number = 0;
         if (ReadWord(entry, "trigger ")) {
-            TriggerEntry target{line.number};
+            TriggerEntry target;
+            target.line = line.number;
             bool good = ReadNumber(entry, number) && ReadWord(entry, "=");
             std::int64_t copy = 0;
             if (good && ReadWord(entry, "#"))
@@ -273,11 +287,11 @@ CommandsOfText ReadScriptText(Scenario& scenario, std::string_view text, int new
     ParseScriptText(scenario, wrapped, pages, parsed);
     const int triggersRead = parsed.count();
     if (read.kind == ListKind::kTriggers) {
-        while (!parsed.empty()) read.commands.push_back(parsed.Unlink(0));
+        TakeAll(parsed, read.commands);
     } else if (parsed.count() == 1) {
         auto& trigger = dynamic_cast<CommandBlock&>(parsed.At(0));
         CommandSeq& list = read.kind == ListKind::kConditions ? trigger.conditions.list : trigger.actions;
-        while (!list.empty()) read.commands.push_back(list.Unlink(0));
+        TakeAll(list, read.commands);
     }
     const bool triggersForCommands = read.kind != ListKind::kTriggers && triggersRead != 1;
     if (static_cast<std::int64_t>(read.commands.size()) != count || triggersForCommands)
