@@ -95,7 +95,7 @@ CoolTreeCtrl::CoolTreeCtrl(QWidget* parent) : QTreeView(parent), model_(new Tree
     connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& collapsed) {
         for (QModelIndex above = currentIndex().parent(); above.isValid(); above = above.parent())
             if (above == collapsed) {
-                setCurrentIndex(collapsed);
+                selectionModel()->setCurrentIndex(collapsed, QItemSelectionModel::ClearAndSelect);
                 return;
             }
     });
@@ -247,7 +247,9 @@ void CoolTreeCtrl::ShowSelection() {
     showing_ = true;
     QModelIndex index = model_->IndexOf(selected_);
     if (index.isValid()) {
-        setCurrentIndex(index);
+        // Not the view's setCurrentIndex: it reads the keys held, and the
+        // Ctrl of Ctrl+Z would toggle the item instead of selecting it.
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         for (const TreePath& path : also_)
             if (QModelIndex other = model_->IndexOf(path); other.isValid())
                 selectionModel()->select(other, QItemSelectionModel::Select);

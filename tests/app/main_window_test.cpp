@@ -346,7 +346,7 @@ TEST_F(MainWindowTest, SeveralTriggersSelectedByTheMouseGoAndComeBackTogether) {
     Press(Qt::Key_Delete);
     ASSERT_EQ(scenario->triggers.count(), 4);
     EXPECT_EQ(model->rowCount(), 4);
-    window->Run(MainCommand::kUndo);
+    Press(Qt::Key_Z, Qt::ControlModifier);  // Ctrl held while the items are selected again
     ASSERT_EQ(scenario->triggers.count(), 6);
     EXPECT_EQ(window->editor().selection().indices, (std::vector<int>{2, 5}));
     EXPECT_EQ(tree->selectionModel()->selectedIndexes().size(), 2);
