@@ -139,8 +139,11 @@ void MainWindow::UpdateScript() {
 void MainWindow::ShowContextMenu(const QPoint& at) {
     QModelIndex index = tree_->indexAt(at);
     if (!index.isValid()) return;
-    // The item under the mouse is what the commands work on.
-    tree_->setCurrentIndex(index);
+    // The item under the mouse is what the commands work on, with the
+    // others selected beside it when it is one of them.
+    QItemSelectionModel* selection = tree_->selectionModel();
+    selection->setCurrentIndex(index, selection->isSelected(index) ? QItemSelectionModel::NoUpdate
+                                                                  : QItemSelectionModel::ClearAndSelect);
     QMenu menu(this);
     using C = MainCommand;
     for (C command : {C::kAddCondition, C::kAddAction, C::kModify, C::kWhereUsed}) menu.addAction(action(command));
