@@ -58,6 +58,25 @@ std::vector<Op> ShortestEdit(const std::vector<int>& a, const std::vector<int>& 
     return ops;
 }
 
+// The edit from a to b: their common start and end need no search.
+std::vector<Op> EditOf(const std::vector<int>& a, const std::vector<int>& b) {
+    std::size_t head = 0;
+    while (head < a.size() && head < b.size() && a[head] == b[head]) ++head;
+    std::size_t tail = 0;
+    while (tail < a.size() - head && tail < b.size() - head && a[a.size() - 1 - tail] == b[b.size() - 1 - tail])
+        ++tail;
+    std::vector<Op> ops(head, Op::kSame);
+    if (head == a.size() && head == b.size()) return ops;
+    auto middle = [&](const std::vector<int>& v) {
+        return std::vector<int>(v.begin() + static_cast<std::ptrdiff_t>(head),
+                                v.end() - static_cast<std::ptrdiff_t>(tail));
+    };
+    std::vector<Op> edit = ShortestEdit(middle(a), middle(b));
+    ops.insert(ops.end(), edit.begin(), edit.end());
+    ops.insert(ops.end(), tail, Op::kSame);
+    return ops;
+}
+
 std::string Range(int first, int count) {
     // An empty range names the line before it.
     std::string text = std::to_string(count == 0 ? first : first + 1);
@@ -76,28 +95,32 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
+std::vector<std::pair<int, int>> KeptItems(const std::vector<int>& a, const std::vector<int>& b) {
+    std::vector<std::pair<int, int>> kept;
+    int x = 0, y = 0;
+    for (Op op : EditOf(a, b)) {
+        if (op == Op::kSame) kept.emplace_back(x, y);
+        if (op != Op::kIn) ++x;
+        if (op != Op::kOut) ++y;
+    }
+    return kept;
+}
+
 std::vector<std::string> UnifiedDiff(const std::vector<std::string_view>& before,
                                      const std::vector<std::string_view>& after, int context) {
-    // The common start and end need no search; the rest is compared by
-    // numbers that stand for the lines.
-    std::size_t head = 0;
-    while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
-    std::size_t tail = 0;
-    while (tail < before.size() - head && tail < after.size() - head &&
-           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
-        ++tail;
-    if (head == before.size() && head == after.size()) return {};
+    // The lines are compared by numbers that stand for them.
     std::unordered_map<std::string_view, int> numbers;
     auto numbered = [&](const std::vector<std::string_view>& lines) {
         std::vector<int> out;
-        for (std::size_t i = head; i < lines.size() - tail; ++i)
-            out.push_back(numbers.try_emplace(lines[i], static_cast<int>(numbers.size())).first->second);
+        out.reserve(lines.size());
+        for (std::string_view line : lines)
+            out.push_back(numbers.try_emplace(line, static_cast<int>(numbers.size())).first->second);
         return out;
     };
-    std::vector<Op> ops(head, Op::kSame);
-    std::vector<Op> middle = ShortestEdit(numbered(before), numbered(after));
-    ops.insert(ops.end(), middle.begin(), middle.end());
-    ops.insert(ops.end(), tail, Op::kSame);
+    const std::vector<int> a = numbered(before);
+    const std::vector<int> b = numbered(after);
+    if (a == b) return {};
+    const std::vector<Op> ops = EditOf(a, b);
 
     // Where each operation starts in either text.
     std::vector<std::pair<int, int>> where;

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sced {
@@ -19,5 +20,9 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // taken out and put in whole, so that the time stays bounded.
 std::vector<std::string> UnifiedDiff(const std::vector<std::string_view>& before,
                                      const std::vector<std::string_view>& after, int context = 3);
+
+// The pairs of positions of the items that the edit of UnifiedDiff keeps
+// from a to b, in order.
+std::vector<std::pair<int, int>> KeptItems(const std::vector<int>& a, const std::vector<int>& b);
 
 }  // namespace sced

@@ -37,17 +37,33 @@ void CompareNames(const MissionText& before, const MissionText& after, std::vect
 }
 
 // For each trigger of the second mission, the trigger of the first with
-// its label, equal labels taken in order; -1 for none.
+// its label, -1 for none: first those that the shortest edit of the label
+// sequence keeps, then the rest in their order among equal labels.
 std::vector<int> MatchByLabel(const MissionText& before, const MissionText& after) {
-    std::unordered_map<std::string_view, std::vector<int>> positions;
-    for (int i = static_cast<int>(before.labels.size()) - 1; i >= 0; --i)
-        positions[before.labels[static_cast<std::size_t>(i)]].push_back(i);
-    std::vector<int> match(after.labels.size(), -1);
-    for (std::size_t j = 0; j < after.labels.size(); ++j) {
-        auto found = positions.find(after.labels[j]);
-        if (found == positions.end() || found->second.empty()) continue;
-        match[j] = found->second.back();
-        found->second.pop_back();
+    std::unordered_map<std::string_view, int> numbers;
+    auto numbered = [&](const std::vector<std::string>& labels) {
+        std::vector<int> out;
+        out.reserve(labels.size());
+        for (const std::string& label : labels)
+            out.push_back(numbers.try_emplace(label, static_cast<int>(numbers.size())).first->second);
+        return out;
+    };
+    const std::vector<int> a = numbered(before.labels);
+    const std::vector<int> b = numbered(after.labels);
+    std::vector<int> match(b.size(), -1);
+    std::vector<bool> taken(a.size(), false);
+    for (auto [i, j] : KeptItems(a, b)) {
+        match[static_cast<std::size_t>(j)] = i;
+        taken[static_cast<std::size_t>(i)] = true;
+    }
+    std::vector<std::vector<int>> free(numbers.size());
+    for (int i = static_cast<int>(a.size()) - 1; i >= 0; --i)
+        if (!taken[static_cast<std::size_t>(i)]) free[static_cast<std::size_t>(a[static_cast<std::size_t>(i)])].push_back(i);
+    for (std::size_t j = 0; j < b.size(); ++j) {
+        std::vector<int>& left = free[static_cast<std::size_t>(b[j])];
+        if (match[j] >= 0 || left.empty()) continue;
+        match[j] = left.back();
+        left.pop_back();
     }
     return match;
 }
