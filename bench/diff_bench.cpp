@@ -9,7 +9,6 @@
 // folder.
 
 #include <iomanip>
-#include <sstream>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -69,12 +68,6 @@ fs::path SavedMission(const fs::path& game, int triggers, bool changed) {
     if (changed) ChangeMission(s);
     SaveMission(s);
     return PathsOf(s).descriptor;
-}
-
-std::string Fixed(double value) {
-    std::ostringstream out;
-    out << std::fixed << std::setprecision(2) << value;
-    return out.str();
 }
 
 int Usage() {
@@ -142,8 +135,8 @@ int main(int argc, char** argv) {
     }
     std::cout << "median of " << runs << " runs, ms; two missions of " << triggers << " triggers, " << lines
               << " lines of difference\n"
-              << "  compare the open missions:        " << std::setw(9) << Fixed(compare) << '\n'
-              << "  sced-cli diff after start-up:     " << std::setw(9) << Fixed(whole) << '\n'
+              << "  compare the open missions:        " << std::setw(9) << Fixed(compare, 2) << '\n'
+              << "  sced-cli diff after start-up:     " << std::setw(9) << Fixed(whole, 2) << '\n'
               << "goal: sced-cli diff within " << kGoalMs << " ms: " << (whole <= kGoalMs ? "met" : "NOT met") << '\n';
     if (warnings > 0) std::cout << warnings << " warnings were shown\n";
     return 0;
