@@ -79,6 +79,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Copy and Cut put the selection's script text on the system clipboard
+    // too; Paste takes text from there when this editor did not put it.
+    void CutToClipboard();
+    void PutOnClipboard(const std::string& text);
+    void PasteFromClipboard();
     void BuildActions();
     void BuildMenus();
     QWidget* BuildPanel();
@@ -162,11 +167,12 @@ private:
     MissionFind find_;
     MissionCheck check_;
     // What the results panel shows: Where used of these things (a trigger
-    // among them followed by itself), or Check; and the mission's changes
-    // it was found at.
+    // among them followed by itself), Check, or the difference from another
+    // mission; and the mission's changes it was found at.
     enum class Results { kWhereUsed, kCheck, kDifference } shownResults_ = Results::kCheck;
     // The mission the open one was compared with, as the comparison sees it.
     std::unique_ptr<MissionText> compared_;
+    QString clipboardText_;  // what Copy or Cut last put on the system clipboard
     std::vector<NamedThing> usedThings_;
     std::vector<const Command*> usedTriggers_;
     std::uint64_t resultsChanges_ = 0;
