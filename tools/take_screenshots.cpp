@@ -224,10 +224,27 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         window.grab().save(out + "where-used.png");
 
-        // The difference from the mission's files as they were to the open
-        // mission with its second trigger moved down and the last action of
-        // its fourth deleted, both undone afterwards.
+        // Check, on the mission with two values out of their lists, as a
+        // mission damaged elsewhere may hold them; nothing is saved.
         window.Run(MainCommand::kScript);
+        for (const char* group : {"timers", "blocks"}) {
+            Call broken = FirstCall(scenario, [group](const Template& function, std::size_t arg) {
+                return function.argKind[arg] == KindGroup && function.argGroup[arg] == group;
+            });
+            if (broken.path[0] < 0) continue;
+            auto& trigger = dynamic_cast<CommandBlock&>(scenario.triggers.At(broken.path[0]));
+            auto& command = dynamic_cast<TermCommand&>(trigger.actions.At(broken.path[2]));
+            command.args[static_cast<std::size_t>(
+                command.function->placeholders[static_cast<std::size_t>(broken.placeholder)].argIndex)] = 999;
+        }
+        window.Run(MainCommand::kCheck);
+        QApplication::processEvents();
+        window.grab().save(out + "check.png");
+
+        // The difference from the mission's files to the mission opened
+        // again, with its second trigger moved down and the last action of
+        // its fourth deleted.
+        if (!window.editor().Open(missions.front().mapPath)) return 1;
         const fs::path older = fs::temp_directory_path() / "sced-screenshots-older";
         fs::remove_all(older);
         fs::create_directories(older);
@@ -246,23 +263,6 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         window.grab().save(out + "diff.png");
         fs::remove_all(older);
-        while (window.editor().CanUndo()) window.Run(MainCommand::kUndo);
-
-        // Check, on the mission with two values out of their lists, as a
-        // mission damaged elsewhere may hold them; nothing is saved.
-        for (const char* group : {"timers", "blocks"}) {
-            Call broken = FirstCall(scenario, [group](const Template& function, std::size_t arg) {
-                return function.argKind[arg] == KindGroup && function.argGroup[arg] == group;
-            });
-            if (broken.path[0] < 0) continue;
-            auto& trigger = dynamic_cast<CommandBlock&>(scenario.triggers.At(broken.path[0]));
-            auto& command = dynamic_cast<TermCommand&>(trigger.actions.At(broken.path[2]));
-            command.args[static_cast<std::size_t>(
-                command.function->placeholders[static_cast<std::size_t>(broken.placeholder)].argIndex)] = 999;
-        }
-        window.Run(MainCommand::kCheck);
-        QApplication::processEvents();
-        window.grab().save(out + "check.png");
     } catch (const ScenarioError& error) {
         std::cerr << "error: " << error.text() << '\n';
         return 1;
