@@ -14,11 +14,18 @@ namespace sced {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+std::string Lowered(std::string text) {
+    for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return text;
+}
+
+}  // namespace
+
 std::optional<fs::path> GameFolderOf(const fs::path& descriptor) {
     fs::path folder = fs::absolute(descriptor).lexically_normal().parent_path();
-    std::string name = TextOfPath(folder.filename());
-    for (char& c : name) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    if (name != "usermissions") return std::nullopt;
+    if (Lowered(TextOfPath(folder.filename())) != "usermissions") return std::nullopt;
     return MakeGameFolder(folder.parent_path());
 }
 
@@ -38,6 +45,11 @@ std::unique_ptr<Scenario> OpenOtherMission(const Scenario& edited, const fs::pat
     LentPageTable lent(own);
     Check(OpenMission(*other, DescriptorMapPath(*bytes), false),
           "The map of the mission " + TextOfPath(descriptor) + " cannot be read.");
+    // The package files are named after the map, not after the descriptor.
+    std::string named = TextOfPath(descriptor.stem());
+    Warn(Lowered(named) == Lowered(other->missionName),
+         "The mission " + TextOfPath(descriptor) + " is on the map of the mission " + other->missionName +
+             ", whose files are compared.");
     Warn(!other->scriptUnread, "The script of the mission " + TextOfPath(descriptor) +
                                    " cannot be read; it is compared as a mission without triggers.");
     Warn(other->leftOut.empty(), "Opening the mission " + TextOfPath(descriptor) + " left out " +

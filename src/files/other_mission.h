@@ -16,8 +16,9 @@ std::optional<std::filesystem::path> GameFolderOf(const std::filesystem::path& d
 // compare the two: in a scenario of its own for the game folder, whose
 // declarations it reads, or the edited scenario's game folder's when that
 // folder has no "Data" of its own. The page table and the current scenario
-// stay as they were once it goes. A script that cannot be read, or
-// commands left out, are said in a warning. Raises when the descriptor
+// stay as they were once it goes. A script that cannot be read, commands
+// left out, and a descriptor on the map of a mission of another name
+// (whose files are read) are said in a warning. Raises when the descriptor
 // cannot be read, the declarations are malformed or the map cannot be read.
 std::unique_ptr<Scenario> OpenOtherMission(const Scenario& edited, const std::filesystem::path& gameFolder,
                                            const std::filesystem::path& descriptor);

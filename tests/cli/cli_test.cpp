@@ -510,6 +510,13 @@ TEST(Cli, DiffTellsTriggerByTriggerWhatChanged) {
     CliRun bare = RunCli(game + "Valley Valley --other-game " + Quoted(copy.path().string()), before);
     EXPECT_EQ(bare.status, 0) << bare.err;
 
+    // A descriptor on another mission's map reads that mission's files, and says so.
+    after.Write("UserMissions\\Copy.add", after.Read("UserMissions\\Valley.add"));
+    CliRun copied = RunCli(game + "Valley Copy" + other, before);
+    EXPECT_EQ(copied.status, 1);
+    EXPECT_EQ(copied.err, "ScenarioEditor: The mission " + after.File("UserMissions\\Copy.add").string() +
+                              " is on the map of the mission Valley, whose files are compared.\n");
+
     // Errors, usage among them, are 2: 1 says that the missions differ.
     after.Write("UserMissions\\Broken.add", "Broken\r\nMaps\\Nowhere.m3d\r\n");
     const std::pair<std::string, std::string> errors[] = {
