@@ -186,12 +186,6 @@ IfFigures MeasureIfs(const fs::path& game, int ifCount, int runs) {
     return f;
 }
 
-std::string Fixed(double value, int decimals) {
-    std::ostringstream out;
-    out << std::fixed << std::setprecision(decimals) << value;
-    return out.str();
-}
-
 std::vector<int> ParseSizes(std::string_view text) {
     std::vector<int> sizes;
     for (std::size_t start = 0; start <= text.size();) {

@@ -1,7 +1,9 @@
 #include "synthetic_mission.h"
 
 #include <algorithm>
+#include <iomanip>
 #include <random>
+#include <sstream>
 
 #include "core/scenario_error.h"
 #include "declarations/function_template.h"
@@ -24,6 +26,12 @@ GameCopy::~GameCopy() {
 }
 
 double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+std::string Fixed(double value, int decimals) {
+    std::ostringstream out;
+    out << std::fixed << std::setprecision(decimals) << value;
+    return out.str();
+}
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

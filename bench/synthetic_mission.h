@@ -39,6 +39,8 @@ private:
 };
 
 double Milliseconds(Clock::duration d);
+// The value with that many decimals.
+std::string Fixed(double value, int decimals);
 double Median(std::vector<double> values);
 // The median time of the runs, in ms; setup runs untimed before each run.
 double Time(int runs, const std::function<void()>& body, const std::function<void()>& setup = {});

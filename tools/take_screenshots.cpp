@@ -3,7 +3,8 @@
 // the chooser with a function chosen, the command editor with a sentence,
 // a group dialog, the direction picker, the alliance dialog, the mission's
 // properties, a briefing page with its picture, the trigger dialog, Find
-// with its matches, Where used with the script pane, and Check. Run on the offscreen
+// with its matches, Where used with the script pane, the difference from
+// the mission's files to it after two edits, and Check. Run on the offscreen
 // platform (tools/screenshots), with the palettes under $WINEPREFIX.
 
 #include <QApplication>
@@ -80,6 +81,13 @@ Call FirstCallWith(const Scenario& scenario, const std::string& group) {
     });
 }
 
+// No to every question; the file dialogs give the file set last.
+class FileQuestions : public QuietQuestions {
+public:
+    std::optional<fs::path> file;
+    std::optional<fs::path> FileToOpen(const std::string&, const fs::path&) override { return file; }
+};
+
 void Select(MainWindow& window, const TreePath& path) {
     window.tree()->Select(path);
     window.editor().FollowTreeSelection();
@@ -119,7 +127,7 @@ int main(int argc, char** argv) {
     try {
         StringTable::Instance().Load(game);
         Scenario scenario(game);
-        QuietQuestions quiet;
+        FileQuestions quiet;
         MainWindow window(scenario, &quiet);
         window.resize(1100, 720);
         window.show();
@@ -232,6 +240,29 @@ int main(int argc, char** argv) {
         window.Run(MainCommand::kCheck);
         QApplication::processEvents();
         window.grab().save(out + "check.png");
+
+        // The difference from the mission's files to the mission opened
+        // again, with its second trigger moved down and the last action of
+        // its fourth deleted.
+        if (!window.editor().Open(missions.front().mapPath)) return 1;
+        const fs::path older = fs::temp_directory_path() / "sced-screenshots-older";
+        fs::remove_all(older);
+        fs::create_directories(older);
+        for (const char* folder : {"UserMissions", "Maps"})
+            fs::copy(ResolveGamePath(game, folder), older / folder, fs::copy_options::recursive);
+        Select(window, {1, -1, -1, -1, -1, -1, -1, -1});
+        window.Run(MainCommand::kMoveDown);
+        const auto* fourth =
+            scenario.triggers.count() > 3 ? dynamic_cast<const CommandBlock*>(&scenario.triggers.At(3)) : nullptr;
+        if (fourth && !fourth->actions.empty()) {
+            Select(window, {3, 1, fourth->actions.count() - 1, -1, -1, -1, -1, -1});
+            window.Run(MainCommand::kDelete);
+        }
+        quiet.file = older / "UserMissions" / missions.front().descriptor.filename();
+        window.Run(MainCommand::kCompare);
+        QApplication::processEvents();
+        window.grab().save(out + "diff.png");
+        fs::remove_all(older);
     } catch (const ScenarioError& error) {
         std::cerr << "error: " << error.text() << '\n';
         return 1;

@@ -252,6 +252,7 @@ void MainWindow::Run(MainCommand command) {
         case C::kClose: Close(); break;
         case C::kSave: Save(); break;
         case C::kPrint: Print(); break;
+        case C::kCompare: CompareWith(); break;
         case C::kDeleteMission: DeleteMission(); break;
         case C::kExit: close(); break;
         case C::kExportDump: ExportDump(); break;

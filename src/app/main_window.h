@@ -8,6 +8,7 @@
 
 #include "editing/editor.h"
 #include "editing/main_commands.h"
+#include "editing/mission_diff.h"
 #include "editing/mission_problems.h"
 #include "editing/mission_search.h"
 #include "editing/where_used.h"
@@ -121,6 +122,10 @@ private:
     void FindStep(bool forward);
     // Selects the node and lets the Editor follow, as a click would.
     void GoTo(const TreePath& path);
+    // Compare with (main_window_compare.cpp): the difference from another
+    // mission's files to the open mission, in the results panel.
+    void CompareWith();
+    std::pair<QString, std::vector<ResultLine>> ComparisonLines();
     void ShowWhereUsed();
     void ShowProblems();
     // What the results panel shows, found anew after the mission changed,
@@ -162,9 +167,11 @@ private:
     MissionFind find_;
     MissionCheck check_;
     // What the results panel shows: Where used of these things (a trigger
-    // among them followed by itself), or Check; and the mission's changes
-    // it was found at.
-    enum class Results { kWhereUsed, kCheck } shownResults_ = Results::kCheck;
+    // among them followed by itself), Check, or the difference from another
+    // mission; and the mission's changes it was found at.
+    enum class Results { kWhereUsed, kCheck, kDifference } shownResults_ = Results::kCheck;
+    // The mission the open one was compared with, as the comparison sees it.
+    std::unique_ptr<MissionText> compared_;
     QString clipboardText_;  // what Copy or Cut last put on the system clipboard
     std::vector<NamedThing> usedThings_;
     std::vector<const Command*> usedTriggers_;

@@ -123,6 +123,9 @@ void MainWindow::RenewResults() {
     resultsChanges_ = editor_.changes();
     if (shownResults_ == Results::kWhereUsed) {
         results_->Renew(ToQt(Say(text::kWhereUsed)), UsesLines());
+    } else if (shownResults_ == Results::kDifference) {
+        auto [caption, lines] = ComparisonLines();
+        results_->Renew(caption, std::move(lines));
     } else {
         auto [caption, lines] = ProblemLines();
         results_->Renew(caption, std::move(lines));

@@ -60,14 +60,19 @@ void ResultsPanel::Fill(const QString& caption, std::vector<ResultLine> lines, i
     list_->clear();
     for (const ResultLine& line : lines_) {
         auto* item = new QListWidgetItem(line.heading ? line.text : "    " + line.text, list_);
+        if (line.colour.isValid()) item->setForeground(line.colour);
         if (line.heading) {
-            // A heading names what follows; it is not a place to go to.
+            // A heading names what follows; it is a place to go to only when
+            // it has one.
             item->setFont(skin.dialogBold);
             item->setForeground(skin.caption);
-            item->setFlags(Qt::ItemIsEnabled);
+            if (line.path[0] < 0) item->setFlags(Qt::ItemIsEnabled);
         }
     }
-    auto entry = [&](int row) { return row >= 0 && row < list_->count() && !lines_[static_cast<std::size_t>(row)].heading; };
+    auto entry = [&](int row) {
+        return row >= 0 && row < list_->count() &&
+               (!lines_[static_cast<std::size_t>(row)].heading || lines_[static_cast<std::size_t>(row)].path[0] >= 0);
+    };
     if (entry(keptRow)) {
         list_->setCurrentRow(keptRow);
         return;
@@ -82,7 +87,7 @@ void ResultsPanel::Fill(const QString& caption, std::vector<ResultLine> lines, i
 void ResultsPanel::Choose(int row) {
     if (row < 0 || row >= static_cast<int>(lines_.size())) return;
     const ResultLine& line = lines_[static_cast<std::size_t>(row)];
-    if (!line.heading && line.path[0] >= 0) emit Chosen(line.path);
+    if (line.path[0] >= 0) emit Chosen(line.path);
 }
 
 void ResultsPanel::resizeEvent(QResizeEvent*) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <vector>
 
@@ -29,12 +30,14 @@ private:
     QString caption_;
 };
 
-// One line of the results: a heading, or an entry that names a node of
-// the scenario tree (kNoTreePath for one that concerns the whole mission).
+// One line of the results: a heading, or an entry; either may name a node
+// of the scenario tree (kNoTreePath for one that concerns the whole
+// mission, or names none).
 struct ResultLine {
     QString text;
     TreePath path = kNoTreePath;
     bool heading = false;
+    QColor colour = {};  // the text's, when not the panel's own
 };
 
 // The lines a command found (where a thing is used, the mission's

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "core/path_text.h"
 #include "core/scenario_error.h"
 #include "core/warning.h"
+#include "editing/mission_diff.h"
 #include "editing/mission_problems.h"
 #include "editing/scenario_tree.h"
 #include "files/bitmap_file.h"
@@ -16,6 +18,7 @@
 #include "files/map_reader.h"
 #include "files/palette.h"
 #include "files/mission_package.h"
+#include "files/other_mission.h"
 #include "files/script_check.h"
 #include "model/command_tree.h"
 
@@ -195,6 +198,20 @@ void CheckNoMissionThere(const Scenario& scenario) {
 
 void DeleteNamedMission(const Scenario& scenario, const std::string& mission) {
     DeleteMission(FindMissionDescriptor(scenario, mission));
+}
+
+int PrintDifference(const Scenario& scenario, const std::string& first, const std::string& second,
+                    const std::filesystem::path& otherGame, Output& out) {
+    auto read = [&](const std::filesystem::path& game, const std::string& mission) {
+        std::filesystem::path descriptor = FindMissionDescriptor(game, mission);
+        std::unique_ptr<Scenario> opened = OpenOtherMission(scenario, GameFolderOf(descriptor).value_or(game), descriptor);
+        return TextForComparison(*opened, TextOfPath(descriptor));
+    };
+    const MissionText before = read(scenario.gameFolder, first);
+    const MissionText after = read(otherGame, second);
+    std::vector<std::string> lines = DifferenceLines(CompareMissions(before, after), before, after);
+    for (const std::string& line : lines) out.Line(line);
+    return lines.empty() ? 0 : 1;
 }
 
 std::string MissionMapPath(const Scenario& scenario, const std::string& mission) {

@@ -66,6 +66,14 @@ void CheckNoMissionThere(const Scenario& scenario);
 // is no such mission.
 void DeleteNamedMission(const Scenario& scenario, const std::string& mission);
 
+// What changed from the first mission (of the scenario's game folder) to
+// the second (of the other game folder), as DifferenceLines; a mission
+// given by the path of an ".add" in a "UserMissions" folder is read from
+// that folder's game. Returns the exit status: 0 when they are equal, 1
+// when they differ.
+int PrintDifference(const Scenario& scenario, const std::string& first, const std::string& second,
+                    const std::filesystem::path& otherGame, Output& out);
+
 // Opens the mission given by name or by the path of its descriptor, as
 // Open does (its map is line 2 of the descriptor). Raises when there is no
 // such mission or its map cannot be read.

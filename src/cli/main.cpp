@@ -55,7 +55,8 @@ constexpr const char* kFooter =
     "file arguments are taken from the current folder.\n"
     "Exit status: 0 done; 1 an error of the editor (its text on standard error); 2 wrong usage; 3 for check, "
     "when opening the mission lost or changed something, commands name zones or groups the map does not have, or "
-    "saving it would fail; 4 for edit, when the script stopped (nothing is saved then).";
+    "saving it would fail; 4 for edit, when the script stopped (nothing is saved then). diff exits 0 when the "
+    "missions are equal, 1 when they differ and 2 on any error.";
 
 constexpr const char* kMissionHelp = "the mission: its name, or the path of its .add file";
 constexpr const char* kForceHelp =
@@ -272,6 +273,19 @@ int main(int argc, char** argv) {
     edit->add_flag("--no-save", noSave, "leave the mission's files as they are");
     edit->add_flag("--tree", printTree, "print the scenario tree at the end");
     edit->add_flag("--force", force, kForceHelp);
+    std::string otherGame;
+    CLI::App* diff = add("diff", "what changed from one mission to another, trigger by trigger",
+                         GameCommand([&](Scenario& s, cli::Output& out) {
+                             const fs::path other =
+                                 otherGame.empty() ? s.gameFolder : MakeGameFolder(cli::PathArgument(otherGame));
+                             return cli::PrintDifference(s, cli::NameArgument(mission), cli::NameArgument(second),
+                                                         other, out);
+                         }));
+    diff->add_option("MISSION_A", mission, "the mission before: its name, or the path of its .add file")->required();
+    diff->add_option("MISSION_B", second, "the mission after: its name, or the path of its .add file")->required();
+    diff->add_option("--other-game", otherGame,
+                     "the game folder of MISSION_B (default: that of MISSION_A); an .add file in a \"UserMissions\" "
+                     "folder is always read from the game folder above it");
     add("delete", "deletes a mission's descriptor (its folder stays)", GameCommand([&](Scenario& s, cli::Output&) {
         cli::DeleteNamedMission(s, cli::NameArgument(mission));
         return 0;
@@ -290,6 +304,8 @@ int main(int argc, char** argv) {
         app.exit(e);
         return kExitUsage;
     }
+    // diff's 1 says that the missions differ: its errors are 2.
+    const int errorStatus = diff->parsed() ? kExitUsage : kExitError;
 
     auto shown = [utf8](const std::string& text) { return utf8 ? Cp1251ToUtf8(text) : text; };
     SetWarningSink([shown](const std::string& text) { std::cerr << "ScenarioEditor: " << shown(text) << '\n'; });
@@ -302,7 +318,7 @@ int main(int argc, char** argv) {
     auto fail = [&](const std::string& text) {
         cli::WriteStandardOutput(printed.str());
         std::cerr << "Tarvossa Scenario Editor Error: " << text << '\n';
-        return kExitError;
+        return errorStatus;
     };
     int status = 0;
     bool started = false;
@@ -326,7 +342,7 @@ int main(int argc, char** argv) {
     std::string reason = cli::WriteStandardOutput(printed.str());
     if (!reason.empty()) {
         std::cerr << "Tarvossa Scenario Editor Error: Standard output cannot be written: " << reason << ".\n";
-        return kExitError;
+        return errorStatus;
     }
     return status;
 }

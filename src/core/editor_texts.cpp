@@ -17,6 +17,7 @@ constexpr std::array kAll = {
     text::kDiscard,          text::kRecoveryUnreadable, text::kRecoveryFailed, text::kGameNotStarted,
     text::kMapEditorNotStarted, text::kNoProgram,  text::kNoWine,         text::kDidNotStart,
     text::kMapOutside,       text::kBlankName,     text::kNoPicture,      text::kNotSaved,
+    text::kDifferences,      text::kNoDifferences,
 };
 
 }  // namespace

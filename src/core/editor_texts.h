@@ -74,6 +74,8 @@ inline constexpr EditorText kNoPicture{"txtScedNoPicture",
                                        "The page's picture %1 of %2 no longer exists; the page starts on the first "
                                        "picture."};
 inline constexpr EditorText kNotSaved{"txtScedNotSaved", "The mission was not saved: %1"};
+inline constexpr EditorText kDifferences{"txtScedDifferences", "Differences from %1"};
+inline constexpr EditorText kNoDifferences{"txtScedNoDifferences", "No differences."};
 }  // namespace text
 
 }  // namespace sced

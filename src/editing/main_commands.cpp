@@ -19,6 +19,7 @@ const std::vector<MainCommandEntry>& MainCommands() {
         {kSeparator, "&File", "", {}, ""},
         {C::kSave, "&File", "&Save", {"Ctrl+S"}, ""},
         {C::kPrint, "&File", "&Print to File...", {"Ctrl+F"}, ""},
+        {C::kCompare, "&File", "Co&mpare with...", {}, ""},
         {kSeparator, "&File", "", {}, ""},
         {C::kDeleteMission, "&File", "&Delete...", {"Ctrl+D"}, ""},
         {kSeparator, "&File", "", {}, ""},
@@ -64,6 +65,7 @@ bool IsEnabled(const Editor& editor, MainCommand command) {
     switch (command) {
         case C::kClose:
         case C::kPrint:
+        case C::kCompare:
         case C::kSave:
         case C::kAddTrigger:
         case C::kPlay:

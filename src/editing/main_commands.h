@@ -41,6 +41,7 @@ enum class MainCommand : int {
     kWhereUsed = 32814,
     kCheck = 32815,
     kScript = 32816,
+    kCompare = 32817,
 };
 
 // One command as the windows offer it: the menu it stands in ("" for none),

@@ -105,11 +105,14 @@ std::vector<NamedThing> ThingsNamed(const Scenario& scenario, std::string_view n
     return things;
 }
 
+std::string_view ThingKind(std::string_view group) {
+    for (const auto& [named, kind] : kNamedGroups)
+        if (named == group) return kind;
+    return group;
+}
+
 std::string ThingHeading(const Scenario& scenario, const NamedThing& thing) {
-    std::string_view kind = thing.group;
-    for (const auto& [group, name] : kNamedGroups)
-        if (group == thing.group) kind = name;
-    return std::string(kind) + " \"" + NameOf(scenario, thing) + "\"";
+    return std::string(ThingKind(thing.group)) + " \"" + NameOf(scenario, thing) + "\"";
 }
 
 std::vector<MissionPlace> UsesOf(const Scenario& scenario, const NamedThing& thing) {

@@ -31,6 +31,8 @@ std::vector<NamedThing> ThingsOfSelection(const Scenario& scenario, const Select
 // Every thing of that name, in the group order above.
 std::vector<NamedThing> ThingsNamed(const Scenario& scenario, std::string_view name);
 
+// What a designer calls an item of the group: "Timer" for "timers".
+std::string_view ThingKind(std::string_view group);
 // `Timer "Attack clock"`: the kind of the thing and its name.
 std::string ThingHeading(const Scenario& scenario, const NamedThing& thing);
 // The commands that name the thing, in tree order, each once.

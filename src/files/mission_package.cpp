@@ -287,6 +287,10 @@ std::vector<MissionEntry> ListMissions(const Scenario& scenario) {
 }
 
 fs::path FindMissionDescriptor(const Scenario& scenario, std::string_view nameOrPath) {
+    return FindMissionDescriptor(scenario.gameFolder, nameOrPath);
+}
+
+fs::path FindMissionDescriptor(const fs::path& gameFolder, std::string_view nameOrPath) {
     std::string native = NativePath(nameOrPath);
     fs::path given = PathOfText(native);
     std::error_code ec;
@@ -295,9 +299,9 @@ fs::path FindMissionDescriptor(const Scenario& scenario, std::string_view nameOr
         found = LookUpPath(".", given);
         // A bare "NAME.add" that is not in the current folder is the mission's.
         if (!fs::is_regular_file(found, ec) && !given.has_parent_path())
-            found = FindInFolder(ResolveGamePath(scenario.gameFolder, "UserMissions"), native);
+            found = FindInFolder(ResolveGamePath(gameFolder, "UserMissions"), native);
     } else if (!native.empty() && !given.has_parent_path()) {
-        found = FindInFolder(ResolveGamePath(scenario.gameFolder, "UserMissions"), native + ".add");
+        found = FindInFolder(ResolveGamePath(gameFolder, "UserMissions"), native + ".add");
     }
     Check(!found.empty() && fs::is_regular_file(found, ec), "There is no mission " + std::string(nameOrPath) + ".");
     return found;

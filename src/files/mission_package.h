@@ -80,6 +80,8 @@ std::vector<MissionEntry> ListMissions(const Scenario& scenario);
 // folder when relative), found ignoring case. Raises "There is no mission
 // NAME." when there is none.
 std::filesystem::path FindMissionDescriptor(const Scenario& scenario, std::string_view nameOrPath);
+// The same for a mission of the game folder.
+std::filesystem::path FindMissionDescriptor(const std::filesystem::path& gameFolder, std::string_view nameOrPath);
 
 // Deletes exactly that descriptor (see FindMissionDescriptor); the mission
 // folder stays. Raises when it cannot be deleted.

@@ -50,6 +50,25 @@ std::string UpgradeId(const Scenario& scenario, std::int32_t value) {
     return upgrade ? upgrade->id : std::string();
 }
 
+std::string Quoted(const std::string& text) { return '"' + text + '"'; }
+
+// A trigger named by a call: its position, or its label when written by name.
+std::string TriggerText(const Scenario& scenario, const ScriptOutput& out, std::int32_t trigger) {
+    if (!out.byName || trigger < 0 || trigger >= scenario.triggers.count()) return Decimal(trigger);
+    return Quoted(WrittenTriggerLabel(scenario, trigger));
+}
+
+// A page written by name: its picture, the picture's number and its text.
+std::string PageText(const PageRecord* page) {
+    if (!page || page->missing) return "no page";
+    return page->picture + " " + Decimal(page->number) + ", " + Quoted(page->body);
+}
+
+bool NamesTrigger(const TermCommand& call, int i) {
+    auto slot = static_cast<std::size_t>(i);
+    return call.function->argKind[slot] == KindGroup && call.function->argGroup[slot] == "blocks";
+}
+
 std::string MissionLetter(std::int32_t objective) {
     return std::string("'") + static_cast<char>('A' + 2 * objective) + "'";
 }
@@ -191,6 +210,14 @@ std::string TriggerScript(Scenario& scenario, int trigger) {
     return std::move(out.text);
 }
 
+std::string TriggerScriptByName(Scenario& scenario, int trigger) {
+    ScriptOutput out;
+    out.byName = true;
+    out.triggerIndex = trigger;
+    scenario.triggers.At(trigger).WriteScript(scenario, out);
+    return std::move(out.text);
+}
+
 std::vector<std::filesystem::path> SaveMission(Scenario& scenario) {
     namespace fs = std::filesystem;
     Check(!scenario.missionName.empty() && !scenario.mapFolder.empty(), "There is no mission to save.");
@@ -309,7 +336,7 @@ void TermCommand::WriteScript(Scenario& scenario, ScriptOutput& out) const {
     } else if (name == "VarValue") {
         text += "Var" + Decimal(arg(0)) + " " + std::string(ComparisonOperator(arg(1))) + " " + Decimal(arg(2));
     } else if (name == "PreserveTrigger") {
-        text += "PreserveTrigger( " + Decimal(out.triggerIndex) + " )";
+        text += "PreserveTrigger( " + TriggerText(scenario, out, out.triggerIndex) + " )";
     } else if (name == "EnableUnit") {
         text += "EnableUnit( " + Decimal(arg(0)) + "," + UnitTypeScriptText(scenario, arg(1)) + "," +
                 Decimal(arg(2)) + " )";
@@ -318,7 +345,9 @@ void TermCommand::WriteScript(Scenario& scenario, ScriptOutput& out) const {
     } else if (name == "CompleteMission") {
         text += "CompleteMission( " + Decimal(arg(0)) + " )";
     } else if (name == "ShowPageEx" || name == "AskQuestionEx") {
-        if (page && page->missing) {
+        if (out.byName) {
+            text += "ShowPageEx( " + PageText(page.get()) + " )";
+        } else if (page && page->missing) {
             text += "ShowPageEx( " + Decimal(out.missingPagesFrom + out.missingPagesWritten++) + " )";
         } else {
             text += "ShowPageEx( " + Decimal(Pages().size()) + " )";
@@ -335,7 +364,8 @@ void TermCommand::WriteScript(Scenario& scenario, ScriptOutput& out) const {
         int last = form == FormCompare ? argCount - 2 : argCount;
         for (int i = first; i < last; ++i) {
             if (i > first) text += ",";
-            text += ArgumentScriptText(scenario, *this, i);
+            text += out.byName && NamesTrigger(*this, i) ? TriggerText(scenario, out, args[static_cast<std::size_t>(i)])
+                                                         : ArgumentScriptText(scenario, *this, i);
         }
         text += " )";
         if (form == FormCompare && argCount >= 2)

@@ -39,6 +39,10 @@ private:
 // (page numbers counted over the triggers before it); the page table stays
 // as it was.
 std::string TriggerScript(Scenario& scenario, int trigger);
+// The same with the triggers that its calls name written by their labels
+// and its pages by their pictures and texts, for comparing two missions:
+// the text does not depend on where the trigger or its pages stand.
+std::string TriggerScriptByName(Scenario& scenario, int trigger);
 
 // Saves the mission: descriptor, scrambled script, pages file, description
 // file and picture, then records the script in the map (a map that already

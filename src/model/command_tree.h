@@ -34,6 +34,10 @@ struct ScriptOutput {
     // last one: from missingPagesFrom on, in writing order.
     int missingPagesFrom = 0;
     int missingPagesWritten = 0;
+    // For comparing missions: a trigger named by a call is written by its
+    // label and a page by its picture and text, never by a position, so
+    // that a trigger or page put in elsewhere changes no other text.
+    bool byName = false;
 };
 
 // An ordered list of commands that it owns; positions are 0-based.

@@ -1,12 +1,19 @@
 #include "model/scenario.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/string_table.h"
 #include "declarations/declaration_files.h"
 
 namespace sced {
 
 namespace {
-Scenario* current = nullptr;
+// The scenarios that exist, the newest last.
+std::vector<Scenario*>& Living() {
+    static std::vector<Scenario*> living;
+    return living;
+}
 }  // namespace
 
 Scenario::Scenario(std::filesystem::path folder)
@@ -20,14 +27,12 @@ Scenario::Scenario(std::filesystem::path folder)
     currentTrigger = -1;
     objectGroups.mapLoaded = false;
     modified = false;
-    current = this;
+    Living().push_back(this);
 }
 
-Scenario::~Scenario() {
-    if (current == this) current = nullptr;
-}
+Scenario::~Scenario() { std::erase(Living(), this); }
 
-Scenario* CurrentScenario() { return current; }
+Scenario* CurrentScenario() { return Living().empty() ? nullptr : Living().back(); }
 
 void Scenario::ResetGroups() {
     objectGroups.ResetGroups();

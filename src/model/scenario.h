@@ -22,8 +22,9 @@ struct LeftOutCommand {
 };
 
 // All state of the editor: the mission being edited, everything the game's
-// data files declare, and the editing state of the main window. There is
-// one at a time; the string table must be loaded before it is made.
+// data files declare, and the editing state of the main window. The editor
+// edits one at a time; a second one lives a while beside it to compare two
+// missions. The string table must be loaded before one is made.
 class Scenario {
 public:
     // Reads the declarations and lists under the game folder (absolute);
@@ -80,8 +81,9 @@ public:
     int currentTrigger = -1;
 };
 
-// The scenario that command texts are built against; null before the first
-// scenario is made and after it is destroyed.
+// The scenario that command texts are built against: the newest one that
+// exists, so that a second one made for a while hands the place back when
+// it goes; null when there is none.
 Scenario* CurrentScenario();
 
 }  // namespace sced

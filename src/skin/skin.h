@@ -46,6 +46,9 @@ public:
     QColor argumentUnfilled{230, 230, 230};
     QColor editText{235, 199, 139};
     QColor editDisabled{113, 113, 113};
+    // The lines a comparison shows taken out and put in.
+    QColor textTakenOut{240, 120, 90};
+    QColor textPutIn{150, 215, 120};
 
     // The solid brushes and pens of the panels.
     QColor wood{113, 81, 62};

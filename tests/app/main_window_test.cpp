@@ -269,6 +269,60 @@ TEST_F(MainWindowTest, WhereUsedAndCheckListPlacesThatLeadToTheTree) {
     EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), script) << "No saves nothing";
 }
 
+TEST_F(MainWindowTest, CompareWithShowsWhatChangedAndLeadsToTheTriggers) {
+    ResultsPanel* results = window->results();
+    auto texts = [&] {
+        std::vector<std::string> lines;
+        for (const ResultLine& line : results->lines()) lines.push_back(line.text.toStdString());
+        return lines;
+    };
+    answers.files = {folder.File("UserMissions\\Valley.add")};
+    window->Run(MainCommand::kCompare);
+    EXPECT_EQ(results->caption().toStdString(), "Differences from Valley.add");
+    EXPECT_EQ(texts(), std::vector<std::string>{"No differences."});
+
+    // An older version in a game folder of its own.
+    test::TempGameFolder older;
+    std::string pages = older.Read("UserMissions\\Valley\\Valley.txt");
+    pages.replace(pages.find("yours"), 5, "ours");
+    older.Write("UserMissions\\Valley\\Valley.txt", pages);
+    answers.files = {older.File("UserMissions\\Valley.add")};
+    window->Run(MainCommand::kCompare);
+    const std::vector<std::string> expected = {
+        older.File("UserMissions\\Valley.add").string(),
+        "changed 1 \"Start\"",
+        "@@ -1,7 +1,7 @@",
+        " CONDITION     ALWAYS",
+        " TIMES        1",
+        " ACTION         ",
+        "-    ShowPageEx( Camp.gp 0, \"Commander, the valley is ours to hold.\" ), ",
+        "+    ShowPageEx( Camp.gp 0, \"Commander, the valley is yours to hold.\" ), ",
+        "     EnableMission( 'A' ), ",
+        "     EnableMission( 'C' ), ",
+        "     RunTimer( 0,600 ), ",
+    };
+    EXPECT_EQ(texts(), expected);
+    EXPECT_EQ(results->list()->currentRow(), 1) << "the trigger's heading is the first place to go to";
+    results->list()->setCurrentRow(7);
+    QTest::keyClick(results->list(), Qt::Key_Return);
+    EXPECT_EQ(window->tree()->selected(), PathTo({0}));
+
+    // An edit renews the difference: a trigger the open mission lost leads nowhere.
+    Select(PathTo({5}));
+    window->Run(MainCommand::kDelete);
+    ASSERT_EQ(results->lines().size(), expected.size() + 1);
+    EXPECT_EQ(results->lines()[11].text.toStdString(), "removed 6 \"Empty trigger\"");
+    EXPECT_EQ(results->lines()[11].path, kNoTreePath);
+
+    // A descriptor whose map is not there is said, and the panel stays.
+    older.Write("UserMissions\\Lost.add", "Lost\r\nMaps\\Lost.m3d\r\n");
+    answers.files = {older.File("UserMissions\\Lost.add")};
+    window->Run(MainCommand::kCompare);
+    EXPECT_EQ(answers.warned.back(),
+              "The map of the mission " + older.File("UserMissions\\Lost.add").string() + " cannot be read.");
+    EXPECT_EQ(results->lines().size(), expected.size() + 1);
+}
+
 TEST_F(MainWindowTest, TheScriptPaneShowsTheSelectedTriggersScriptAsItChanges) {
     QPlainTextEdit* text = window->scriptPane()->text();
     Select(PathTo({1, 1, 0}));

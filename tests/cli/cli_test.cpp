@@ -441,5 +441,97 @@ TEST(Cli, CyrillicFolderMapAndMissionNamesWork) {
     EXPECT_TRUE(HasLine(RunCli(game + " missions", folder).out, valley + "\t" + NativePath("Maps\\" + valley + ".m3d")));
 }
 
+TEST(Cli, DiffTellsTriggerByTriggerWhatChanged) {
+    test::TempGameFolder before;
+    test::TempGameFolder after;
+    const std::string game = "-C " + Quoted(before.path().string()) + " diff ";
+    const std::string other = " --other-game " + Quoted(after.path().string());
+    CliRun same = RunCli(game + "Valley Valley" + other, before);
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(same.out + same.err, "");
+
+    // A trigger put in first renumbers every later one in the script, and
+    // one moved down: neither changes another trigger's text.
+    after.Write("edits.script", "add-trigger\ntype Opening\nok\nup\nup\nup\nup\nup\nup\nselect 4\ndown\n");
+    ASSERT_EQ(RunCli("-C " + Quoted(after.path().string()) + " edit Valley " +
+                         Quoted(after.File("edits.script").string()),
+                     after)
+                  .status,
+              0);
+    // A page's text lives in the pages file, a switch's name and a repeat
+    // count in the script, the title in the descriptor.
+    auto replace = [&](std::string_view file, std::string_view from, std::string_view to, bool scrambled) {
+        std::string text = after.Read(file);
+        if (scrambled) Scramble(text);
+        text.replace(text.find(from), from.size(), to);
+        if (scrambled) Scramble(text);
+        after.Write(file, text);
+    };
+    replace("UserMissions\\Valley\\Valley.txt", "yours to hold", "ours to hold", false);
+    replace("UserMissions\\Valley.add", "Valley of the Ford", "Valley Two", false);
+    replace("UserMissions\\Valley\\Valley.cms", "\nBridge blown", "\nBridge down", true);
+    replace("UserMissions\\Valley\\Valley.cms", "TIMES\t\t3", "TIMES\t\t4", true);
+    const std::string expected =
+        "--- " + before.File("UserMissions\\Valley.add").string() + "\n+++ " +
+        after.File("UserMissions\\Valley.add").string() +
+        "\n"
+        "title \"Valley of the Ford\" -> \"Valley Two\"\n"
+        "renamed Switch \"Bridge blown\" -> \"Bridge down\"\n"
+        "added 1 \"Opening\"\n"
+        "changed 2 \"Start\"\n"
+        "@@ -1,7 +1,7 @@\n CONDITION \tALWAYS\n TIMES\t\t1\n ACTION \t\t\n"
+        "-\tShowPageEx( Camp.gp 0, \"Commander, the valley is yours to hold.\" ), \n"
+        "+\tShowPageEx( Camp.gp 0, \"Commander, the valley is ours to hold.\" ), \n"
+        " \tEnableMission( 'A' ), \n \tEnableMission( 'C' ), \n \tRunTimer( 0,600 ), \n"
+        "moved \"Victory or defeat\" 5 -> 5\n"
+        "changed 6 \"Counting\"\n"
+        "@@ -1,5 +1,5 @@\n"
+        " CONDITION \tVar0 != 4 AND CountUnitType( 0,Militia(IN) ) < 10 AND DynGroupSize( Raiders_Dyn ) == 0 AND "
+        "TimerIsRunning( 0 ) AND !GroupInZone( Blue Scouts,South Gate )\n"
+        "-TIMES\t\t3\n+TIMES\t\t4\n ACTION \t\t\n \tVar1=CountUnits( 0,Hill 203 ), \n \tVar2=GetTimer( 0 ), \n";
+    CliRun differ = RunCli(game + "Valley Valley" + other, before);
+    EXPECT_EQ(differ.status, 1) << differ.err;
+    EXPECT_EQ(differ.out, expected);
+    // An .add in another game's "UserMissions" is read from that game.
+    CliRun byPath = RunCli(game + "Valley " + Quoted(after.File("UserMissions\\Valley.add").string()), before);
+    EXPECT_EQ(byPath.status, 1) << byPath.err;
+    EXPECT_EQ(byPath.out, expected);
+    CliRun back = RunCli(game + Quoted(after.File("UserMissions\\Valley.add").string()) + " Valley", before);
+    EXPECT_TRUE(HasLine(back.out, "removed 1 \"Opening\"")) << back.out;
+    EXPECT_TRUE(HasLine(back.out, "title \"Valley Two\" -> \"Valley of the Ford\"")) << back.out;
+
+    // A copy of the mission's files alone is read with the declarations of the first game.
+    test::TempGameFolder copy(test::TempGameFolder::kEmpty);
+    for (const char* file : {"Maps\\Valley.m3d", "UserMissions\\Valley.add", "UserMissions\\Valley\\Valley.cms",
+                             "UserMissions\\Valley\\Valley.txt", "UserMissions\\Valley\\Valley.dsc"}) {
+        fs::create_directories(copy.File(file).parent_path());
+        copy.Write(file, before.Read(file));
+    }
+    CliRun bare = RunCli(game + "Valley Valley --other-game " + Quoted(copy.path().string()), before);
+    EXPECT_EQ(bare.status, 0) << bare.err;
+
+    // A descriptor on another mission's map reads that mission's files, and says so.
+    after.Write("UserMissions\\Copy.add", after.Read("UserMissions\\Valley.add"));
+    CliRun copied = RunCli(game + "Valley Copy" + other, before);
+    EXPECT_EQ(copied.status, 1);
+    EXPECT_EQ(copied.err, "ScenarioEditor: The mission " + after.File("UserMissions\\Copy.add").string() +
+                              " is on the map of the mission Valley, whose files are compared.\n");
+
+    // Errors, usage among them, are 2: 1 says that the missions differ.
+    after.Write("UserMissions\\Broken.add", "Broken\r\nMaps\\Nowhere.m3d\r\n");
+    const std::pair<std::string, std::string> errors[] = {
+        {"Valley Nowhere" + other, "Tarvossa Scenario Editor Error: There is no mission Nowhere.\n"},
+        {"Valley Broken" + other, "Tarvossa Scenario Editor Error: The map of the mission " +
+                                      after.File("UserMissions\\Broken.add").string() + " cannot be read.\n"},
+        {"Valley", "MISSION_B is required\nRun with --help for more information.\n"},
+    };
+    for (const auto& [args, err] : errors) {
+        CliRun failed = RunCli(game + args, before);
+        EXPECT_EQ(failed.status, 2) << args;
+        EXPECT_NE(failed.err.find(err), std::string::npos) << failed.err;
+        EXPECT_EQ(failed.out, "");
+    }
+}
+
 }  // namespace
 }  // namespace sced

@@ -39,7 +39,8 @@ TEST(MainCommands, TheEnablingRuleFollowsTheSelection) {
 
     ASSERT_TRUE(editor.Open("Maps\\Valley.m3d"));
     const std::set<C> open = {C::kClose, C::kSave, C::kPrint, C::kAddTrigger, C::kPlay, C::kProperties,
-                              C::kExportDump, C::kImportDump, C::kFind, C::kFindNext, C::kFindPrevious, C::kCheck};
+                              C::kExportDump, C::kImportDump, C::kFind, C::kFindNext, C::kFindPrevious, C::kCheck,
+                              C::kCompare};
     auto with = [&](std::initializer_list<C> more) {
         std::set<C> all = always;
         all.insert(open.begin(), open.end());

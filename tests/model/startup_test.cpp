@@ -23,6 +23,12 @@ TEST(StartUp, TheDemoGameStartsWithEverythingItDeclares) {
     {
         Scenario scenario(folder.path());
         EXPECT_EQ(CurrentScenario(), &scenario);
+        {
+            // A second one, made a while to compare missions, hands the place back.
+            Scenario other(folder.path());
+            EXPECT_EQ(CurrentScenario(), &other);
+        }
+        EXPECT_EQ(CurrentScenario(), &scenario);
         EXPECT_EQ(scenario.gameFolder, folder.path());
         EXPECT_EQ(scenario.title, Lookup("txtUserMission"));
         EXPECT_EQ(scenario.description, Lookup("txtMissDescr"));
