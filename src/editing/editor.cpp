@@ -10,6 +10,7 @@
 #include "core/warning.h"
 #include "declarations/function_template.h"
 #include "editing/mission_snapshot.h"
+#include "editing/replace_uses.h"
 #include "editing/scenario_tree.h"
 #include "editing/trigger_references.h"
 #include "files/dump_file.h"
@@ -196,6 +197,12 @@ void Editor::Show(const TreeEffect& effect) {
         case TreeEffect::kMoveTrigger: trail_.Touched({at(effect.other)}); break;
         case TreeEffect::kTwoTriggers: trail_.Touched({at(effect.trigger), at(effect.other)}); break;
         case TreeEffect::kAll: trail_.Everything(); break;
+        case TreeEffect::kTriggers: {
+            std::vector<const Command*> touched;
+            for (int t : effect.triggers) touched.push_back(at(t));
+            trail_.Touched(std::move(touched));
+            break;
+        }
     }
     Control* tree = TreeControl();
     auto node = [&](int t) {
@@ -233,6 +240,13 @@ void Editor::Show(const TreeEffect& effect) {
             break;
         case TreeEffect::kAll:
             scenario_.triggers.UpdateText(scenario_);
+            if (tree) tree->SetTree(BuildScenarioTree(scenario_));
+            break;
+        case TreeEffect::kTriggers:
+            // Only their texts change, but a splice each would cost more
+            // than one new tree when they are many.
+            for (int t : effect.triggers)
+                if (at(t)) scenario_.triggers.At(t).UpdateText(scenario_);
             if (tree) tree->SetTree(BuildScenarioTree(scenario_));
             break;
     }
@@ -518,6 +532,14 @@ bool Editor::ImportDump(std::string_view dump) {
         steps.push_back(TextStep(texts[i], std::move(renamed), TreeEffect::kAll));
     }
     if (!steps.empty()) Apply(OneStep(std::move(steps)));
+    return true;
+}
+
+bool Editor::ReplaceUses(const NamedThing& from, const NamedThing& to) {
+    if (!IsOpen()) return false;
+    std::unique_ptr<EditStep> step = ReplaceUsesStep(scenario_, from, to);
+    if (!step) return false;
+    Apply(std::move(step));
     return true;
 }
 
