@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "editing/editor.h"
@@ -30,6 +31,7 @@ class MissionDialog;
 class PageDialog;
 class PropertiesDialog;
 class RecoveryKeeper;
+class ReplaceDialog;
 class ResultsPanel;
 struct ResultLine;
 class ScriptPane;
@@ -122,6 +124,10 @@ private:
     // so that no line leads to a place that moved.
     void RenewResults();
     std::vector<ResultLine> UsesLines();
+    // Replace with... of the Where used panel, for the thing of its heading.
+    void ReplaceShownThing(int heading);
+    // Replace with... of the group and rename dialogs; the item chosen after.
+    std::optional<int> ReplaceListItem(int item);
     std::pair<QString, std::vector<ResultLine>> ProblemLines();
     // The script pane shows the selected trigger's script.
     void UpdateScript();
@@ -150,6 +156,7 @@ private:
     PropertiesDialog* properties_;
     PageDialog* pages_;
     MessageDialog* report_;
+    ReplaceDialog* replacements_;
     FindBar* findBar_;
     ResultsPanel* results_;
     ScriptPane* script_;
@@ -162,6 +169,7 @@ private:
     enum class Results { kWhereUsed, kCheck } shownResults_ = Results::kCheck;
     std::vector<NamedThing> usedThings_;
     std::vector<const Command*> usedTriggers_;
+    std::vector<NamedThing> shownThings_;  // those with a heading, in order
     std::uint64_t resultsChanges_ = 0;
     std::string confirmedMap_;  // a map outside the game folder the designer let the save write into
 };

@@ -17,6 +17,8 @@ constexpr std::array kAll = {
     text::kDiscard,          text::kRecoveryUnreadable, text::kRecoveryFailed, text::kGameNotStarted,
     text::kMapEditorNotStarted, text::kNoProgram,  text::kNoWine,         text::kDidNotStart,
     text::kMapOutside,       text::kBlankName,     text::kNoPicture,      text::kNotSaved,
+    text::kReplaceWith,      text::kReplaceCaption, text::kReplaceOne,    text::kReplaceMany,
+    text::kNoReplacement,    text::kNothingReplaced,
 };
 
 }  // namespace

@@ -74,6 +74,12 @@ inline constexpr EditorText kNoPicture{"txtScedNoPicture",
                                        "The page's picture %1 of %2 no longer exists; the page starts on the first "
                                        "picture."};
 inline constexpr EditorText kNotSaved{"txtScedNotSaved", "The mission was not saved: %1"};
+inline constexpr EditorText kReplaceWith{"txtScedReplaceWith", "Replace with\x85"};
+inline constexpr EditorText kReplaceCaption{"txtScedReplaceCaption", "Every use of %1 takes instead:"};
+inline constexpr EditorText kReplaceOne{"txtScedReplaceOne", "Replace %1 by %2 in 1 command?"};
+inline constexpr EditorText kReplaceMany{"txtScedReplaceMany", "Replace %1 by %2 in %3 commands?"};
+inline constexpr EditorText kNoReplacement{"txtScedNoReplacement", "Nothing else of the kind of %1 can take its place."};
+inline constexpr EditorText kNothingReplaced{"txtScedNothingReplaced", "No command uses %1 where %2 can stand."};
 }  // namespace text
 
 }  // namespace sced
