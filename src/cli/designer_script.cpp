@@ -171,6 +171,7 @@ private:
         constexpr std::string_view kWith = " with ";
         std::optional<ReplaceNames> first;
         for (std::size_t at = rest.find(kWith); at != std::string_view::npos; at = rest.find(kWith, at + 1)) {
+            if (at == 0 || at + kWith.size() == rest.size()) continue;
             ReplaceNames names = FindReplaceNames(scenario_, rest.substr(0, at), rest.substr(at + kWith.size()));
             if (names.problem.empty()) {
                 int commands = CommandsReplaced(scenario_, names.from, names.to);

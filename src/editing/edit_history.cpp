@@ -209,12 +209,12 @@ public:
             if (part.scope == TreeEffect::kNothing) continue;
             if (effect.scope != TreeEffect::kNothing &&
                 (effect.scope != part.scope || effect.trigger != part.trigger || effect.other != part.other ||
-                 effect.triggers != part.triggers))
+                 effect.nodes != part.nodes))
                 part.scope = TreeEffect::kAll;
             effect.scope = part.scope;
             effect.trigger = part.trigger;
             effect.other = part.other;
-            effect.triggers = part.triggers;
+            effect.nodes = part.nodes;
             if (part.select) effect.select = part.select;
         }
         return effect;

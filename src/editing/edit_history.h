@@ -26,12 +26,12 @@ struct TreeEffect {
         kMoveTrigger,     // the trigger at `trigger` now stands at `other`
         kTwoTriggers,     // the nodes of the triggers `trigger` and `other`
         kAll,             // every node: names that every text may show changed
-        kTriggers,        // the nodes of the triggers at `triggers`, in order
+        kNodeTexts,       // the texts of the command nodes at `nodes`, nothing moved
     } scope = kNothing;
     int trigger = -1;
     int other = -1;
     std::optional<TreePath> select;  // nothing: the selection stays
-    std::vector<int> triggers{};
+    std::vector<TreePath> nodes{};  // in tree order
 };
 
 // One change of the mission, recorded as what it changed. Steps are undone

@@ -197,9 +197,10 @@ void Editor::Show(const TreeEffect& effect) {
         case TreeEffect::kMoveTrigger: trail_.Touched({at(effect.other)}); break;
         case TreeEffect::kTwoTriggers: trail_.Touched({at(effect.trigger), at(effect.other)}); break;
         case TreeEffect::kAll: trail_.Everything(); break;
-        case TreeEffect::kTriggers: {
+        case TreeEffect::kNodeTexts: {
             std::vector<const Command*> touched;
-            for (int t : effect.triggers) touched.push_back(at(t));
+            for (const TreePath& path : effect.nodes)
+                if (touched.empty() || touched.back() != at(path[0])) touched.push_back(at(path[0]));
             trail_.Touched(std::move(touched));
             break;
         }
@@ -242,13 +243,17 @@ void Editor::Show(const TreeEffect& effect) {
             scenario_.triggers.UpdateText(scenario_);
             if (tree) tree->SetTree(BuildScenarioTree(scenario_));
             break;
-        case TreeEffect::kTriggers:
-            // Only their texts change, but a splice each would cost more
-            // than one new tree when they are many.
-            for (int t : effect.triggers)
-                if (at(t)) scenario_.triggers.At(t).UpdateText(scenario_);
-            if (tree) tree->SetTree(BuildScenarioTree(scenario_));
+        case TreeEffect::kNodeTexts: {
+            // A change of what many commands say goes to the tree as their
+            // texts alone: new nodes for every trigger they stand in would
+            // cost as much as opening the mission.
+            std::vector<TreeRelabel> texts;
+            for (const TreePath& path : effect.nodes)
+                if (std::optional<std::string> text = CommandNodeText(scenario_, path))
+                    texts.push_back({path, std::move(*text)});
+            if (tree) tree->RelabelTree(std::move(texts));
             break;
+        }
     }
     if (!tree) return;
     if (effect.select) tree->SetTreePath(*effect.select);

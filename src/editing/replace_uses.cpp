@@ -39,27 +39,31 @@ std::int32_t ValueFor(const Scenario& scenario, std::string_view argGroup, const
 }
 
 // Each node of the mission's commands as the tree shows it (a call; an IF
-// block nested in THEN or ELSE as one node), with its trigger's position.
-// The lists hand out their commands for change, as the step needs them.
-void ForEachNode(const Scenario& scenario, const std::function<void(int, Command&)>& visit) {
-    auto each = [&](const CommandSeq& list, int t) {
-        for (const auto& command : list) visit(t, *command);
-    };
-    int t = 0;
-    for (const auto& command : scenario.triggers) {
-        if (const auto* trigger = dynamic_cast<const CommandBlock*>(command.get())) {
-            each(trigger->conditions.list, t);
-            for (const auto& action : trigger->actions) {
-                if (const auto* block = dynamic_cast<const IfBlock*>(action.get())) {
-                    each(block->conditions.list, t);
-                    each(block->thenCommands, t);
-                    each(block->elseCommands, t);
-                } else {
-                    visit(t, *action);
-                }
-            }
+// block nested in THEN or ELSE as one node), with its path. The lists hand
+// out their commands for change, as the step needs them.
+void ForEachNode(const Scenario& scenario, const std::function<void(const TreePath&, Command&)>& visit) {
+    auto each = [&](const CommandSeq& list, TreePath path, std::size_t level) {
+        path[level] = 0;
+        for (const auto& command : list) {
+            visit(path, *command);
+            ++path[level];
         }
-        ++t;
+    };
+    for (int t = 0; t < scenario.triggers.count(); ++t) {
+        const auto* trigger = dynamic_cast<const CommandBlock*>(&scenario.triggers.At(t));
+        if (!trigger) continue;
+        each(trigger->conditions.list, PathTo({t, 0}), 2);
+        int a = 0;
+        for (const auto& action : trigger->actions) {
+            if (const auto* block = dynamic_cast<const IfBlock*>(action.get())) {
+                each(block->conditions.list, PathTo({t, 1, a, 0}), 4);
+                each(block->thenCommands, PathTo({t, 1, a, 1}), 4);
+                each(block->elseCommands, PathTo({t, 1, a, 2}), 4);
+            } else {
+                visit(PathTo({t, 1, a}), *action);
+            }
+            ++a;
+        }
     }
 }
 
@@ -86,15 +90,14 @@ struct ArgumentChange {
 
 class ReplaceArguments : public EditStep {
 public:
-    ReplaceArguments(std::vector<ArgumentChange> changes, std::vector<int> triggers)
-        : changes_(std::move(changes)), triggers_(std::move(triggers)) {}
+    ReplaceArguments(std::vector<ArgumentChange> changes, std::vector<TreePath> nodes)
+        : changes_(std::move(changes)), nodes_(std::move(nodes)) {}
 
     void Redo(Scenario&) override { Exchange(); }
     void Undo(Scenario&) override { Exchange(); }
     TreeEffect Effect(bool) const override {
-        if (triggers_.size() == 1) return TreeEffect{TreeEffect::kTrigger, triggers_.front(), -1, std::nullopt};
-        TreeEffect effect{TreeEffect::kTriggers, -1, -1, std::nullopt};
-        effect.triggers = triggers_;
+        TreeEffect effect{TreeEffect::kNodeTexts, -1, -1, std::nullopt};
+        effect.nodes = nodes_;
         return effect;
     }
 
@@ -107,7 +110,7 @@ private:
     }
 
     std::vector<ArgumentChange> changes_;
-    std::vector<int> triggers_;
+    std::vector<TreePath> nodes_;
 };
 
 }  // namespace
@@ -129,7 +132,7 @@ std::vector<NamedThing> Replacements(const Scenario& scenario, const NamedThing&
 int CommandsReplaced(const Scenario& scenario, const NamedThing& from, const NamedThing& to) {
     if (!CanReplace(from, to) || !Exists(scenario, from) || !Exists(scenario, to)) return 0;
     int commands = 0;
-    ForEachNode(scenario, [&](int, Command& node) {
+    ForEachNode(scenario, [&](const TreePath&, Command& node) {
         bool changed = false;
         ForEachReplaced(scenario, node, from, to, [&](TermCommand&, int) { changed = true; });
         commands += changed ? 1 : 0;
@@ -140,8 +143,9 @@ int CommandsReplaced(const Scenario& scenario, const NamedThing& from, const Nam
 std::unique_ptr<EditStep> ReplaceUsesStep(Scenario& scenario, const NamedThing& from, const NamedThing& to) {
     if (!CanReplace(from, to) || !Exists(scenario, from) || !Exists(scenario, to)) return nullptr;
     std::vector<ArgumentChange> changes;
-    std::vector<int> triggers;
-    ForEachNode(scenario, [&](int t, Command& node) {
+    std::vector<TreePath> nodes;
+    TreePath lastIfBlock = kNoTreePath;
+    ForEachNode(scenario, [&](const TreePath& path, Command& node) {
         ForEachReplaced(scenario, node, from, to, [&](TermCommand& call, int i) {
             auto slot = static_cast<std::size_t>(i);
             // SetArg records the name a zone or map group is written with;
@@ -152,11 +156,15 @@ std::unique_ptr<EditStep> ReplaceUsesStep(Scenario& scenario, const NamedThing& 
             std::swap(call.args[slot], change.value);
             std::swap(call.argText[slot], change.text);
             changes.push_back(std::move(change));
-            if (triggers.empty() || triggers.back() != t) triggers.push_back(t);
+            // An IF block's node shows its conditions, which the walk
+            // visits one after the other.
+            const TreePath ifBlock = PathTo({path[0], 1, path[2]});
+            if (path[3] == 0 && ifBlock != lastIfBlock) nodes.push_back(lastIfBlock = ifBlock);
+            if (nodes.empty() || nodes.back() != path) nodes.push_back(path);
         });
     });
     if (changes.empty()) return nullptr;
-    return std::make_unique<ReplaceArguments>(std::move(changes), std::move(triggers));
+    return std::make_unique<ReplaceArguments>(std::move(changes), std::move(nodes));
 }
 
 bool ReplaceInCommand(const Scenario& scenario, Command& command, const NamedThing& from, const NamedThing& to) {

@@ -226,6 +226,8 @@ void CoolTreeCtrl::Spliced(const TreeSplice& splice) {
     ShowSelection();
 }
 
+void CoolTreeCtrl::Relabelled(const std::vector<TreeRelabel>& texts) { model_->Relabelled(texts); }
+
 void CoolTreeCtrl::ShowSelection() {
     // The selected trigger shows whatever the filter says.
     if (filtered_ && selected_[0] >= 0 && selected_[0] < model_->rowCount() && isRowHidden(selected_[0], {}))
