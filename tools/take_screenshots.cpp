@@ -150,6 +150,19 @@ int main(int argc, char** argv) {
             return 0;
         }
 
+        // Three actions of the call's trigger selected at once.
+        {
+            const int t = call.path[0];
+            const auto& actions = dynamic_cast<const CommandBlock&>(scenario.triggers.At(t)).actions;
+            std::vector<TreePath> several;
+            for (int a = 1; a < actions.count() && a <= 3; ++a) several.push_back({t, 1, a, -1, -1, -1, -1, -1});
+            window.tree()->SetTreePaths(several);
+            window.editor().FollowTreeSelection();
+            window.Refresh();
+            QApplication::processEvents();
+            window.grab().save(out + "multi-selection.png");
+        }
+
         // The chooser with the first function of the first group chosen.
         WhenShown(out + "chooser.png", [](QDialog& dialog) { dialog.reject(); });
         QTimer::singleShot(20, [] {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -263,9 +264,11 @@ void MainWindow::Run(MainCommand command) {
         case C::kImportDump: ImportDump(); break;
         case C::kUndo: editor_.Undo(); break;
         case C::kRedo: editor_.Redo(); break;
-        case C::kCut: editor_.Cut(); break;
-        case C::kCopy: editor_.Copy(); break;
-        case C::kPaste: editor_.Paste(); break;
+        case C::kCut: CutToClipboard(); break;
+        case C::kCopy:
+            if (editor_.Copy()) PutOnClipboard(editor_.SelectionText());
+            break;
+        case C::kPaste: PasteFromClipboard(); break;
         case C::kDuplicate: editor_.Duplicate(); break;
         case C::kDelete: editor_.Delete(); break;
         case C::kAddTrigger: editor_.AddTrigger(); break;
@@ -294,6 +297,34 @@ void MainWindow::Run(MainCommand command) {
     // The command may have changed what the search finds.
     if (find_.active() || !findBar_->isHidden()) UpdateFind();
     Refresh();
+}
+
+void MainWindow::CutToClipboard() {
+    // The text of what goes, taken while it is there.
+    std::string text = editor_.SelectionText();
+    if (editor_.Cut()) PutOnClipboard(text);
+}
+
+void MainWindow::PutOnClipboard(const std::string& text) {
+    clipboardText_ = ToQt(text);
+    QGuiApplication::clipboard()->setText(clipboardText_);
+}
+
+void MainWindow::PasteFromClipboard() {
+    // The editor's own copy pastes as it was taken (dynamic groups by their
+    // place); text from elsewhere is read against this mission's names.
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.isEmpty() || text == clipboardText_) {
+        editor_.Paste();
+        return;
+    }
+    std::optional<std::string> bytes = FromQt(text);
+    if (!bytes) {
+        Warn(false, "The text on the clipboard holds a character that the mission script cannot hold, so it "
+                    "cannot be pasted.");
+        return;
+    }
+    editor_.PasteText(*bytes);
 }
 
 void MainWindow::Refresh() {

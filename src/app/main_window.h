@@ -80,6 +80,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Copy and Cut put the selection's script text on the system clipboard
+    // too; Paste takes text from there when this editor did not put it.
+    void CutToClipboard();
+    void PutOnClipboard(const std::string& text);
+    void PasteFromClipboard();
     void BuildActions();
     void BuildMenus();
     QWidget* BuildPanel();
@@ -167,6 +172,7 @@ private:
     // among them followed by itself), or Check; and the mission's changes
     // it was found at.
     enum class Results { kWhereUsed, kCheck } shownResults_ = Results::kCheck;
+    QString clipboardText_;  // what Copy or Cut last put on the system clipboard
     std::vector<NamedThing> usedThings_;
     std::vector<const Command*> usedTriggers_;
     std::vector<NamedThing> shownThings_;  // those with a heading, in order

@@ -1,6 +1,7 @@
 #include "cli/designer_script.h"
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 #include <map>
 
@@ -8,6 +9,8 @@
 #include "cli/save_journal.h"
 #include "cli/script_steps.h"
 #include "cli/scripted_dialogs.h"
+#include "core/code_page.h"
+#include "core/game_path.h"
 #include "core/path_text.h"
 #include "core/text_reader.h"
 #include "core/warning.h"
@@ -72,6 +75,11 @@ public:
                 if (find_.active()) find_.Follow(scenario_, editor_.trail());
             } else if (step->word == "select") {
                 Select(*step);
+            } else if (step->word == "copy-text") {
+                CopyText(*step);
+            } else if (step->word == "paste-text") {
+                PasteText(*step);
+                if (find_.active()) find_.Follow(scenario_, editor_.trail());
             } else if (step->word == "show") {
                 Show(*step);
             } else if (step->word == "save") {
@@ -133,13 +141,59 @@ private:
             dialogs_.Remark(step.line, "nothing done");
     }
 
+    // select PATH[;PATH...]: the first path is the current item.
     void Select(const ScriptStep& step) {
-        std::string_view rest = step.rest;
-        TreePath path = ReadPath(rest, step.line);
-        if (!rest.empty()) throw ScriptStop{step.line, "select takes numbers"};
-        SelectPath(path);
-        // The later steps would act on another item than the script names.
-        if (dialogs_.scenarioTree().selected() != path) throw ScriptStop{step.line, "the tree has no item at that path"};
+        std::vector<TreePath> paths;
+        for (std::string_view rest = step.rest;;) {
+            std::size_t semicolon = rest.find(';');
+            std::string_view part = rest.substr(0, semicolon);
+            paths.push_back(ReadPath(part, step.line));
+            if (!part.empty() && part.find_first_not_of(' ') != std::string_view::npos)
+                throw ScriptStop{step.line, "select takes numbers, paths separated by ;"};
+            if (semicolon == std::string_view::npos) break;
+            rest.remove_prefix(semicolon + 1);
+        }
+        if (paths.size() == 1) {
+            SelectPath(paths[0]);
+        } else {
+            dialogs_.scenarioTree().SelectMany(paths);
+            editor_.FollowTreeSelection();
+        }
+        // The later steps would act on other items than the script names.
+        if (dialogs_.scenarioTree().GetTreePaths() != paths && !(paths.size() == 1 && paths[0] == kNoTreePath))
+            throw ScriptStop{step.line, "the tree has no item at that path"};
+        if (paths.size() > 1 && editor_.selection().indices.size() < paths.size())
+            throw ScriptStop{step.line, "several paths select triggers, or commands of one list"};
+    }
+
+    // The file's bytes are the editor's code page, or UTF-8 with --utf8.
+    void CopyText(const ScriptStep& step) {
+        if (step.rest.empty()) throw ScriptStop{step.line, "copy-text takes the path of a file"};
+        if (!editor_.Copy()) {
+            dialogs_.Remark(step.line, "nothing done");
+            return;
+        }
+        std::string text = editor_.SelectionText();
+        if (out_.utf8()) text = Cp1251ToUtf8(text);
+        std::ofstream file(PathOfText(step.rest), std::ios::binary);
+        file << text;
+        file.close();
+        if (!file) throw ScriptStop{step.line, "the file " + step.rest + " cannot be written"};
+    }
+
+    void PasteText(const ScriptStep& step) {
+        if (step.rest.empty()) throw ScriptStop{step.line, "paste-text takes the path of a file"};
+        std::optional<std::string> text = ReadWholeFile(PathOfText(step.rest));
+        if (!text) throw ScriptStop{step.line, "the file " + step.rest + " cannot be read"};
+        if (out_.utf8()) {
+            Utf8Conversion converted = Utf8ToCp1251(*text);
+            if (converted.failedAt)
+                throw ScriptStop{step.line, "the file " + step.rest +
+                                                " holds a character that the code page cannot hold, at byte " +
+                                                std::to_string(*converted.failedAt)};
+            text = std::move(converted.bytes);
+        }
+        if (!editor_.PasteText(*text)) dialogs_.Remark(step.line, "nothing done");
     }
 
     void SelectPath(const TreePath& path) {
@@ -195,10 +249,15 @@ private:
                 throw ScriptStop{step.line, "the tree shown differs from the mission's tree"};
             PrintTreeNodes(dialogs_.scenarioTree().tree(), out_);
         } else if (step.rest == "selection") {
-            const TreePath& path = dialogs_.scenarioTree().selected();
+            // Several items as select takes them: the current one first.
+            std::vector<TreePath> paths = dialogs_.scenarioTree().GetTreePaths();
+            if (paths.empty()) paths.push_back(kNoTreePath);
             std::string line;
-            for (int level = 0; level < 5; ++level)
-                line += (level ? " " : "") + std::to_string(path[static_cast<std::size_t>(level)]);
+            for (const TreePath& path : paths) {
+                if (!line.empty()) line += ";";
+                for (int level = 0; level < 5; ++level)
+                    line += (level ? " " : "") + std::to_string(path[static_cast<std::size_t>(level)]);
+            }
             out_.Line(line);
         } else if (step.rest == "modified") {
             out_.Line(editor_.IsModified() ? "modified" : "unmodified");

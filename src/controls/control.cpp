@@ -1,6 +1,7 @@
 #include "controls/control.h"
 
 #include <algorithm>
+#include <set>
 
 #include "controls/control_table.h"
 #include "core/scenario_error.h"
@@ -19,6 +20,13 @@ void Control::SetSelection(int) {}
 void Control::SetText(std::string text) { text_ = std::move(text); }
 void Control::SetCommand(const TermCommand*) {}
 TreePath Control::GetTreePath() { return kNoTreePath; }
+
+void Control::SetTreePaths(const std::vector<TreePath>& paths) { SetTreePath(paths.empty() ? kNoTreePath : paths[0]); }
+
+std::vector<TreePath> Control::GetTreePaths() {
+    TreePath path = GetTreePath();
+    return path == kNoTreePath ? std::vector<TreePath>() : std::vector<TreePath>{path};
+}
 int Control::GetSelection() { return -1; }
 std::string Control::GetText() { return text_; }
 bool Control::ShowModal(std::string_view) { return false; }
@@ -44,6 +52,7 @@ void ListBox::Notify(int code, std::string_view) {
 
 void TreeCtrl::SetTree(Tree tree) {
     tree_ = std::move(tree);
+    also_.clear();
     selected_ = ResolvePath(tree_, selected_);
     Refresh();
 }
@@ -61,6 +70,7 @@ void TreeCtrl::SpliceTree(TreeSplice splice) {
         tree_.insert(tree_.begin() + splice.position, splice.inserted.begin(), splice.inserted.end());
     }
     selected_ = ResolvePath(tree_, selected_);
+    also_.clear();
     Spliced(splice);
 }
 
@@ -86,8 +96,24 @@ void TreeCtrl::SetTreePath(const TreePath& path) {
     Select(path);
 }
 
+void TreeCtrl::SetTreePaths(const std::vector<TreePath>& paths) {
+    remembered_ = paths.empty() ? kNoTreePath : paths[0];
+    SelectMany(paths);
+}
+
 void TreeCtrl::Select(const TreePath& path) {
     selected_ = ResolvePath(tree_, path);
+    also_.clear();
+    ShowSelection();
+}
+
+void TreeCtrl::SelectMany(const std::vector<TreePath>& paths) {
+    selected_ = ResolvePath(tree_, paths.empty() ? kNoTreePath : paths[0]);
+    also_.clear();
+    std::set<TreePath> taken = {selected_};
+    for (std::size_t i = 1; i < paths.size(); ++i)
+        if (TreePath path = ResolvePath(tree_, paths[i]); path == paths[i] && taken.insert(path).second)
+            also_.push_back(path);
     ShowSelection();
 }
 
@@ -97,12 +123,20 @@ void TreeCtrl::Notify(int code, std::string_view text) {
         return;
     }
     bool changesTree = code == kDeleteItem || code == kInsertItem;
+    also_.clear();
     selected_ = ApplyTreeCommand(tree_, selected_, code, remembered_, std::string(text));
     if (changesTree) Refresh();
     ShowSelection();
 }
 
 TreePath TreeCtrl::GetTreePath() { return selected_; }
+
+std::vector<TreePath> TreeCtrl::GetTreePaths() {
+    std::vector<TreePath> paths;
+    if (selected_ != kNoTreePath) paths.push_back(selected_);
+    paths.insert(paths.end(), also_.begin(), also_.end());
+    return paths;
+}
 
 void Edit::SetText(std::string text) {
     text_ = std::move(text);

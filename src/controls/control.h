@@ -44,6 +44,8 @@ public:
     virtual void SpliceTree(TreeSplice splice);
     virtual void RelabelTree(std::vector<TreeRelabel> texts);
     virtual void SetTreePath(const TreePath& path);
+    // Selects several items; the first is the current one.
+    virtual void SetTreePaths(const std::vector<TreePath>& paths);
     // A tree command, or a list's drawing mode; text for kInsertItem.
     virtual void Notify(int code, std::string_view text = {});
     virtual void SetSelection(int index);
@@ -51,6 +53,8 @@ public:
     virtual void SetCommand(const TermCommand* command);
 
     virtual TreePath GetTreePath();
+    // Every selected item, the current one first.
+    virtual std::vector<TreePath> GetTreePaths();
     virtual int GetSelection();
     virtual std::string GetText();
 
@@ -86,8 +90,10 @@ protected:
     bool swatches_ = false;
 };
 
-// A tree: the tree shown and the selected path. The tree commands work on
-// the data, so a window and a fake select alike.
+// A tree: the tree shown and the selected path, with the other items
+// selected beside it (Ctrl+click, Shift+click). The tree commands work on
+// the data, so a window and a fake select alike; a change of the tree keeps
+// only the current item selected.
 class TreeCtrl : public Control {
 public:
     void SetTree(Tree tree) override;
@@ -97,13 +103,19 @@ public:
     void RelabelTree(std::vector<TreeRelabel> texts) override;
     // Remembers the path (for kSelectRemembered) and selects it.
     void SetTreePath(const TreePath& path) override;
+    void SetTreePaths(const std::vector<TreePath>& paths) override;
     void Notify(int code, std::string_view text = {}) override;
     TreePath GetTreePath() override;
+    std::vector<TreePath> GetTreePaths() override;
 
     const Tree& tree() const { return tree_; }
     const TreePath& selected() const { return selected_; }
+    const std::vector<TreePath>& alsoSelected() const { return also_; }
     // The designer selects a path (a click, the keys).
     void Select(const TreePath& path);
+    // The designer selects several paths (Ctrl+click, Shift+click); the
+    // current one first.
+    void SelectMany(const std::vector<TreePath>& paths);
 
 protected:
     // Called after the tree was replaced: the window shows it anew.
@@ -119,6 +131,7 @@ protected:
 
     Tree tree_;
     TreePath selected_ = kNoTreePath;
+    std::vector<TreePath> also_;  // selected beside the current item
     TreePath remembered_ = kNoTreePath;
 };
 

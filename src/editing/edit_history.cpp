@@ -81,6 +81,91 @@ private:
     bool inserts_;
 };
 
+class InsertBlock : public EditStep {
+public:
+    InsertBlock(ListPlace place, int position, std::vector<std::unique_ptr<Command>> held)
+        : place_(place), position_(position), count_(static_cast<int>(held.size())), held_(std::move(held)) {}
+
+    void Redo(Scenario& scenario) override {
+        int n = place_.list->count();
+        if (place_.isTriggerList())
+            Renumber(scenario, place_, n, n + count_, [p = position_, k = count_](int t) { return t >= p ? t + k : t; });
+        for (int k = 0; k < count_; ++k) {
+            Command& command = place_.list->Insert(position_ + k, std::move(held_[static_cast<std::size_t>(k)]));
+            if (place_.references) place_.references->Added(command);
+        }
+    }
+    void Undo(Scenario& scenario) override {
+        for (int k = count_ - 1; k >= 0; --k) {
+            held_[static_cast<std::size_t>(k)] = place_.list->Unlink(position_ + k);
+            if (place_.references) place_.references->Removed(*held_[static_cast<std::size_t>(k)]);
+        }
+        int n = place_.list->count();
+        if (place_.isTriggerList())
+            Renumber(scenario, place_, n + count_, n,
+                     [p = position_, k = count_](int t) { return t >= p + k ? t - k : t; });
+    }
+
+    TreeEffect Effect(bool undone) const override {
+        TreePath select = undone ? AfterRemoval(place_, position_) : ElementPath(place_.path, position_);
+        if (!place_.isTriggerList()) return ContentOf(place_, select);
+        return TreeEffect{undone ? TreeEffect::kRemoveTriggers : TreeEffect::kInsertTriggers, position_, count_,
+                          select};
+    }
+
+private:
+    ListPlace place_;
+    int position_;
+    int count_;
+    std::vector<std::unique_ptr<Command>> held_;  // the commands while they are out of the list
+};
+
+class RemoveSeveral : public EditStep {
+public:
+    RemoveSeveral(ListPlace place, std::vector<int> positions)
+        : place_(place), positions_(std::move(positions)), held_(positions_.size()) {}
+
+    // The references among the triggers taken out stay as they were while
+    // they are out; the others are renumbered once, both ways.
+    void Redo(Scenario& scenario) override {
+        for (std::size_t k = positions_.size(); k-- > 0;) {
+            held_[k] = place_.list->Unlink(positions_[k]);
+            if (place_.references) place_.references->Removed(*held_[k]);
+        }
+        int n = place_.list->count();
+        if (place_.isTriggerList())
+            Renumber(scenario, place_, n + count(), n, [this](int t) {
+                return t - static_cast<int>(std::lower_bound(positions_.begin(), positions_.end(), t) - positions_.begin());
+            });
+    }
+    void Undo(Scenario& scenario) override {
+        int n = place_.list->count();
+        if (place_.isTriggerList())
+            Renumber(scenario, place_, n, n + count(), [this](int t) {
+                for (int removed : positions_)
+                    if (removed <= t) ++t;
+                return t;
+            });
+        for (std::size_t k = 0; k < positions_.size(); ++k) {
+            Command& command = place_.list->Insert(positions_[k], std::move(held_[k]));
+            if (place_.references) place_.references->Added(command);
+        }
+    }
+
+    TreeEffect Effect(bool undone) const override {
+        TreePath select = undone ? ElementPath(place_.path, positions_.front()) : AfterRemoval(place_, positions_.front());
+        if (!place_.isTriggerList()) return ContentOf(place_, select);
+        return TreeEffect{TreeEffect::kAll, -1, -1, select};
+    }
+
+private:
+    int count() const { return static_cast<int>(positions_.size()); }
+
+    ListPlace place_;
+    std::vector<int> positions_;  // ascending
+    std::vector<std::unique_ptr<Command>> held_;
+};
+
 class Replace : public EditStep {
 public:
     Replace(ListPlace place, int position, std::unique_ptr<Command> other)
@@ -224,7 +309,42 @@ private:
     std::vector<std::unique_ptr<EditStep>> steps_;
 };
 
+class Selecting : public EditStep {
+public:
+    Selecting(std::unique_ptr<EditStep> step, std::vector<TreePath> done, std::vector<TreePath> undone)
+        : step_(std::move(step)), done_(std::move(done)), undone_(std::move(undone)) {}
+
+    void Redo(Scenario& scenario) override { step_->Redo(scenario); }
+    void Undo(Scenario& scenario) override { step_->Undo(scenario); }
+    TreeEffect Effect(bool undone) const override {
+        TreeEffect effect = step_->Effect(undone);
+        const std::vector<TreePath>& paths = undone ? undone_ : done_;
+        if (paths.empty()) return effect;
+        effect.select = paths.front();
+        effect.selectAlso.assign(paths.begin() + 1, paths.end());
+        return effect;
+    }
+
+private:
+    std::unique_ptr<EditStep> step_;
+    std::vector<TreePath> done_;
+    std::vector<TreePath> undone_;
+};
+
 }  // namespace
+
+std::unique_ptr<EditStep> InsertBlockStep(ListPlace place, int position, std::vector<std::unique_ptr<Command>> commands) {
+    return std::make_unique<InsertBlock>(place, position, std::move(commands));
+}
+
+std::unique_ptr<EditStep> RemoveSeveralStep(ListPlace place, std::vector<int> positions) {
+    return std::make_unique<RemoveSeveral>(place, std::move(positions));
+}
+
+std::unique_ptr<EditStep> SelectingStep(std::unique_ptr<EditStep> step, std::vector<TreePath> done,
+                                        std::vector<TreePath> undone) {
+    return std::make_unique<Selecting>(std::move(step), std::move(done), std::move(undone));
+}
 
 std::unique_ptr<EditStep> InsertStep(ListPlace place, int position, std::unique_ptr<Command> command) {
     return std::make_unique<InsertOrRemove>(place, position, std::move(command), true);

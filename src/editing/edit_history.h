@@ -25,13 +25,17 @@ struct TreeEffect {
         kSwapTriggers,    // the triggers at `trigger` and `trigger` + 1 changed places
         kMoveTrigger,     // the trigger at `trigger` now stands at `other`
         kTwoTriggers,     // the nodes of the triggers `trigger` and `other`
+        kInsertTriggers,  // `other` triggers were put in from `trigger` on
+        kRemoveTriggers,  // `other` triggers from `trigger` on were taken out
         kAll,             // every node: names that every text may show changed
         kNodeTexts,       // the texts of the command nodes at `nodes`, nothing moved
     } scope = kNothing;
     int trigger = -1;
     int other = -1;
     std::optional<TreePath> select;  // nothing: the selection stays
-    std::vector<TreePath> nodes{};  // in tree order
+    // Several items selected: `select` is the current one among them.
+    std::vector<TreePath> selectAlso = {};
+    std::vector<TreePath> nodes = {};  // of kNodeTexts, in tree order
 };
 
 // One change of the mission, recorded as what it changed. Steps are undone
@@ -66,6 +70,12 @@ struct ListPlace {
 // "blocks" references along.
 std::unique_ptr<EditStep> InsertStep(ListPlace place, int position, std::unique_ptr<Command> command);
 std::unique_ptr<EditStep> RemoveStep(ListPlace place, int position);
+// The commands are put into the list together from the position on (or
+// taken out again), triggers renumbering the "blocks" references once.
+std::unique_ptr<EditStep> InsertBlockStep(ListPlace place, int position, std::vector<std::unique_ptr<Command>> commands);
+// The elements at the ascending positions are taken out together (and
+// put back), triggers renumbering the "blocks" references once.
+std::unique_ptr<EditStep> RemoveSeveralStep(ListPlace place, std::vector<int> positions);
 // The element at the position is replaced by the command.
 std::unique_ptr<EditStep> ReplaceStep(ListPlace place, int position, std::unique_ptr<Command> command);
 // The elements at position and position + 1 change places; moved is the
@@ -84,6 +94,10 @@ std::unique_ptr<EditStep> TextStep(std::string* target, std::string text, TreeEf
 std::unique_ptr<EditStep> PictureStep(std::optional<std::string>* target, std::optional<std::string> picture);
 // Several steps as one.
 std::unique_ptr<EditStep> CompoundStep(std::vector<std::unique_ptr<EditStep>> steps);
+// The step, leaving the tree's selection on the items of `done` after it is
+// done and on those of `undone` after it is undone (the first is current).
+std::unique_ptr<EditStep> SelectingStep(std::unique_ptr<EditStep> step, std::vector<TreePath> done,
+                                        std::vector<TreePath> undone);
 
 // The undo and redo lists. The mission is modified exactly when the
 // history stands elsewhere than where the mission was last saved or opened.

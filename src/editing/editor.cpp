@@ -1,5 +1,6 @@
 #include "editing/editor.h"
 
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -12,6 +13,7 @@
 #include "editing/mission_snapshot.h"
 #include "editing/replace_uses.h"
 #include "editing/scenario_tree.h"
+#include "editing/script_text.h"
 #include "editing/trigger_references.h"
 #include "files/dump_file.h"
 #include "files/map_reader.h"
@@ -55,6 +57,17 @@ std::unique_ptr<EditStep> OneStep(std::vector<std::unique_ptr<EditStep>> steps) 
     return steps.size() == 1 ? std::move(steps.front()) : CompoundStep(std::move(steps));
 }
 
+int IndexOf(const CommandSeq& list, const Command* command) {
+    for (int i = 0; i < list.count(); ++i)
+        if (&list.At(i) == command) return i;
+    return -1;
+}
+
+// What the list of a kind holds, in the words of a warning.
+const char* KindNoun(ListKind kind) {
+    return kind == ListKind::kTriggers ? "triggers" : kind == ListKind::kConditions ? "conditions" : "actions";
+}
+
 }  // namespace
 
 Editor::Editor(Scenario& scenario) : scenario_(scenario), arguments_(scenario) {
@@ -66,6 +79,38 @@ Editor::~Editor() {
     if (ControlTable::Instance().events() == &arguments_) ControlTable::Instance().SetEvents(nullptr);
 }
 
+// Labels for pasted triggers: each free among the mission's labels and
+// the ones given before it. A copy of "Patrol 2" is "Patrol 3", not
+// "Patrol 2 2": copies of copies count on from the base name instead of
+// growing; each base counts on from where it stopped, so that a paste of
+// many triggers does not count from 2 each time.
+class Editor::FreeNames {
+public:
+    explicit FreeNames(const Scenario& scenario) {
+        for (const auto& trigger : scenario.triggers) inUse_.insert(trigger->text);
+    }
+    bool Taken(const std::string& name) const { return inUse_.contains(name); }
+    std::string Take(const std::string& base) {
+        std::string name = base;
+        if (inUse_.contains(name)) {
+            std::string stem = base;
+            if (std::size_t blank = stem.find_last_of(' ');
+                blank != std::string::npos && blank > 0 && blank + 1 < stem.size() &&
+                stem.find_first_not_of("0123456789", blank + 1) == std::string::npos)
+                stem.resize(blank);
+            int& n = next_.try_emplace(stem, 2).first->second;
+            do name = stem + " " + std::to_string(n++);
+            while (inUse_.contains(name));
+        }
+        inUse_.insert(name);
+        return name;
+    }
+
+private:
+    std::unordered_set<std::string> inUse_;
+    std::unordered_map<std::string, int> next_;
+};
+
 // ---- queries ----
 
 bool Editor::IsOpen() const { return scenario_.objectGroups.mapLoaded; }
@@ -76,12 +121,17 @@ bool Editor::HasSelectedElement() const {
     return IsOpen() && selection_.list && selection_.index >= 0 && selection_.index < selection_.list->count();
 }
 
-bool Editor::CanMoveUp() const { return HasSelectedElement() && selection_.index > 0; }
+bool Editor::CanMoveUp() const { return HasSelectedElement() && selection_.indices.front() > 0; }
 
-bool Editor::CanMoveDown() const { return HasSelectedElement() && selection_.index + 1 < selection_.list->count(); }
+bool Editor::CanMoveDown() const {
+    return HasSelectedElement() && selection_.indices.back() + 1 < selection_.list->count();
+}
 
 bool Editor::CanPaste() const {
-    return IsOpen() && selection_.list && !clipboard_.empty() && FitsIn(*clipboard_.command(), clipboard_.kind(), selection_);
+    if (!IsOpen() || !selection_.list || clipboard_.empty()) return false;
+    for (const auto& command : clipboard_.commands())
+        if (!FitsIn(*command, clipboard_.kind(), selection_)) return false;
+    return true;
 }
 
 bool Editor::FitsIn(const Command& command, ListKind from, const Selection& here) {
@@ -101,6 +151,30 @@ CommandBlock* Editor::CurrentTrigger() const {
 
 ListPlace Editor::PlaceOfSelection() { return PlaceOf(selection_); }
 
+ListPlace Editor::PlaceNow(const Selection& selection) {
+    ListPlace place = PlaceOf(selection);
+    if (selection.ifBlock)
+        if (auto* trigger = dynamic_cast<CommandBlock*>(&scenario_.triggers.At(selection.trigger)))
+            place.path[2] = IndexOf(trigger->actions, selection.ifBlock);
+    return place;
+}
+
+std::vector<const Command*> Editor::SelectedCommands() const {
+    std::vector<const Command*> commands;
+    if (!HasSelectedElement()) return commands;
+    for (int i : selection_.indices) commands.push_back(&selection_.list->At(i));
+    return commands;
+}
+
+std::vector<TreePath> Editor::SelectedPaths() const {
+    std::vector<TreePath> paths;
+    if (!HasSelectedElement()) return paths;
+    paths.push_back(ElementPath(selection_.listPath, selection_.index));
+    for (int i : selection_.indices)
+        if (i != selection_.index) paths.push_back(ElementPath(selection_.listPath, i));
+    return paths;
+}
+
 ListPlace Editor::PlaceOf(const Selection& selection) {
     bool triggers = selection.kind == ListKind::kTriggers;
     return ListPlace{selection.list, triggers ? kNoTreePath : selection.listPath, triggers ? -1 : selection.trigger,
@@ -113,13 +187,23 @@ void Editor::ResetSelection() { selection_ = Selection{}; }
 
 void Editor::FollowTreeSelection() {
     if (!IsOpen()) return;
-    TreePath path = kNoTreePath;
+    std::vector<TreePath> paths;
     if (!scenario_.triggers.empty()) {
         Control* tree = TreeControl();
         Check(tree != nullptr, "TR_SCENARIO: cannot get tree selection.");
-        path = tree->GetTreePath();
+        paths = tree->GetTreePaths();
     }
-    selection_ = SelectionAt(path);
+    selection_ = SelectionAt(paths.empty() ? kNoTreePath : paths.front());
+    if (selection_.index < 0) return;
+    // Elements of other lists selected beside the current one take no part.
+    for (std::size_t p = 1; p < paths.size(); ++p) {
+        Selection also = SelectionAt(paths[p]);
+        if (also.list == selection_.list && also.kind == selection_.kind && also.index >= 0)
+            selection_.indices.push_back(also.index);
+    }
+    std::sort(selection_.indices.begin(), selection_.indices.end());
+    selection_.indices.erase(std::unique(selection_.indices.begin(), selection_.indices.end()),
+                             selection_.indices.end());
 }
 
 Selection Editor::SelectionAt(const TreePath& path) const {
@@ -131,6 +215,7 @@ Selection Editor::SelectionAt(const TreePath& path) const {
     if (triggers.empty()) return selection;
     auto indexIn = [](const CommandSeq& list, int i) { return i >= 0 && i < list.count() ? i : -1; };
     selection.index = indexIn(triggers, path[0]);
+    if (selection.index >= 0) selection.indices = {selection.index};
     auto* trigger = selection.index >= 0 ? dynamic_cast<CommandBlock*>(&triggers.At(path[0])) : nullptr;
     if (!trigger) return selection;
     selection.trigger = path[0];
@@ -140,6 +225,7 @@ Selection Editor::SelectionAt(const TreePath& path) const {
         selection.kind = ListKind::kNone;
         selection.list = nullptr;
         selection.index = -1;
+        selection.indices.clear();
         return selection;
     };
     if (path[1] == 0) {
@@ -154,6 +240,8 @@ Selection Editor::SelectionAt(const TreePath& path) const {
     }
     CommandSeq& list = *selection.list;
     selection.index = indexIn(list, path[2]);
+    selection.indices.clear();
+    if (selection.index >= 0) selection.indices = {selection.index};
     if (path[3] < 0 || selection.kind != ListKind::kActions || selection.index < 0) return selection;
     auto* ifBlock = dynamic_cast<IfBlock*>(&list.At(selection.index));
     if (!ifBlock) return selection;
@@ -175,6 +263,8 @@ Selection Editor::SelectionAt(const TreePath& path) const {
         default: return none();
     }
     selection.index = indexIn(*selection.list, path[4]);
+    selection.indices.clear();
+    if (selection.index >= 0) selection.indices = {selection.index};
     return selection;
 }
 
@@ -185,32 +275,38 @@ void Editor::RebuildTree() {
 }
 
 void Editor::Show(const TreeEffect& effect) {
-    auto at = [&](int t) -> const Command* {
+    auto at = [&](int t) -> Command* {
         return t >= 0 && t < scenario_.triggers.count() ? &scenario_.triggers.At(t) : nullptr;
     };
+    // The triggers whose content changed get their texts anew, shown or not.
+    std::vector<Command*> touched;
     switch (effect.scope) {
         case TreeEffect::kNothing:
-        case TreeEffect::kRemoveTrigger: trail_.Touched({}); break;
-        case TreeEffect::kTrigger:
-        case TreeEffect::kInsertTrigger: trail_.Touched({at(effect.trigger)}); break;
-        case TreeEffect::kSwapTriggers: trail_.Touched({at(effect.trigger), at(effect.trigger + 1)}); break;
-        case TreeEffect::kMoveTrigger: trail_.Touched({at(effect.other)}); break;
-        case TreeEffect::kTwoTriggers: trail_.Touched({at(effect.trigger), at(effect.other)}); break;
-        case TreeEffect::kAll: trail_.Everything(); break;
-        case TreeEffect::kNodeTexts: {
-            std::vector<const Command*> touched;
-            for (const TreePath& path : effect.nodes)
-                if (touched.empty() || touched.back() != at(path[0])) touched.push_back(at(path[0]));
-            trail_.Touched(std::move(touched));
+        case TreeEffect::kRemoveTriggers:
+        case TreeEffect::kRemoveTrigger:
+        case TreeEffect::kAll: break;
+        case TreeEffect::kInsertTriggers:
+            for (int t = effect.trigger; t < effect.trigger + effect.other; ++t) touched.push_back(at(t));
             break;
-        }
+        case TreeEffect::kTrigger:
+        case TreeEffect::kInsertTrigger: touched = {at(effect.trigger)}; break;
+        case TreeEffect::kSwapTriggers: touched = {at(effect.trigger), at(effect.trigger + 1)}; break;
+        case TreeEffect::kMoveTrigger: touched = {at(effect.other)}; break;
+        case TreeEffect::kTwoTriggers: touched = {at(effect.trigger), at(effect.other)}; break;
+        // Only the texts of the commands change, formed below node by node.
+        case TreeEffect::kNodeTexts: break;
     }
+    for (Command* trigger : touched)
+        if (trigger) trigger->UpdateText(scenario_);
+    if (effect.scope == TreeEffect::kNodeTexts)
+        for (const TreePath& path : effect.nodes)
+            if (touched.empty() || touched.back() != at(path[0])) touched.push_back(at(path[0]));
+    if (effect.scope == TreeEffect::kAll)
+        trail_.Everything();
+    else
+        trail_.Touched(std::vector<const Command*>(touched.begin(), touched.end()));
     Control* tree = TreeControl();
-    auto node = [&](int t) {
-        auto& trigger = dynamic_cast<CommandBlock&>(scenario_.triggers.At(t));
-        trigger.UpdateText(scenario_);
-        return BuildTriggerNode(scenario_, trigger);
-    };
+    auto node = [&](int t) { return BuildTriggerNode(scenario_, dynamic_cast<CommandBlock&>(scenario_.triggers.At(t))); };
     switch (effect.scope) {
         case TreeEffect::kNothing: break;
         case TreeEffect::kTrigger:
@@ -221,6 +317,16 @@ void Editor::Show(const TreeEffect& effect) {
             break;
         case TreeEffect::kRemoveTrigger:
             if (tree) tree->SpliceTree(TreeSplice{effect.trigger, 1, {}});
+            break;
+        case TreeEffect::kInsertTriggers:
+            if (tree) {
+                TreeSplice splice{effect.trigger, 0, {}};
+                for (int t = effect.trigger; t < effect.trigger + effect.other; ++t) splice.inserted.push_back(node(t));
+                tree->SpliceTree(std::move(splice));
+            }
+            break;
+        case TreeEffect::kRemoveTriggers:
+            if (tree) tree->SpliceTree(TreeSplice{effect.trigger, effect.other, {}});
             break;
         case TreeEffect::kSwapTriggers:
             if (tree) tree->SpliceTree(TreeSplice{effect.trigger, 2, {node(effect.trigger), node(effect.trigger + 1)}});
@@ -256,7 +362,13 @@ void Editor::Show(const TreeEffect& effect) {
         }
     }
     if (!tree) return;
-    if (effect.select) tree->SetTreePath(*effect.select);
+    if (effect.select && effect.selectAlso.empty()) {
+        tree->SetTreePath(*effect.select);
+    } else if (effect.select) {
+        std::vector<TreePath> paths = {*effect.select};
+        paths.insert(paths.end(), effect.selectAlso.begin(), effect.selectAlso.end());
+        tree->SetTreePaths(paths);
+    }
     FollowTreeSelection();
 }
 
@@ -406,30 +518,89 @@ bool Editor::ModifyTrigger() {
 
 bool Editor::Delete() {
     if (!HasSelectedElement()) return false;
-    if (selection_.kind == ListKind::kTriggers && references_.IsUsed(scenario_, selection_.index)) {
-        Warn(false, "The trigger \"" + scenario_.triggers.At(selection_.index).text +
-                        "\" cannot be deleted while other commands run it:\n" +
-                        Joined(CommandsUsingTrigger(scenario_, selection_.index), "\n"));
+    const std::vector<int>& indices = selection_.indices;
+    if (selection_.kind == ListKind::kTriggers && references_.IsUsed(scenario_, indices)) {
+        std::string users = Joined(CommandsUsingTriggers(scenario_, indices), "\n");
+        if (indices.size() == 1) {
+            Warn(false, "The trigger \"" + scenario_.triggers.At(selection_.index).text +
+                            "\" cannot be deleted while other commands run it:\n" + users);
+        } else {
+            std::vector<std::string> labels;
+            for (int t : indices) labels.push_back("\"" + scenario_.triggers.At(t).text + "\"");
+            Warn(false, "The triggers " + Joined(labels, ", ") +
+                            " cannot be deleted while other commands run one of them:\n" + users);
+        }
         return false;
     }
-    Apply(RemoveStep(PlaceOfSelection(), selection_.index));
+    if (indices.size() == 1) {
+        Apply(RemoveStep(PlaceOfSelection(), selection_.index));
+        return true;
+    }
+    Apply(SelectingStep(RemoveSeveralStep(PlaceOfSelection(), indices), {}, SelectedPaths()));
     return true;
 }
 
 bool Editor::Copy() {
     if (!HasSelectedElement()) return false;
-    clipboard_.Take(selection_.list->At(selection_.index), selection_.kind, scenario_);
+    clipboard_.Take(SelectedCommands(), selection_.kind, scenario_);
+    return true;
+}
+
+std::string Editor::SelectionText() {
+    if (!HasSelectedElement()) return {};
+    ListKind kind = selection_.kind == ListKind::kThen || selection_.kind == ListKind::kElse ? ListKind::kActions
+                                                                                             : selection_.kind;
+    std::vector<int> positions = kind == ListKind::kTriggers ? selection_.indices : std::vector<int>{selection_.trigger};
+    return ScriptTextOf(scenario_, kind, SelectedCommands(), positions);
+}
+
+int Editor::PastePosition() const {
+    int count = selection_.list->count();
+    return selection_.index < 0 ? count : std::min(selection_.indices.back() + 1, count);
+}
+
+bool Editor::PasteText(std::string_view text) {
+    if (!IsOpen() || !selection_.list) return false;
+    bool trigger = selection_.kind == ListKind::kTriggers;
+    CommandsOfText read;
+    try {
+        read = ReadScriptText(scenario_, text, trigger ? PastePosition() : -1);
+    } catch (const ScenarioError& error) {
+        Warn(false, std::string("The text cannot be pasted: ") + error.what());
+        return false;
+    }
+    for (const auto& command : read.commands)
+        if (!FitsIn(*command, read.kind, selection_)) {
+            Warn(false, std::string("The text holds ") + KindNoun(read.kind) +
+                            ", which cannot be pasted here: select a place among " + KindNoun(read.kind) + ".");
+            return false;
+        }
+    return InsertPasted(std::move(read.commands));
+}
+
+bool Editor::InsertPasted(std::vector<std::unique_ptr<Command>> commands) {
+    if (commands.empty()) return false;
+    int position = PastePosition();
+    if (selection_.kind == ListKind::kTriggers) {
+        FreeNames names(scenario_);
+        for (auto& command : commands) command->text = names.Take(command->text);
+    }
+    // Their texts are made when the tree shows them.
+    std::vector<TreePath> pasted;
+    for (std::size_t k = 0; k < commands.size(); ++k)
+        pasted.push_back(ElementPath(selection_.listPath, position + static_cast<int>(k)));
+    std::unique_ptr<EditStep> step = InsertBlockStep(PlaceOfSelection(), position, std::move(commands));
+    if (pasted.size() > 1) step = SelectingStep(std::move(step), pasted, SelectedPaths());
+    Apply(std::move(step));
     return true;
 }
 
 bool Editor::Paste() {
     if (!CanPaste()) return false;
-    CommandSeq& list = *selection_.list;
-    int position = selection_.index < 0 ? list.count() : std::min(selection_.index + 1, list.count());
     bool trigger = selection_.kind == ListKind::kTriggers;
     PasteProblems problems;
-    std::unique_ptr<Command> copy = clipboard_.CopyFor(scenario_, problems, trigger ? position : -1);
-    if (!copy) {
+    std::vector<std::unique_ptr<Command>> copies = clipboard_.CopyFor(scenario_, problems, trigger ? PastePosition() : -1);
+    if (copies.empty()) {
         std::vector<std::string> reasons;
         if (!problems.missing.empty())
             reasons.push_back("This mission has nothing of these names, so the command cannot be pasted: " +
@@ -440,15 +611,12 @@ bool Editor::Paste() {
         Warn(false, Joined(reasons, "\n"));
         return false;
     }
-    if (trigger) copy->text = FreeTriggerName(copy->text, false);
-    copy->UpdateText(scenario_);
-    Apply(InsertStep(PlaceOfSelection(), position, std::move(copy)));
-    return true;
+    return InsertPasted(std::move(copies));
 }
 
 bool Editor::Cut() {
     if (!HasSelectedElement()) return false;
-    if (selection_.kind == ListKind::kTriggers && references_.IsUsed(scenario_, selection_.index))
+    if (selection_.kind == ListKind::kTriggers && references_.IsUsed(scenario_, selection_.indices))
         return Delete();  // refused, with the warning naming the users
     return Copy() && Delete();
 }
@@ -457,18 +625,54 @@ bool Editor::Duplicate() { return Copy() && Paste(); }
 
 bool Editor::MoveUp() {
     if (!CanMoveUp()) return false;
-    Apply(SwapStep(PlaceOfSelection(), selection_.index - 1, selection_.index));
+    if (!HasSeveralSelected()) {
+        Apply(SwapStep(PlaceOfSelection(), selection_.index - 1, selection_.index));
+        return true;
+    }
+    // Each selected element passes the one above it, the topmost first.
+    std::vector<std::unique_ptr<EditStep>> steps;
+    std::vector<TreePath> moved = {ElementPath(selection_.listPath, selection_.index - 1)};
+    for (int i : selection_.indices) {
+        steps.push_back(SwapStep(PlaceOfSelection(), i - 1, i));
+        if (i != selection_.index) moved.push_back(ElementPath(selection_.listPath, i - 1));
+    }
+    Apply(SelectingStep(CompoundStep(std::move(steps)), moved, SelectedPaths()));
     return true;
 }
 
 bool Editor::MoveDown() {
     if (!CanMoveDown()) return false;
-    Apply(SwapStep(PlaceOfSelection(), selection_.index, selection_.index));
+    if (!HasSeveralSelected()) {
+        Apply(SwapStep(PlaceOfSelection(), selection_.index, selection_.index));
+        return true;
+    }
+    std::vector<std::unique_ptr<EditStep>> steps;
+    std::vector<TreePath> moved = {ElementPath(selection_.listPath, selection_.index + 1)};
+    for (auto i = selection_.indices.rbegin(); i != selection_.indices.rend(); ++i) {
+        steps.push_back(SwapStep(PlaceOfSelection(), *i, *i));
+        if (*i != selection_.index) moved.push_back(ElementPath(selection_.listPath, *i + 1));
+    }
+    Apply(SelectingStep(CompoundStep(std::move(steps)), moved, SelectedPaths()));
     return true;
+}
+
+bool Editor::AcceptsSelected(const Selection& source, const Selection& target) const {
+    if (!target.list) return false;
+    for (int i : source.indices) {
+        const Command& command = source.list->At(i);
+        if (target.ifBlock == &command || !FitsIn(command, source.kind, target)) return false;
+    }
+    // Not onto one of them, nor where all of them stand already.
+    bool sameList = target.list == source.list;
+    if (sameList && std::binary_search(source.indices.begin(), source.indices.end(), target.index)) return false;
+    return !sameList || static_cast<int>(source.indices.size()) < source.list->count();
 }
 
 bool Editor::Accepts(const TreePath& from, const TreePath& to) const {
     if (!IsOpen()) return false;
+    if (HasSeveralSelected() && SelectionAt(from).list == selection_.list &&
+        std::binary_search(selection_.indices.begin(), selection_.indices.end(), SelectionAt(from).index))
+        return AcceptsSelected(selection_, SelectionAt(to));
     Selection source = SelectionAt(from);
     Selection target = SelectionAt(to);
     if (!source.list || source.index < 0 || source.kind == ListKind::kNone || !target.list) return false;
@@ -479,8 +683,63 @@ bool Editor::Accepts(const TreePath& from, const TreePath& to) const {
     return FitsIn(command, source.kind, target);
 }
 
+bool Editor::MoveSelectedTo(const Selection& target) {
+    const Selection source = selection_;
+    std::vector<const Command*> moving = SelectedCommands();
+    const Command* current = &source.list->At(source.index);
+    const int count = static_cast<int>(moving.size());
+    const bool sameList = target.list == source.list;
+    // Within one list the block goes after the element it lands behind
+    // (none: to the front); into another list, to the target's place.
+    const Command* behind = nullptr;
+    if (sameList) {
+        auto selected = [&](int i) { return std::binary_search(source.indices.begin(), source.indices.end(), i); };
+        // Onto the list's node: behind its last element; onto an element
+        // below the block: behind it; above the block: in its place.
+        int last = target.index < 0                          ? source.list->count() - 1
+                   : target.index > source.indices.front() ? target.index
+                                                             : target.index - 1;
+        while (last >= 0 && selected(last)) --last;
+        behind = last >= 0 ? &source.list->At(last) : nullptr;
+    }
+    const int place = target.index >= 0 ? target.index : target.list->count();
+    // From the last to the first, each goes before the one moved before it.
+    std::vector<std::unique_ptr<EditStep>> steps;
+    for (int k = count - 1; k >= 0; --k) {
+        int from = IndexOf(*source.list, moving[static_cast<std::size_t>(k)]);
+        int to = place;
+        if (sameList) {
+            const Command* anchor = k + 1 < count ? moving[static_cast<std::size_t>(k + 1)] : behind;
+            int at = anchor ? IndexOf(*source.list, anchor) : -1;
+            if (at > from) --at;  // counted once the element is out of the list
+            to = k + 1 < count ? at : at + 1;
+        } else if (k + 1 < count) {
+            to = IndexOf(*target.list, moving[static_cast<std::size_t>(k + 1)]);
+        }
+        if (sameList && from == to) continue;
+        auto step = MoveStep(PlaceNow(source), from, PlaceNow(target), to);
+        step->Redo(scenario_);
+        steps.push_back(std::move(step));
+    }
+    if (steps.empty()) return false;
+    std::vector<TreePath> moved;
+    ListPlace landed = PlaceNow(target);
+    for (const Command* command : moving) {
+        TreePath path = ElementPath(landed.path, IndexOf(*target.list, command));
+        if (command == current)
+            moved.insert(moved.begin(), path);
+        else
+            moved.push_back(path);
+    }
+    Record(SelectingStep(CompoundStep(std::move(steps)), moved, SelectedPaths()));
+    return true;
+}
+
 bool Editor::MoveTo(const TreePath& from, const TreePath& to) {
     if (!Accepts(from, to)) return false;
+    if (HasSeveralSelected() && SelectionAt(from).list == selection_.list &&
+        std::binary_search(selection_.indices.begin(), selection_.indices.end(), SelectionAt(from).index))
+        return MoveSelectedTo(SelectionAt(to));
     Selection source = SelectionAt(from);
     Selection target = SelectionAt(to);
     bool sameList = source.list == target.list;

@@ -45,14 +45,22 @@ public:
     bool Delete();
     bool Copy();
     bool Paste();
+    // The selected triggers or commands as script text (see script_text.h);
+    // empty when nothing is selected.
+    std::string SelectionText();
+    // Pastes the script text after the selection, as Paste does; a text that
+    // cannot be read, or holds what the selected list cannot take, warns
+    // with the first problem and pastes nothing.
+    bool PasteText(std::string_view text);
     bool Cut();
     bool Duplicate();
     bool MoveUp();
     bool MoveDown();
-    // Drag and drop: the trigger or command at `from` goes onto `to`. Onto
-    // an item it takes the item's place; onto a list's node (CONDITION,
-    // ACTION, IF, THEN, ELSE, "Always") it goes to the list's end. One undo
-    // step; false when the drop is not accepted.
+    // Drag and drop: the trigger or command at `from` goes onto `to`, with
+    // the others selected beside it when it is selected. Onto an item it
+    // takes the item's place; onto a list's node (CONDITION, ACTION, IF,
+    // THEN, ELSE, "Always") it goes to the list's end. One undo step; false
+    // when the drop is not accepted.
     bool MoveTo(const TreePath& from, const TreePath& to);
     // Whether the drop is accepted: the rules of Paste (a condition only
     // among conditions, a trigger only among triggers, no IF block into THEN
@@ -98,6 +106,8 @@ public:
     bool IsOpen() const;
     bool HasSelectedElement() const;
     bool HasCurrentList() const { return selection_.list != nullptr; }
+    // Whether more than one element is selected.
+    bool HasSeveralSelected() const { return selection_.indices.size() > 1; }
     bool CanMoveUp() const;
     bool CanMoveDown() const;
     bool CanPaste() const;
@@ -122,6 +132,17 @@ private:
     CommandBlock* CurrentTrigger() const;
     ListPlace PlaceOfSelection();
     ListPlace PlaceOf(const Selection& selection);
+    // The place of the selection's list as the tree shows it now: an IF
+    // block's lists follow their block when it moves.
+    ListPlace PlaceNow(const Selection& selection);
+    std::vector<const Command*> SelectedCommands() const;
+    // The tree paths of the selected elements, the current one first.
+    std::vector<TreePath> SelectedPaths() const;
+    // Whether the command at `from` and those selected beside it may go onto `to`.
+    bool AcceptsSelected(const Selection& source, const Selection& target) const;
+    bool MoveSelectedTo(const Selection& target);
+    bool InsertPasted(std::vector<std::unique_ptr<Command>> commands);
+    int PastePosition() const;
     // Whether the command, from a list of the kind, may stand in the list
     // of the selection: the rules of Paste and of a drop.
     static bool FitsIn(const Command& command, ListKind from, const Selection& here);
@@ -143,6 +164,7 @@ private:
     bool ModifyTrigger();
     bool PasteAt(std::vector<std::unique_ptr<EditStep>>& steps);
     std::string FreeTriggerName(const std::string& base, bool numberAlways) const;
+    class FreeNames;
 
     Scenario& scenario_;
     TriggerReferences references_;

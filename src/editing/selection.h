@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "controls/tree_path.h"
 
 namespace sced {
@@ -20,12 +22,14 @@ enum class ListKind : int {
 // Where the selection of the scenario tree stands in the command tree: the
 // list that holds it, as a pointer and as the path of its node in the tree,
 // and the selected position in it (-1 when the list's node itself, not an
-// element, is selected).
+// element, is selected), with the other elements of the list selected
+// beside it.
 struct Selection {
     int trigger = -1;
     CommandSeq* list = nullptr;
     TreePath listPath = kNoTreePath;  // the trigger list's path selects nothing
     int index = -1;
+    std::vector<int> indices;  // every selected position, ascending; index among them
     IfBlock* ifBlock = nullptr;  // the IF block whose part holds the selection
     ListKind kind = ListKind::kNone;
 };

@@ -1,12 +1,12 @@
 #include "editing/trigger_references.h"
 
+#include <algorithm>
+
 #include "declarations/function_template.h"
 #include "model/command_tree.h"
 #include "model/scenario.h"
 
 namespace sced {
-
-namespace {
 
 bool IsTriggerArgument(const TermCommand& call, int i) {
     auto slot = static_cast<std::size_t>(i);
@@ -14,7 +14,17 @@ bool IsTriggerArgument(const TermCommand& call, int i) {
            call.function->argGroup[slot] == "blocks";
 }
 
-}  // namespace
+TriggerLabels::TriggerLabels(const Scenario& scenario) {
+    for (int t = 0; t < scenario.triggers.count(); ++t) {
+        auto [found, fresh] = positions_.emplace(scenario.triggers.At(t).text, t);
+        if (!fresh) found->second = kSeveral;
+    }
+}
+
+int TriggerLabels::Find(const std::string& label) const {
+    auto found = positions_.find(label);
+    return found == positions_.end() ? kNone : found->second;
+}
 
 void RenumberTriggerReferences(Scenario& scenario, const std::function<int(int)>& newPosition) {
     for (const auto& trigger : scenario.triggers)
@@ -27,14 +37,15 @@ void RenumberTriggerReferences(Scenario& scenario, const std::function<int(int)>
         });
 }
 
-std::vector<std::string> CommandsUsingTrigger(const Scenario& scenario, int position) {
+std::vector<std::string> CommandsUsingTriggers(const Scenario& scenario, const std::vector<int>& positions) {
     std::vector<std::string> users;
+    auto among = [&](int t) { return std::binary_search(positions.begin(), positions.end(), t); };
     for (int t = 0; t < scenario.triggers.count(); ++t) {
-        if (t == position) continue;
+        if (among(t)) continue;
         const Command& trigger = scenario.triggers.At(t);
         ForEachCall(trigger, [&](const TermCommand& call) {
             for (int i = 0; i < call.argCount; ++i)
-                if (IsTriggerArgument(call, i) && call.args[static_cast<std::size_t>(i)] == position) {
+                if (IsTriggerArgument(call, i) && among(call.args[static_cast<std::size_t>(i)])) {
                     users.push_back(trigger.text + ": " + call.text);
                     return;
                 }
@@ -71,12 +82,13 @@ void TriggerReferences::Renumber(const std::function<int(int)>& newPosition) {
             }
 }
 
-bool TriggerReferences::IsUsed(const Scenario& scenario, int position) const {
+bool TriggerReferences::IsUsed(const Scenario& scenario, const std::vector<int>& positions) const {
     for (const TermCommand* call : calls_)
         for (int i = 0; i < call->argCount; ++i)
-            if (IsTriggerArgument(*call, i) && call->args[static_cast<std::size_t>(i)] == position) {
-                // A trigger that runs itself may go with itself.
-                if (!CommandsUsingTrigger(scenario, position).empty()) return true;
+            if (IsTriggerArgument(*call, i) &&
+                std::binary_search(positions.begin(), positions.end(), call->args[static_cast<std::size_t>(i)])) {
+                // Triggers that run each other (or themselves) may go together.
+                return !CommandsUsingTriggers(scenario, positions).empty();
             }
     return false;
 }

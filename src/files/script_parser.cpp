@@ -60,13 +60,20 @@ struct RawCall {
 
 class ScriptParser {
 public:
-    explicit ScriptParser(Scenario& scenario)
+    // Reads the text into the triggers with the pages. A strict reading
+    // (of text that is to join the mission) takes nothing but what the text
+    // says: the first name the mission lacks, function it does not declare
+    // or statement read otherwise than written raises, and the error says
+    // on which line.
+    ScriptParser(Scenario& scenario, std::string_view text, CommandSeq& triggers, const PageTable& pages, bool strict)
         : scenario_(scenario),
-          text_(*scenario.scriptText),
+          text_(text),
+          triggers_(triggers),
+          pages_(pages),
+          strict_(strict),
           zones_(scenario.objectGroups.GetGroup("zones")),
           mapGroups_(scenario.objectGroups.GetGroup("groups")),
           dynGroups_(scenario.objectGroups.GetGroup("dyngroups")) {
-        text_ = text_.substr(0, text_.find('\0'));
         for (const Template& function : scenario.functions) declared_[function.name].push_back(&function);
     }
 
@@ -89,9 +96,9 @@ public:
         ParseTriggers(begin, begin + script->body.size());
         ReadLabels(sections);
         for (std::size_t i = 0; i < scenario_.leftOut.size(); ++i)
-            scenario_.leftOut[i].trigger = scenario_.triggers.At(leftOutTriggers_[i]).text;
+            scenario_.leftOut[i].trigger = triggers_.At(leftOutTriggers_[i]).text;
         for (const auto& [trigger, change] : changes_)
-            scenario_.readingChanges.push_back("Trigger \"" + ReadableName(scenario_.triggers.At(trigger).text) +
+            scenario_.readingChanges.push_back("Trigger \"" + ReadableName(triggers_.At(trigger).text) +
                                                "\": " + change);
         if (!scenario_.leftOut.empty())
             Warn(false, std::to_string(scenario_.leftOut.size()) +
@@ -106,6 +113,15 @@ public:
             Warn(false, std::to_string(changes_.size()) +
                             " statements of the mission script are read otherwise than they are written "
                             "(check lists them); saving the mission writes them as read.");
+    }
+
+    // The triggers of the whole text, read strictly.
+    void ParseStrictly() {
+        try {
+            ParseTriggers(0, text_.size());
+        } catch (const ScenarioError& error) {
+            Fail("line " + std::to_string(LineAt(at_)) + ": " + error.what());
+        }
     }
 
 private:
@@ -123,10 +139,10 @@ private:
 
     void ReadLabels(const std::vector<TextSection>& sections) {
         std::vector<std::string> lines = SectionNames(sections, "#TRIGGERS");
-        for (int k = 0; k < scenario_.triggers.count(); ++k) {
+        for (int k = 0; k < triggers_.count(); ++k) {
             // A trigger the section does not name gets a name, so that the
             // labels written next time stay in their places.
-            scenario_.triggers.At(k).text = k < static_cast<int>(lines.size())
+            triggers_.At(k).text = k < static_cast<int>(lines.size())
                                                 ? lines[static_cast<std::size_t>(k)]
                                                 : DefaultTriggerLabel(k);
         }
@@ -150,15 +166,17 @@ private:
         while (p < end) {
             std::size_t c = FindAtLineStart(text_, "CONDITION", p, end);
             if (c == npos) break;
+            at_ = c;
             p = c + 9;
             std::size_t next = FindAtLineStart(text_, "CONDITION", p, end);
             if (next == npos) next = end;
             std::size_t action = FindActionKeyword(p, next);
             Check(action != npos, "Script parsing error - action block not found.");
+            at_ = action;
             std::size_t times = FindAtLineStart(text_, "TIMES", p, action);
             std::size_t label = FindAtLineStart(text_, "BLOCKLABEL", p, action);
             auto trigger = std::make_unique<CommandBlock>();
-            trigger_ = scenario_.triggers.count();
+            trigger_ = triggers_.count();
             ParseConditions(trigger->conditions, p, std::min({times, label, action}), " \t");
             trigger->times = -1;
             if (times != npos) trigger->times = ReadTimes(times + 5, action);
@@ -166,7 +184,7 @@ private:
             q += SkipBlanks(Region(q, next));
             FindBrackets(q, next);
             if (q < next) ParseActions(trigger->actions, q, next);
-            scenario_.triggers.Append(std::move(trigger));
+            triggers_.Append(std::move(trigger));
             p = next;
         }
     }
@@ -186,7 +204,15 @@ private:
         return value;
     }
 
-    void NoteChange(std::string change) { changes_.emplace_back(trigger_, std::move(change)); }
+    void NoteChange(std::string change) {
+        if (strict_) Fail(change);
+        changes_.emplace_back(trigger_, std::move(change));
+    }
+
+    int LineAt(std::size_t at) const {
+        std::string_view before = text_.substr(0, std::min(at, text_.size()));
+        return 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+    }
 
     std::string_view Region(std::size_t from, std::size_t to) const {
         to = std::min(to, text_.size());
@@ -221,6 +247,7 @@ private:
             if (StartsWithWord(p, end, "AND")) p = Skip(p + 3, end);
             while (At(p, end) == '(' || At(p, end) == ')') p = Skip(p + 1, end);
             if (p >= end) break;
+            at_ = p;
             RawCall call;
             if (At(p, end) == '!') {
                 call.form = FormNot;
@@ -359,6 +386,7 @@ private:
         while (p < end) {
             p = Skip(p, end);
             if (p >= end) break;
+            at_ = p;
             if (StartsWith(p, end, "IF") && IsBlank(At(p + 2, end))) {
                 p = ParseIf(actions, p + 2, end);
                 continue;
@@ -566,6 +594,9 @@ private:
     bool HasFunction(const std::string& name) const { return declared_.count(name) > 0; }
 
     void LeaveOut(const RawCall& call, const std::string& name) {
+        if (strict_)
+            Fail(name.empty() ? call.name + ": this game declares no such function with these arguments."
+                              : call.name + ": this mission has nothing named \"" + name + "\".");
         scenario_.leftOut.push_back(LeftOutCommand{{}, call.name, name});
         leftOutTriggers_.push_back(trigger_);
     }
@@ -619,6 +650,7 @@ private:
                 kept = values;
             }
         }
+        if (keeping && strict_) Fail(call.name + ": this mission has nothing named \"" + failedName + "\".");
         if (keeping) {
             ++keptLost_;
             return Bind(*keeping, call, kept);
@@ -645,10 +677,13 @@ private:
         }
         if (function.name == "ShowPageEx" || function.name == "AskQuestionEx") {
             command->page = std::make_unique<PageRecord>();
-            if (!values.empty() && values[0] >= 0 && values[0] < Pages().size()) {
-                *command->page = Pages().At(values[0]);
+            if (!values.empty() && values[0] >= 0 && values[0] < pages_.size()) {
+                *command->page = pages_.At(values[0]);
             } else {
                 command->page->missing = true;
+                if (strict_)
+                    Fail(function.name + " names page " + std::to_string(values.empty() ? 0 : values[0]) +
+                         ", which no line \"% page\" of the text holds.");
                 NoteChange("the page " + std::to_string(values.empty() ? 0 : values[0]) + " of " + function.name +
                            " is not in the mission's pages file; it stays missing.");
             }
@@ -658,6 +693,10 @@ private:
 
     Scenario& scenario_;
     std::string_view text_;
+    CommandSeq& triggers_;
+    const PageTable& pages_;
+    bool strict_;
+    std::size_t at_ = 0;  // where the statement being read begins
     StringList& zones_;
     StringList& mapGroups_;
     StringList& dynGroups_;
@@ -686,7 +725,12 @@ void ParseScript(Scenario& scenario) {
     scenario.triggers.Clear();
     scenario.leftOut.clear();
     scenario.readingChanges.clear();
-    ScriptParser(scenario).Parse();
+    std::string_view text = *scenario.scriptText;
+    ScriptParser(scenario, text.substr(0, text.find('\0')), scenario.triggers, Pages(), false).Parse();
+}
+
+void ParseScriptText(Scenario& scenario, std::string_view text, const PageTable& pages, CommandSeq& into) {
+    ScriptParser(scenario, text, into, pages, true).ParseStrictly();
 }
 
 }  // namespace sced

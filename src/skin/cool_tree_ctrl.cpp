@@ -84,11 +84,10 @@ CoolTreeCtrl::CoolTreeCtrl(QWidget* parent) : QTreeView(parent), model_(new Tree
                                  " selection-background-color: transparent; }"
                                  "QTreeView::branch { background: transparent; }")
                       .arg(skin.deep.name(), skin.bronzeDark.name()));
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
-        if (showing_) return;
-        selected_ = model_->PathOf(current);
-        emit SelectionChanged(selected_);
-    });
+    // Ctrl+click and Shift+click select several items.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { FollowView(); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { FollowView(); });
     connect(this, &QTreeView::doubleClicked, this,
             [this](const QModelIndex& index) { emit ItemDoubleClicked(model_->PathOf(index)); });
     // The selection is never hidden: collapsing an item above it selects the
@@ -228,6 +227,21 @@ void CoolTreeCtrl::Spliced(const TreeSplice& splice) {
 
 void CoolTreeCtrl::Relabelled(const std::vector<TreeRelabel>& texts) { model_->Relabelled(texts); }
 
+void CoolTreeCtrl::FollowView() {
+    if (showing_) return;
+    std::vector<TreePath> chosen;
+    const QModelIndex current = currentIndex();
+    const QModelIndexList rows = selectionModel()->selectedIndexes();
+    // The current item leads, unless a Ctrl+click just took it out of the selection.
+    if (current.isValid() && (rows.isEmpty() || selectionModel()->isSelected(current)))
+        chosen.push_back(model_->PathOf(current));
+    for (const QModelIndex& row : rows)
+        if (row != current) chosen.push_back(model_->PathOf(row));
+    selected_ = chosen.empty() ? kNoTreePath : chosen.front();
+    also_.assign(chosen.begin() + (chosen.empty() ? 0 : 1), chosen.end());
+    emit SelectionChanged(selected_);
+}
+
 void CoolTreeCtrl::ShowSelection() {
     // The selected trigger shows whatever the filter says.
     if (filtered_ && selected_[0] >= 0 && selected_[0] < model_->rowCount() && isRowHidden(selected_[0], {}))
@@ -236,6 +250,9 @@ void CoolTreeCtrl::ShowSelection() {
     QModelIndex index = model_->IndexOf(selected_);
     if (index.isValid()) {
         setCurrentIndex(index);
+        for (const TreePath& path : also_)
+            if (QModelIndex other = model_->IndexOf(path); other.isValid())
+                selectionModel()->select(other, QItemSelectionModel::Select);
         scrollTo(index);
     } else {
         selectionModel()->clear();

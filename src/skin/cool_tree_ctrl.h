@@ -12,7 +12,8 @@ namespace sced {
 class TreeModel;
 
 // The tree of its data half, drawn by the skin with the items' "&" codes.
-// The selection follows the data both ways; collapsing an item that holds
+// The selection, of one item or several (Ctrl+click, Shift+click), follows
+// the data both ways; collapsing an item that holds
 // it selects that item; a double click is reported, not used to expand;
 // typed letters do not move the selection. Which top-level items are
 // expanded survives splices and rebuilds.
@@ -68,6 +69,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The data half takes the view's current and selected items.
+    void FollowView();
     // Hides the top-level rows the filter leaves out, touching only those
     // whose state changes.
     void ApplyFilter();

@@ -7,6 +7,8 @@
 #include "skin/cool_edit.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -359,6 +361,64 @@ TEST_F(MainWindowTest, ADraggedItemGoesWhereTheEditorTakesIt) {
     window->Run(MainCommand::kUndo);
     EXPECT_EQ(actions.At(1).text, first);
     EXPECT_EQ(actions.At(4).text, moved);
+}
+
+// Ctrl+click and Shift+click select several triggers, drawn selected;
+// Delete takes them all as one step, and Undo brings them back selected.
+TEST_F(MainWindowTest, SeveralTriggersSelectedByTheMouseGoAndComeBackTogether) {
+    CoolTreeCtrl* tree = window->tree();
+    const QAbstractItemModel* model = tree->model();
+    auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, modifiers, tree->visualRect(model->index(row, 0)).center());
+        QApplication::processEvents();
+    };
+    tree->collapseAll();
+    click(1, {});
+    click(2, Qt::ControlModifier);
+    click(5, Qt::ControlModifier);
+    click(1, Qt::ControlModifier);  // out again
+    EXPECT_EQ(tree->selectionModel()->selectedIndexes().size(), 2);
+    EXPECT_EQ(window->editor().selection().indices, (std::vector<int>{2, 5}));
+    Activate();
+    Press(Qt::Key_Delete);
+    ASSERT_EQ(scenario->triggers.count(), 4);
+    EXPECT_EQ(model->rowCount(), 4);
+    window->Run(MainCommand::kUndo);
+    ASSERT_EQ(scenario->triggers.count(), 6);
+    EXPECT_EQ(window->editor().selection().indices, (std::vector<int>{2, 5}));
+    EXPECT_EQ(tree->selectionModel()->selectedIndexes().size(), 2);
+    click(0, {});
+    click(2, Qt::ShiftModifier);
+    EXPECT_EQ(window->editor().selection().indices, (std::vector<int>{0, 1, 2}));
+    EXPECT_FALSE(window->action(MainCommand::kMoveUp)->isEnabled());
+    EXPECT_TRUE(window->action(MainCommand::kMoveDown)->isEnabled());
+}
+
+// Copy puts the script text on the system clipboard; text put there by
+// another program pastes when it reads against the mission, and warns with
+// its first problem when it does not.
+TEST_F(MainWindowTest, PasteTakesScriptTextFromTheSystemClipboard) {
+    Select(PathTo({3}));
+    window->Run(MainCommand::kCopy);
+    const QString copied = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith("% Tarvossa Scenario Editor: 1 trigger \"Counting\"\n")) << copied.toStdString();
+    window->Run(MainCommand::kPaste);
+    ASSERT_EQ(scenario->triggers.count(), 7);
+    EXPECT_EQ(scenario->triggers.At(4).text, "Counting 2");
+    Select(PathTo({0, 1, 0}));
+    QGuiApplication::clipboard()->setText("% Tarvossa Scenario Editor: 1 action\n\tRunTimer( 1,45 ) \n");
+    window->Run(MainCommand::kPaste);
+    auto& actions = dynamic_cast<CommandBlock&>(scenario->triggers.At(0)).actions;
+    EXPECT_EQ(actions.At(1).text, "Start {Timer1} for 45 seconds");
+    QGuiApplication::clipboard()->setText("% Tarvossa Scenario Editor: 1 action\n\tMoveGroup( Relief_force_Dyn,Atlantis 水 ) \n");
+    window->Run(MainCommand::kPaste);
+    QGuiApplication::clipboard()->setText("% Tarvossa Scenario Editor: 1 action\n\tMoveGroup( Relief_force_Dyn,Atlantis ) \n");
+    window->Run(MainCommand::kPaste);
+    ASSERT_EQ(answers.warned.size(), 2u);
+    EXPECT_EQ(answers.warned[0].substr(0, 33), "The text on the clipboard holds a");
+    EXPECT_EQ(answers.warned[1],
+              "The text cannot be pasted: line 2: MoveGroup: this mission has nothing named \"Atlantis\".");
+    EXPECT_EQ(actions.count(), 13) << "nothing more pasted";
 }
 
 TEST_F(MainWindowTest, ThePropertiesTakeTheTypedTextsAndThePictureOnlyWithOk) {

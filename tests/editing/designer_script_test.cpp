@@ -18,7 +18,8 @@
 // before it is opened (every FROM becomes TO).
 // NAME.saved.txt, NAME.saved.dsc and NAME.saved.cms (when there are) hold
 // the pages, the description and the "#SCRIPT" block of the script that the
-// mission is saved with, lines ending in LF. A script named undo_all_* must
+// mission is saved with, lines ending in LF. The script runs in the game
+// folder, so the files it names stay there. A script named undo_all_* must
 // save the mission with the very bytes it was opened with; one named
 // writes_nothing_* must leave the missions and maps as they were.
 
@@ -114,7 +115,7 @@ TEST_P(DesignerScript, GivesItsExpectedOutput) {
     EditMissionScript(folder, text);
     test::CliRun run = test::RunCli("-C " + test::Quoted(folder.path().string()) + " edit Valley " +
                                         test::Quoted(script.string()) + " " + Header(text, "sced-cli edit", ""),
-                                    folder);
+                                    folder, folder.path());
     EXPECT_EQ(std::to_string(run.status), Header(text, "exit", "0"));
     EXPECT_EQ(run.out, FileText(kScripts / (GetParam() + ".out")));
     // A file named in a remark is shown below the game folder, whatever its place.
@@ -152,6 +153,77 @@ TEST(DesignerScriptSelect, APathTheTreeDoesNotHaveStopsTheScript) {
         EXPECT_EQ(run.err, "line 2: the tree has no item at that path\n") << path;
     }
     EXPECT_EQ(MissionFiles(folder.path()), MissionFiles(test::DemoGame())) << "nothing saved";
+}
+
+// Runs the script in the game folder, without saving.
+test::CliRun RunScript(test::TempGameFolder& folder, const std::string& script) {
+    folder.Write("steps.script", script);
+    return test::RunCli("-C " + test::Quoted(folder.path().string()) + " edit Valley steps.script --no-save", folder,
+                        folder.path());
+}
+
+// The text names the copied triggers by their place in it, the others and
+// the pages in comment lines, so that it pastes back anywhere.
+TEST(DesignerScriptText, CopyTextWritesTheScriptWithLabelsTriggerNamesAndPages) {
+    test::TempGameFolder folder;
+    test::CliRun run = RunScript(folder, "select 3;4\ncopy-text clip.txt\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(folder.Read("clip.txt"),
+              "% Tarvossa Scenario Editor: 2 triggers \"Counting\" \"Victory or defeat\"\n"
+              "% trigger 0 = \"Start\"\n"
+              "% trigger 1 = \"Relief force\"\n"
+              "% trigger 3 = #1\n"
+              "% trigger 4 = #2\n"
+              "% page 0 = Coast.gp 0 The valley is safe.\n"
+              "CONDITION \tVar0 != 4 AND CountUnitType( 0,Militia(IN) ) < 10 AND DynGroupSize( Raiders_Dyn ) == 0 AND "
+              "TimerIsRunning( 0 ) AND !GroupInZone( Blue Scouts,South Gate )\nTIMES\t\t3\nACTION \t\t\n"
+              "\tVar1=CountUnits( 0,Hill 203 ), \n\tVar2=GetTimer( 0 ), \n\tEnableTrigger( 4 ), \n"
+              "\tDisableTrigger( 0 ), \n\tSetGameSpeed( -1 ) \n\n" +
+                  std::string("%") + std::string(79, '-') +
+                  "\nCONDITION \tGroupIsDead( Supply Train ) AND PlayerIsDefeated( 1 ) AND HasUpgrade( 0,257 ) AND "
+                  "ObjectiveIsEnabled( 1 ) AND MissionIsDone( 0 ) AND TriggerHasRun( 1 ) AND WeatherIs( 2 ) AND "
+                  "SwitchIsOn( 0 )\nTIMES\t\t1\nACTION \t\t\n\tDisableMission( 'C' ), \n\tCompleteMission( 0 ), \n"
+                  "\tDeclareWinner( 0 ), \n\tShowPageEx( 0 ) \n\n" +
+                  std::string("%") + std::string(79, '-') + "\n");
+}
+
+// A text that cannot be read as it stands pastes nothing and says its first
+// problem with its line.
+TEST(DesignerScriptText, ARefusedTextNamesItsFirstProblemAndLine) {
+    const std::string action = "% Tarvossa Scenario Editor: 1 action\n";
+    const struct {
+        std::string text;
+        std::string problem;
+    } cases[] = {
+        {"", "line 1: the text does not begin with \"% Tarvossa Scenario Editor:\", so it holds no triggers or "
+             "commands to paste."},
+        {"\n\nRunTimer( 0,600 )\n", "line 3: the text does not begin with \"% Tarvossa Scenario Editor:\", so it "
+                                     "holds no triggers or commands to paste."},
+        {"% Tarvossa Scenario Editor: 1 trigger\n", "line 1: the first line does not say how many triggers (with "
+                                                     "their labels), conditions or actions the text holds."},
+        {"% Tarvossa Scenario Editor: 2 actions\r\n\tSetGameSpeed( -1 ) \r\n",
+         "line 1: the first line says 2 actions, but the text holds 1."},
+        {action + "CONDITION ALWAYS\nACTION\n\tSetGameSpeed( -1 )\n",
+         "line 1: the first line says 1 action, but the text holds triggers."},
+        {action + "\tBlowUp( 3 ) \n", "line 2: BlowUp : script command is not recognized."},
+        {action + "\n\tMoveGroup( Relief_force_Dyn,Atlantis ) \n",
+         "line 3: MoveGroup: this mission has nothing named \"Atlantis\"."},
+        {action + "% trigger 9 = \"Nobody\"\n\tEnableTrigger( 9 ) \n", "line 2: this mission has no trigger \"Nobody\"."},
+        {action + "\tEnableTrigger( 9 ) \n",
+         "line 1: EnableTrigger names trigger 9, which no line \"% trigger 9 = ...\" names."},
+        {action + "% trigger 9 = Nobody\n\tEnableTrigger( 9 ) \n",
+         "line 2: a line that names a trigger reads % trigger NUMBER = \"LABEL\" (or #N for the N-th trigger of the "
+         "text)."},
+        {action + "\tShowPageEx( 0 ) \n", "line 2: ShowPageEx names page 0, which no line \"% page\" of the text holds."},
+    };
+    test::TempGameFolder folder;
+    for (const auto& [text, problem] : cases) {
+        folder.Write("clip.txt", text);
+        test::CliRun run = RunScript(folder, "select 0 1\npaste-text clip.txt\nshow modified\n");
+        EXPECT_EQ(run.status, 0) << text;
+        EXPECT_EQ(run.out, "unmodified\n") << text;
+        EXPECT_EQ(run.err, "ScenarioEditor: The text cannot be pasted: " + problem + "\nline 2: nothing done\n") << text;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, DesignerScript, testing::ValuesIn(ScriptNames()),

@@ -1,0 +1,125 @@
+// text_bench [--runs N] [--sizes 1000,10000] [--game DIR]
+//
+// Times the operations on many triggers at once on synthetic missions,
+// each with what it hands to the tree control: every trigger selected and
+// copied as script text, that text pasted back after the last trigger,
+// and every trigger of the paste deleted again; and undo and redo of the
+// paste.
+
+#include <iomanip>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "controls/control.h"
+#include "controls/control_table.h"
+#include "core/scenario_error.h"
+#include "core/string_table.h"
+#include "core/warning.h"
+#include "editing/editor.h"
+#include "files/mission_package.h"
+#include "model/scenario.h"
+#include "synthetic_mission.h"
+
+namespace {
+
+using namespace sced;
+using namespace bench;
+
+struct Goal {
+    const char* what;
+    double ms;
+};
+constexpr Goal kGoals[] = {{"copy every trigger as text", 100},
+                           {"paste them back as text", 300},
+                           {"  undo the paste", 300},
+                           {"  redo the paste", 300},
+                           {"delete the pasted triggers", 300}};
+
+std::vector<double> Measure(const fs::path& game, int count, int runs) {
+    Scenario scenario(game);
+    Check(NewMission(scenario, "Maps\\Valley.m3d"), "The demo map cannot be read.");
+    BuildTriggers(scenario, count);
+    TreeCtrl tree;
+    ControlTable::Instance().Register(kScenarioTree, &tree);
+    Editor editor(scenario);
+    editor.RebuildTree();
+    auto selectAll = [&](int from, int to) {
+        std::vector<TreePath> paths;
+        for (int t = from; t < to; ++t) paths.push_back(PathTo({t}));
+        tree.SelectMany(paths);
+        editor.FollowTreeSelection();
+    };
+    std::string text;
+    std::vector<double> ms;
+    ms.push_back(Time(runs, [&] { editor.Copy(), text = editor.SelectionText(); }, [&] { selectAll(0, count); }));
+    Check(text.size() > static_cast<std::size_t>(count), "Copy wrote no text.");
+    bool pasted = false;
+    auto pasteAtEnd = [&] {
+        tree.Select(PathTo({scenario.triggers.count() - 1}));
+        editor.FollowTreeSelection();
+    };
+    ms.push_back(Time(runs, [&] { pasted = editor.PasteText(text); },
+                      [&] {
+                          if (pasted) editor.Undo();
+                          pasteAtEnd();
+                      }));
+    Check(pasted && scenario.triggers.count() == 2 * count, "The text did not paste back.");
+    ms.push_back(Time(runs, [&] { editor.Undo(); }, [&] { editor.Redo(); }));
+    ms.push_back(Time(runs, [&] { editor.Redo(); }, [&] { editor.Undo(); }));
+    bool deleted = false;
+    ms.push_back(Time(runs, [&] { deleted = editor.Delete(); },
+                      [&] {
+                          if (deleted) editor.Undo();
+                          selectAll(count, 2 * count);
+                      }));
+    Check(deleted && scenario.triggers.count() == count, "The pasted triggers were not deleted.");
+    return ms;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int runs = 5;
+    std::vector<int> sizes = {1000, 10000};
+    fs::path source = SCED_DEMO_GAME;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        std::string option = argv[i];
+        if (option == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
+        else if (option == "--game") source = argv[i + 1];
+        else if (option == "--sizes") {
+            sizes.clear();
+            for (std::string_view list = argv[i + 1]; !list.empty();) {
+                std::size_t comma = std::min(list.find(','), list.size());
+                sizes.push_back(std::atoi(std::string(list.substr(0, comma)).c_str()));
+                list.remove_prefix(std::min(comma + 1, list.size()));
+            }
+        } else {
+            std::cerr << "usage: text_bench [--runs N] [--sizes 1000,10000] [--game DIR]\n";
+            return 2;
+        }
+    }
+    SetWarningSink([](const std::string& text) { std::cerr << "warning: " << text << '\n'; });
+    try {
+        GameCopy game(source);
+        StringTable::Instance().Load(game.path());
+        std::vector<std::vector<double>> results;
+        for (int size : sizes) results.push_back(Measure(game.path(), size, runs));
+        std::cout << "median of " << runs << " runs, ms, each with what it hands to the tree\n\n";
+        std::cout << std::left << std::setw(34) << "operation";
+        for (int size : sizes) std::cout << std::right << std::setw(12) << (std::to_string(size) + " trig.");
+        std::cout << std::setw(10) << "goal" << '\n';
+        bool met = true;
+        for (std::size_t r = 0; r < std::size(kGoals); ++r) {
+            std::cout << std::left << std::setw(34) << kGoals[r].what << std::right << std::fixed << std::setprecision(1);
+            for (const auto& ms : results) std::cout << std::setw(12) << ms[r];
+            std::cout << std::setw(10) << kGoals[r].ms << '\n';
+            met = met && results.back()[r] <= kGoals[r].ms;
+        }
+        std::cout << "\ngoals at " << sizes.back() << " triggers: " << (met ? "met" : "NOT met") << '\n';
+        return met ? 0 : 1;
+    } catch (const ScenarioError& e) {
+        std::cerr << "error: " << e.text() << '\n';
+        return 1;
+    }
+}
