@@ -3,24 +3,28 @@
 // the chooser with a function chosen, the command editor with a sentence,
 // a group dialog, the direction picker, the alliance dialog, the mission's
 // properties, a briefing page with its picture, the trigger dialog, Find
-// with its matches, Where used with the script pane, the difference from
-// the mission's files to it after two edits, and Check. Run on the offscreen
-// platform (tools/screenshots), with the palettes under $WINEPREFIX.
+// with its matches, Where used with the script pane and its Replace with...,
+// the difference from the mission's files to it after two edits, and
+// Check. Run on the offscreen platform (tools/screenshots), with the
+// palettes under $WINEPREFIX.
 
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 
 #include "app/find_bar.h"
+#include "app/results_panel.h"
 #include "skin/cool_edit.h"
 #include "app/main_window.h"
 #include "app/user_questions.h"
 #include "controls/control_table.h"
+#include "core/editor_texts.h"
 #include "core/game_path.h"
 #include "core/scenario_error.h"
 #include "core/string_table.h"
@@ -29,6 +33,7 @@
 #include "model/command_tree.h"
 #include "model/scenario.h"
 #include "skin/cool_tree_ctrl.h"
+#include "skin/qt_text.h"
 #include "skin/skin_style.h"
 
 namespace {
@@ -223,6 +228,12 @@ int main(int argc, char** argv) {
         window.Run(MainCommand::kScript);
         QApplication::processEvents();
         window.grab().save(out + "where-used.png");
+        // Replace with... of the panel: the other things of the kind.
+        for (QPushButton* button : window.results()->findChildren<QPushButton*>())
+            if (button->isVisible() && button->text() == ToQt(Say(text::kReplaceWith))) {
+                WhenShown(out + "replace-dialog.png", [](QDialog& dialog) { dialog.reject(); });
+                button->click();
+            }
 
         // Check, on the mission with two values out of their lists, as a
         // mission damaged elsewhere may hold them; nothing is saved.

@@ -37,6 +37,7 @@ ListDialog::ListDialog(QWidget* parent, Kind kind)
     row->addLayout(items, 1);
     row->addLayout(uses, 1);
     ControlTable& table = ControlTable::Instance();
+    auto* side = new QVBoxLayout;
     switch (kind) {
         case kGroup:
             table.Register(kGroupList, list_);
@@ -46,10 +47,7 @@ ListDialog::ListDialog(QWidget* parent, Kind kind)
             table.Register(kRenameList, list_);
             table.Register(kRenameDialog, this);
             rename_ = new CoolButton(ToQt(Lookup("txtRename")), this);
-            auto* side = new QVBoxLayout;
             side->addWidget(rename_);
-            side->addStretch();
-            row->addLayout(side);
             connect(rename_, &QPushButton::clicked, this, [this] {
                 int item = list_->GetSelection();
                 if (ControlEvents* events = ControlTable::Instance().events(); events && item >= 0) {
@@ -61,6 +59,17 @@ ListDialog::ListDialog(QWidget* parent, Kind kind)
             break;
         }
     }
+    replace_ = new CoolButton(ToQt(Say(text::kReplaceWith)), this);
+    side->addWidget(replace_);
+    side->addStretch();
+    row->addLayout(side);
+    connect(replace_, &QPushButton::clicked, this, [this] {
+        int item = list_->GetSelection();
+        if (!replacer_.replace || item < 0) return;
+        // The thing put in its place is the one chosen now.
+        if (std::optional<int> chosen = replacer_.replace(item); chosen && *chosen >= 0) list_->SetSelection(*chosen);
+        FollowSelection();
+    });
     content()->addLayout(row);
     connect(list_, &QListWidget::currentRowChanged, this, [this] { FollowSelection(); });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
@@ -78,6 +87,8 @@ void ListDialog::FollowSelection() {
     if (events && item >= 0)
         for (const std::string& use : events->UsesOfItem(item)) usedBy_->addItem(ToQt(use));
     if (rename_) rename_->setEnabled(events && item >= 0 && events->RenameAllowed(item));
+    replace_->setVisible(static_cast<bool>(replacer_.allowed));
+    replace_->setEnabled(item >= 0 && replacer_.allowed && replacer_.allowed(item));
 }
 
 }  // namespace sced

@@ -18,6 +18,7 @@
 #include "app/page_dialog.h"
 #include "app/properties_dialog.h"
 #include "app/recovery_keeper.h"
+#include "app/replace_dialog.h"
 #include "app/report_dialogs.h"
 #include "app/results_panel.h"
 #include "app/script_pane.h"
@@ -142,6 +143,10 @@ MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
     properties_ = new PropertiesDialog(this, scenario_, questions_);
     pages_ = new PageDialog(this, scenario_.gameFolder, questions_);
     report_ = new MessageDialog(this);
+    replacements_ = new ReplaceDialog(this);
+    for (ListDialog* dialog : {groups_, renames_})
+        dialog->SetReplacer({[this](int item) { return !editor_.arguments().ThingOfItem(item).group.empty(); },
+                             [this](int item) { return ReplaceListItem(item); }});
     findBar_ = new FindBar;
     results_ = new ResultsPanel;
     script_ = new ScriptPane;
@@ -168,6 +173,7 @@ MainWindow::MainWindow(Scenario& scenario, UserQuestions* questions)
     connect(findBar_, &FindBar::Previous, this, [this] { FindStep(false); });
     connect(findBar_, &FindBar::Closed, this, &MainWindow::CloseFind);
     connect(results_, &ResultsPanel::Chosen, this, &MainWindow::GoTo);
+    connect(results_, &ResultsPanel::ReplaceAsked, this, &MainWindow::ReplaceShownThing);
     connect(results_, &ResultsPanel::Closed, this, [this] {
         results_->hide();
         tree_->setFocus();

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "editing/editor.h"
@@ -31,6 +32,7 @@ class MissionDialog;
 class PageDialog;
 class PropertiesDialog;
 class RecoveryKeeper;
+class ReplaceDialog;
 class ResultsPanel;
 struct ResultLine;
 class ScriptPane;
@@ -132,6 +134,10 @@ private:
     // so that no line leads to a place that moved.
     void RenewResults();
     std::vector<ResultLine> UsesLines();
+    // Replace with... of the Where used panel, for the thing of its heading.
+    void ReplaceShownThing(int heading);
+    // Replace with... of the group and rename dialogs; the item chosen after.
+    std::optional<int> ReplaceListItem(int item);
     std::pair<QString, std::vector<ResultLine>> ProblemLines();
     // The script pane shows the selected trigger's script.
     void UpdateScript();
@@ -160,6 +166,7 @@ private:
     PropertiesDialog* properties_;
     PageDialog* pages_;
     MessageDialog* report_;
+    ReplaceDialog* replacements_;
     FindBar* findBar_;
     ResultsPanel* results_;
     ScriptPane* script_;
@@ -175,6 +182,7 @@ private:
     QString clipboardText_;  // what Copy or Cut last put on the system clipboard
     std::vector<NamedThing> usedThings_;
     std::vector<const Command*> usedTriggers_;
+    std::vector<NamedThing> shownThings_;  // those with a heading, in order
     std::uint64_t resultsChanges_ = 0;
     std::string confirmedMap_;  // a map outside the game folder the designer let the save write into
 };

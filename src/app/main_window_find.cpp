@@ -6,6 +6,7 @@
 
 #include "app/find_bar.h"
 #include "app/main_window.h"
+#include "app/replace_dialog.h"
 #include "app/results_panel.h"
 #include "app/script_pane.h"
 #include "core/editor_texts.h"
@@ -74,6 +75,7 @@ void MainWindow::ShowWhereUsed() {
     for (const NamedThing& thing : usedThings_)
         usedTriggers_.push_back(thing.group == "blocks" ? &scenario_.triggers.At(thing.item) : nullptr);
     results_->Show(ToQt(Say(text::kWhereUsed)), UsesLines());
+    results_->SetReplaceable(true);
     shownResults_ = Results::kWhereUsed;
     resultsChanges_ = editor_.changes();
 }
@@ -92,6 +94,7 @@ std::vector<ResultLine> MainWindow::UsesLines() {
                                              : thing.item < scenario_.objectGroups.GetGroup(thing.group).count();
         if (there) things.push_back(thing);
     }
+    shownThings_ = things;
     std::vector<ResultLine> lines;
     for (const ThingUses& thing : UsesOfAll(scenario_, things)) {
         lines.push_back({ToQt(thing.heading), kNoTreePath, true});
@@ -100,6 +103,23 @@ std::vector<ResultLine> MainWindow::UsesLines() {
     }
     if (lines.empty()) lines.push_back({ToQt(Say(text::kNoUses)), kNoTreePath, false});
     return lines;
+}
+
+void MainWindow::ReplaceShownThing(int heading) {
+    if (heading < 0 || heading >= static_cast<int>(shownThings_.size())) return;
+    const NamedThing from = shownThings_[static_cast<std::size_t>(heading)];
+    std::optional<NamedThing> to = replacements_->Ask(scenario_, questions_, from);
+    if (!to || !editor_.ReplaceUses(from, *to)) return;
+    if (find_.active()) UpdateFind();
+    Refresh();
+}
+
+std::optional<int> MainWindow::ReplaceListItem(int item) {
+    ArgumentEditing& arguments = editor_.arguments();
+    const NamedThing from = arguments.ThingOfItem(item);
+    std::optional<NamedThing> to = replacements_->Ask(scenario_, questions_, from);
+    if (!to || !arguments.ReplaceUses(from, *to)) return std::nullopt;
+    return arguments.ItemOfThing(*to);
 }
 
 std::pair<QString, std::vector<ResultLine>> MainWindow::ProblemLines() {
@@ -114,6 +134,7 @@ std::pair<QString, std::vector<ResultLine>> MainWindow::ProblemLines() {
 void MainWindow::ShowProblems() {
     auto [caption, lines] = ProblemLines();
     results_->Show(caption, std::move(lines));
+    results_->SetReplaceable(false);
     shownResults_ = Results::kCheck;
     resultsChanges_ = editor_.changes();
 }

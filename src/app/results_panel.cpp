@@ -37,6 +37,13 @@ ResultsPanel::ResultsPanel(QWidget* parent)
                                         " border: 1px solid %6; }")
                              .arg(skin.deep.name(), skin.text.name(), skin.bronzeDark.name(), skin.bark.name(),
                                   skin.textWhite.name(), skin.bronzeLight.name()));
+    replace_ = new CoolButton(ToQt(Say(text::kReplaceWith)), this);
+    replace_->setFocusPolicy(Qt::NoFocus);
+    replace_->hide();
+    connect(replace_, &QPushButton::clicked, this, [this] {
+        if (int heading = CurrentHeading(); heading >= 0) emit ReplaceAsked(heading);
+    });
+    connect(list_, &QListWidget::currentRowChanged, this, [this] { replace_->setEnabled(CurrentHeading() >= 0); });
     close_->setFocusPolicy(Qt::NoFocus);
     list_->installEventFilter(this);
     connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { Choose(list_->row(item)); });
@@ -84,6 +91,24 @@ void ResultsPanel::Fill(const QString& caption, std::vector<ResultLine> lines, i
         }
 }
 
+void ResultsPanel::SetReplaceable(bool replaceable) {
+    replace_->setVisible(replaceable);
+    replace_->setEnabled(CurrentHeading() >= 0);
+}
+
+int ResultsPanel::CurrentHeading() const {
+    int row = list_->currentRow();
+    if (row < 0 || row >= static_cast<int>(lines_.size())) return -1;
+    int heading = -1;
+    bool above = false;
+    for (int r = 0; r <= row; ++r)
+        if (lines_[static_cast<std::size_t>(r)].heading) {
+            ++heading;
+            above = true;
+        }
+    return above ? heading : -1;
+}
+
 void ResultsPanel::Choose(int row) {
     if (row < 0 || row >= static_cast<int>(lines_.size())) return;
     const ResultLine& line = lines_[static_cast<std::size_t>(row)];
@@ -92,9 +117,10 @@ void ResultsPanel::Choose(int row) {
 
 void ResultsPanel::resizeEvent(QResizeEvent*) {
     QRect body = BodyRect();
-    QSize button = close_->sizeHint().expandedTo(QSize(110, 34));
+    QSize button = close_->sizeHint().expandedTo(replace_->sizeHint()).expandedTo(QSize(110, 34));
     list_->setGeometry(body.adjusted(0, 0, -button.width() - 10, 0));
     close_->setGeometry(body.right() - button.width() + 1, body.top(), button.width(), button.height());
+    replace_->setGeometry(close_->geometry().translated(0, button.height() + 8));
 }
 
 bool ResultsPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -41,8 +41,10 @@ struct ResultLine {
 };
 
 // The lines a command found (where a thing is used, the mission's
-// problems) under its caption, with a Close button. A double click or
-// Enter on an entry with a node goes there; Escape closes the panel.
+// problems) under its caption, with a Close button, and for Where used a
+// Replace with... button for the thing whose heading stands above the
+// current line. A double click or Enter on an entry with a node goes
+// there; Escape closes the panel.
 class ResultsPanel : public FramedPane {
     Q_OBJECT
 public:
@@ -52,12 +54,16 @@ public:
     // The lines anew after the mission changed: the current row and the
     // focus stay where they were.
     void Renew(const QString& caption, std::vector<ResultLine> lines);
+    // Whether Replace with... shows.
+    void SetReplaceable(bool replaceable);
     QListWidget* list() const { return list_; }
     const std::vector<ResultLine>& lines() const { return lines_; }
 
 signals:
     void Chosen(const TreePath& path);
     void Closed();
+    // Replace with... for the thing of the heading (counted from 0).
+    void ReplaceAsked(int heading);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -65,10 +71,13 @@ protected:
 
 private:
     void Choose(int row);
+    // The heading at or above the current row; -1 when none.
+    int CurrentHeading() const;
     void Fill(const QString& caption, std::vector<ResultLine> lines, int keptRow);
 
     QListWidget* list_;
     CoolButton* close_;
+    CoolButton* replace_;
     std::vector<ResultLine> lines_;
 };
 

@@ -12,6 +12,7 @@
 #include "core/warning.h"
 #include "editing/mission_diff.h"
 #include "editing/mission_problems.h"
+#include "editing/replace_uses.h"
 #include "editing/scenario_tree.h"
 #include "files/bitmap_file.h"
 #include "files/gp_picture.h"
@@ -156,6 +157,19 @@ void PrintUsesOfName(const Scenario& scenario, const std::string& name, Output& 
     Check(!things.empty(), "The mission has nothing named " + name + ".");
     PrintUses(UsesOfAll(scenario, things), out);
 }
+
+int ReplaceNamedUses(Scenario& scenario, const std::string& from, const std::string& to) {
+    ReplaceNames names = FindReplaceNames(scenario, from, to);
+    Check(names.problem.empty(), "Nothing is replaced: " + names.problem + ".");
+    int commands = CommandsReplaced(scenario, names.from, names.to);
+    if (std::unique_ptr<EditStep> step = ReplaceUsesStep(scenario, names.from, names.to)) {
+        step->Redo(scenario);
+        scenario.triggers.UpdateText(scenario);
+    }
+    return commands;
+}
+
+std::string CommandCount(int count) { return std::to_string(count) + (count == 1 ? " command" : " commands"); }
 
 int PrintProblems(const Scenario& scenario, Output& out) {
     std::vector<MissionProblem> problems = MissionProblems(scenario);

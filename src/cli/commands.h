@@ -45,6 +45,12 @@ void PrintUses(const std::vector<ThingUses>& uses, Output& out);
 // The uses of everything with that name; raises when the mission has
 // nothing of that name, so that a mistyped name is not an empty answer.
 void PrintUsesOfName(const Scenario& scenario, const std::string& name, Output& out);
+// Every use of the thing named `from` names the thing named `to` instead,
+// where the argument takes it; the number of commands changed. Raises when
+// the names do not stand for two things of one kind.
+int ReplaceNamedUses(Scenario& scenario, const std::string& from, const std::string& to);
+// "1 command", "3 commands".
+std::string CommandCount(int count);
 // What opening the mission lost or read otherwise than written, and what
 // would stop its saving, one line each in the order of MissionProblems: a
 // command left out, or kept with zones or groups the map does not have, as

@@ -16,6 +16,7 @@
 #include "core/warning.h"
 #include "editing/editor.h"
 #include "editing/mission_search.h"
+#include "editing/replace_uses.h"
 #include "editing/scenario_tree.h"
 #include "editing/where_used.h"
 #include "files/script_writer.h"
@@ -68,6 +69,9 @@ public:
                 find_.Search(scenario_, step->rest, editor_.trail());
             } else if (step->word == "drag") {
                 Drag(*step);
+                if (find_.active()) find_.Follow(scenario_, editor_.trail());
+            } else if (step->word == "replace") {
+                Replace(*step);
                 if (find_.active()) find_.Follow(scenario_, editor_.trail());
             } else if (step->word == "select") {
                 Select(*step);
@@ -212,6 +216,29 @@ private:
         if (!rest.empty() || PathDepth(from) == 0 || PathDepth(to) == 0)
             throw ScriptStop{step.line, "drag takes a path, to, and a path"};
         if (!editor_.MoveTo(from, to)) dialogs_.Remark(step.line, "nothing done");
+    }
+
+    // replace NAME with NAME: a name may hold " with " itself, so each
+    // place of it is tried until the names stand for two things.
+    void Replace(const ScriptStep& step) {
+        const std::string_view rest = step.rest;
+        constexpr std::string_view kWith = " with ";
+        std::optional<ReplaceNames> first;
+        for (std::size_t at = rest.find(kWith); at != std::string_view::npos; at = rest.find(kWith, at + 1)) {
+            if (at == 0 || at + kWith.size() == rest.size()) continue;
+            ReplaceNames names = FindReplaceNames(scenario_, rest.substr(0, at), rest.substr(at + kWith.size()));
+            if (names.problem.empty()) {
+                int commands = CommandsReplaced(scenario_, names.from, names.to);
+                if (editor_.ReplaceUses(names.from, names.to))
+                    dialogs_.Remark(step.line, CommandCount(commands) + " changed");
+                else
+                    dialogs_.Remark(step.line, "nothing done");
+                return;
+            }
+            if (!first) first = std::move(names);
+        }
+        if (!first) throw ScriptStop{step.line, "replace takes a name, with, and a name"};
+        throw ScriptStop{step.line, first->problem};
     }
 
     void Show(const ScriptStep& step) {

@@ -205,6 +205,22 @@ int main(int argc, char** argv) {
     }));
     resave->add_option("MISSION", mission, kMissionHelp)->required();
     resave->add_flag("--force", force, kForceHelp);
+    CLI::App* replace = add(
+        "replace", "replaces every use of a named thing by another of its kind (a zone by a zone ...), saved",
+        GameCommand([&](Scenario& s, cli::Output& out) {
+            open(s);
+            const int commands =
+                cli::ReplaceNamedUses(s, cli::ArgumentText(second, out.utf8()), cli::ArgumentText(path, out.utf8()));
+            // A replace that changes nothing leaves the files as they are.
+            if (commands > 0) PrintSaved(save(s), out);
+            std::cerr << cli::CommandCount(commands) << " changed" << (commands > 0 ? "" : "; nothing saved") << ".\n";
+            return 0;
+        }));
+    replace->add_option("MISSION", mission, kMissionHelp)->required();
+    replace->add_option("NAME", second, "the name of what is used: a zone, map or dynamic group, switch, timer, "
+                                        "objective, player or trigger")->required();
+    replace->add_option("NEW", path, "the name of what takes its place")->required();
+    replace->add_flag("--force", force, kForceHelp);
     CLI::App* dumpExport = add("dump-export", "writes the dump of a mission's names for translation",
                                GameCommand([&](Scenario& s, cli::Output& out) {
                                    open(s);

@@ -13,6 +13,7 @@ Control::~Control() { ControlTable::Instance().Unregister(this); }
 void Control::SetItems(const std::vector<std::string>&) {}
 void Control::SetTree(Tree) {}
 void Control::SpliceTree(TreeSplice) {}
+void Control::RelabelTree(std::vector<TreeRelabel>) {}
 void Control::SetTreePath(const TreePath&) {}
 void Control::Notify(int, std::string_view) {}
 void Control::SetSelection(int) {}
@@ -71,6 +72,23 @@ void TreeCtrl::SpliceTree(TreeSplice splice) {
     selected_ = ResolvePath(tree_, selected_);
     also_.clear();
     Spliced(splice);
+}
+
+void TreeCtrl::RelabelTree(std::vector<TreeRelabel> texts) {
+    std::vector<TreeRelabel> applied;
+    for (TreeRelabel& text : texts) {
+        Tree* list = &tree_;
+        TreeNode* node = nullptr;
+        for (int level = 0; level < PathDepth(text.path) && list; ++level) {
+            auto row = static_cast<std::size_t>(text.path[static_cast<std::size_t>(level)]);
+            node = row < list->size() ? &(*list)[row] : nullptr;
+            list = node ? &node->children : nullptr;
+        }
+        if (!node) continue;
+        node->text = std::move(text.text);
+        applied.push_back({text.path, node->text});
+    }
+    Relabelled(applied);
 }
 
 void TreeCtrl::SetTreePath(const TreePath& path) {

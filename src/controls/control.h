@@ -21,6 +21,13 @@ struct TreeSplice {
     Tree inserted;
 };
 
+// A node's new text; the node stays where it is. An edit that changes only
+// what commands say hands the tree these, not the commands' nodes anew.
+struct TreeRelabel {
+    TreePath path;
+    std::string text;
+};
+
 // The data half of a control of the editor's windows: what the control
 // shows, handed over by the editing operations through the control table.
 // The window half (or a test's fake) derives from it and refreshes itself
@@ -35,6 +42,7 @@ public:
     virtual void SetItems(const std::vector<std::string>& items);
     virtual void SetTree(Tree tree);
     virtual void SpliceTree(TreeSplice splice);
+    virtual void RelabelTree(std::vector<TreeRelabel> texts);
     virtual void SetTreePath(const TreePath& path);
     // Selects several items; the first is the current one.
     virtual void SetTreePaths(const std::vector<TreePath>& paths);
@@ -91,6 +99,8 @@ public:
     void SetTree(Tree tree) override;
     // A splice outside the tree's top level is cut to it.
     void SpliceTree(TreeSplice splice) override;
+    // A path the tree does not have is passed over.
+    void RelabelTree(std::vector<TreeRelabel> texts) override;
     // Remembers the path (for kSelectRemembered) and selects it.
     void SetTreePath(const TreePath& path) override;
     void SetTreePaths(const std::vector<TreePath>& paths) override;
@@ -112,6 +122,8 @@ protected:
     virtual void Refresh() {}
     // Called after a splice, with the splice as applied.
     virtual void Spliced(const TreeSplice&) { Refresh(); }
+    // Called after nodes took new texts, with those applied.
+    virtual void Relabelled(const std::vector<TreeRelabel>&) {}
     // Called after the selection changed in the data: the window selects it.
     virtual void ShowSelection() {}
     // Called for kExpand with the selected path.

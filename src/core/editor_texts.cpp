@@ -18,6 +18,8 @@ constexpr std::array kAll = {
     text::kMapEditorNotStarted, text::kNoProgram,  text::kNoWine,         text::kDidNotStart,
     text::kMapOutside,       text::kBlankName,     text::kNoPicture,      text::kNotSaved,
     text::kDifferences,      text::kNoDifferences,
+    text::kReplaceWith,      text::kReplaceCaption, text::kReplaceOne,    text::kReplaceMany,
+    text::kNoReplacement,    text::kNothingReplaced,
 };
 
 }  // namespace

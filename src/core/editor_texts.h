@@ -76,6 +76,12 @@ inline constexpr EditorText kNoPicture{"txtScedNoPicture",
 inline constexpr EditorText kNotSaved{"txtScedNotSaved", "The mission was not saved: %1"};
 inline constexpr EditorText kDifferences{"txtScedDifferences", "Differences from %1"};
 inline constexpr EditorText kNoDifferences{"txtScedNoDifferences", "No differences."};
+inline constexpr EditorText kReplaceWith{"txtScedReplaceWith", "Replace with\x85"};
+inline constexpr EditorText kReplaceCaption{"txtScedReplaceCaption", "Every use of %1 takes instead:"};
+inline constexpr EditorText kReplaceOne{"txtScedReplaceOne", "Replace %1 by %2 in 1 command?"};
+inline constexpr EditorText kReplaceMany{"txtScedReplaceMany", "Replace %1 by %2 in %3 commands?"};
+inline constexpr EditorText kNoReplacement{"txtScedNoReplacement", "Nothing else of the kind of %1 can take its place."};
+inline constexpr EditorText kNothingReplaced{"txtScedNothingReplaced", "No command uses %1 where %2 can stand."};
 }  // namespace text
 
 }  // namespace sced

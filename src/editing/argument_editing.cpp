@@ -1,5 +1,7 @@
 #include "editing/argument_editing.h"
 
+#include "editing/replace_uses.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -9,6 +11,7 @@
 #include "core/text_reader.h"
 #include "declarations/function_template.h"
 #include "editing/name_rules.h"
+#include "editing/replace_uses.h"
 #include "editing/scenario_tree.h"
 #include "editing/where_used.h"
 #include "model/command_tree.h"
@@ -313,12 +316,33 @@ std::string ArgumentEditing::ValidateTrigger(std::string_view name, std::string_
     return {};
 }
 
+NamedThing ArgumentEditing::ThingOfItem(int item) const {
+    if (!IsNamedGroup(group_) || item < 0) return {};
+    if (group_ == "groups" && item >= MapGroupCount()) return NamedThing{"dyngroups", item - MapGroupCount()};
+    return NamedThing{group_, item};
+}
+
+int ArgumentEditing::ItemOfThing(const NamedThing& thing) const {
+    if (group_ == "groups" && thing.group == "dyngroups") return MapGroupCount() + thing.item;
+    return thing.group == group_ ? thing.item : -1;
+}
+
+bool ArgumentEditing::ReplaceUses(const NamedThing& from, const NamedThing& to) {
+    std::unique_ptr<EditStep> step = ReplaceUsesStep(scenario_, from, to);
+    // A draft still being built has arguments not yet chosen, which name nothing.
+    bool draftChanged = draft_ && draft_->AllFilled() && ReplaceInCommand(scenario_, *draft_, from, to);
+    if (draftChanged) ShowDraft();
+    if (!step) return draftChanged;
+    step->Redo(scenario_);
+    renames_.push_back(std::move(step));
+    uses_.reset();
+    return true;
+}
+
 std::vector<std::string> ArgumentEditing::UsesOfItem(int item) {
-    NamedThing thing{group_, item};
-    if (group_ == "groups" && item >= MapGroupCount()) thing = NamedThing{"dyngroups", item - MapGroupCount()};
     if (!uses_) uses_.emplace(scenario_);
     std::vector<std::string> uses;
-    for (const MissionPlace& use : uses_->Of(thing)) uses.push_back(use.text);
+    for (const MissionPlace& use : uses_->Of(ThingOfItem(item))) uses.push_back(use.text);
     return uses;
 }
 

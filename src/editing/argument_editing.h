@@ -44,6 +44,16 @@ public:
     std::vector<std::unique_ptr<EditStep>> TakeRenames();
     void RollBackRenames();
 
+    // The thing the item of the group or rename dialog's list names; an
+    // empty group when its items name no such things (units, formations).
+    NamedThing ThingOfItem(int item) const;
+    // The item of that list that names the thing; -1 when none does.
+    int ItemOfThing(const NamedThing& thing) const;
+    // Replace with... of that dialog: every use of `from` names `to`, done at
+    // once and, like a rename, taken into the OK's undo step and undone by
+    // Cancel; the command in the dialog follows. False when nothing changed.
+    bool ReplaceUses(const NamedThing& from, const NamedThing& to);
+
     // What the string dialog refuses besides what no file can carry: the
     // names in use (nothing: any name), or no rule at all.
     void SetNamesInUse(std::optional<std::vector<std::string>> names);

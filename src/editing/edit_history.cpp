@@ -293,11 +293,13 @@ public:
             TreeEffect part = step->Effect(undone);
             if (part.scope == TreeEffect::kNothing) continue;
             if (effect.scope != TreeEffect::kNothing &&
-                (effect.scope != part.scope || effect.trigger != part.trigger || effect.other != part.other))
+                (effect.scope != part.scope || effect.trigger != part.trigger || effect.other != part.other ||
+                 effect.nodes != part.nodes))
                 part.scope = TreeEffect::kAll;
             effect.scope = part.scope;
             effect.trigger = part.trigger;
             effect.other = part.other;
+            effect.nodes = part.nodes;
             if (part.select) effect.select = part.select;
         }
         return effect;

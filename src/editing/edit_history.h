@@ -28,12 +28,14 @@ struct TreeEffect {
         kInsertTriggers,  // `other` triggers were put in from `trigger` on
         kRemoveTriggers,  // `other` triggers from `trigger` on were taken out
         kAll,             // every node: names that every text may show changed
+        kNodeTexts,       // the texts of the command nodes at `nodes`, nothing moved
     } scope = kNothing;
     int trigger = -1;
     int other = -1;
     std::optional<TreePath> select;  // nothing: the selection stays
     // Several items selected: `select` is the current one among them.
     std::vector<TreePath> selectAlso = {};
+    std::vector<TreePath> nodes = {};  // of kNodeTexts, in tree order
 };
 
 // One change of the mission, recorded as what it changed. Steps are undone

@@ -11,6 +11,7 @@
 #include "core/warning.h"
 #include "declarations/function_template.h"
 #include "editing/mission_snapshot.h"
+#include "editing/replace_uses.h"
 #include "editing/scenario_tree.h"
 #include "editing/script_text.h"
 #include "editing/trigger_references.h"
@@ -292,9 +293,14 @@ void Editor::Show(const TreeEffect& effect) {
         case TreeEffect::kSwapTriggers: touched = {at(effect.trigger), at(effect.trigger + 1)}; break;
         case TreeEffect::kMoveTrigger: touched = {at(effect.other)}; break;
         case TreeEffect::kTwoTriggers: touched = {at(effect.trigger), at(effect.other)}; break;
+        // Only the texts of the commands change, formed below node by node.
+        case TreeEffect::kNodeTexts: break;
     }
     for (Command* trigger : touched)
         if (trigger) trigger->UpdateText(scenario_);
+    if (effect.scope == TreeEffect::kNodeTexts)
+        for (const TreePath& path : effect.nodes)
+            if (touched.empty() || touched.back() != at(path[0])) touched.push_back(at(path[0]));
     if (effect.scope == TreeEffect::kAll)
         trail_.Everything();
     else
@@ -343,6 +349,17 @@ void Editor::Show(const TreeEffect& effect) {
             scenario_.triggers.UpdateText(scenario_);
             if (tree) tree->SetTree(BuildScenarioTree(scenario_));
             break;
+        case TreeEffect::kNodeTexts: {
+            // A change of what many commands say goes to the tree as their
+            // texts alone: new nodes for every trigger they stand in would
+            // cost as much as opening the mission.
+            std::vector<TreeRelabel> texts;
+            for (const TreePath& path : effect.nodes)
+                if (std::optional<std::string> text = CommandNodeText(scenario_, path))
+                    texts.push_back({path, std::move(*text)});
+            if (tree) tree->RelabelTree(std::move(texts));
+            break;
+        }
     }
     if (!tree) return;
     if (effect.select && effect.selectAlso.empty()) {
@@ -779,6 +796,14 @@ bool Editor::ImportDump(std::string_view dump) {
         steps.push_back(TextStep(texts[i], std::move(renamed), TreeEffect::kAll));
     }
     if (!steps.empty()) Apply(OneStep(std::move(steps)));
+    return true;
+}
+
+bool Editor::ReplaceUses(const NamedThing& from, const NamedThing& to) {
+    if (!IsOpen()) return false;
+    std::unique_ptr<EditStep> step = ReplaceUsesStep(scenario_, from, to);
+    if (!step) return false;
+    Apply(std::move(step));
     return true;
 }
 

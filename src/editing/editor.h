@@ -15,6 +15,7 @@
 #include "editing/edit_history.h"
 #include "editing/selection.h"
 #include "editing/trigger_references.h"
+#include "editing/where_used.h"
 
 namespace sced {
 
@@ -69,6 +70,9 @@ public:
     // Renames what the dump lists (title, description, objectives, trigger
     // labels, dynamic groups, switches, timers, players), as one undo step.
     bool ImportDump(std::string_view dump);
+    // Every use of `from` becomes a use of `to` where the argument takes it
+    // (CommandsReplaced says in how many commands), one undo step.
+    bool ReplaceUses(const NamedThing& from, const NamedThing& to);
     bool Undo();
     bool Redo();
 

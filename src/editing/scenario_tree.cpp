@@ -54,6 +54,33 @@ TreeNode BuildTriggerNode(Scenario& scenario, CommandBlock& trigger) {
     return node;
 }
 
+std::optional<std::string> CommandNodeText(Scenario& scenario, const TreePath& path) {
+    auto at = [](CommandSeq& list, int i) { return i >= 0 && i < list.count() ? &list.At(i) : nullptr; };
+    auto* trigger = path[0] >= 0 && path[0] < scenario.triggers.count()
+                        ? dynamic_cast<CommandBlock*>(&scenario.triggers.At(path[0]))
+                        : nullptr;
+    if (!trigger) return std::nullopt;
+    if (path[1] == 0 && path[3] < 0) {
+        Command* condition = at(trigger->conditions.list, path[2]);
+        if (!condition) return std::nullopt;
+        trigger->conditions.UpdateText(scenario);
+        return CommandNode(*condition, "&y").text;
+    }
+    Command* action = path[1] == 1 ? at(trigger->actions, path[2]) : nullptr;
+    if (!action || path[3] < 0) {
+        if (action) action->UpdateText(scenario);
+        return action ? std::optional(CommandNode(*action, "").text) : std::nullopt;
+    }
+    auto* ifBlock = dynamic_cast<IfBlock*>(action);
+    if (!ifBlock) return std::nullopt;
+    CommandSeq* lists[] = {&ifBlock->conditions.list, &ifBlock->thenCommands, &ifBlock->elseCommands};
+    Command* command = path[3] <= 2 ? at(*lists[path[3]], path[4]) : nullptr;
+    if (!command) return std::nullopt;
+    // The IF block's own text holds its conditions'.
+    ifBlock->UpdateText(scenario);
+    return CommandNode(*command, path[3] == 0 ? "&y" : "").text;
+}
+
 Tree BuildScenarioTree(Scenario& scenario) {
     Tree tree;
     for (const auto& entry : scenario.triggers)

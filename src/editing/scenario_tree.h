@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "controls/tree_path.h"
 #include "core/tree_node.h"
 
 namespace sced {
@@ -17,6 +20,11 @@ class Template;
 Tree BuildScenarioTree(Scenario& scenario);
 // The node of one trigger in that tree.
 TreeNode BuildTriggerNode(Scenario& scenario, CommandBlock& trigger);
+
+// The text of the command node at the path, its command's text formed
+// anew first (a condition of the trigger forms its list's text anew too);
+// nothing when the path names no command's node.
+std::optional<std::string> CommandNodeText(Scenario& scenario, const TreePath& path);
 
 // The function chooser: one node per run of functions of one menu group,
 // with the list texts of its functions (and a function's name beside it

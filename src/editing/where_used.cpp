@@ -26,11 +26,23 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kNamedGro
     {"blocks", "Trigger"},
 }};
 
+bool Names(const Scenario& scenario, const Command& command, const NamedThing& thing) {
+    bool found = false;
+    ForEachCall(command, [&](const TermCommand& call) {
+        if (found || !call.function) return;
+        for (int i = 0; i < call.function->argCount && i < call.argCount && !found; ++i)
+            found = ThingOfArgument(scenario, call, i) == thing;
+    });
+    return found;
+}
+
+}  // namespace
+
 bool IsNamedGroup(std::string_view group) {
     return std::any_of(kNamedGroups.begin(), kNamedGroups.end(), [&](const auto& g) { return g.first == group; });
 }
 
-std::string NameOf(const Scenario& scenario, const NamedThing& thing) {
+std::string ThingName(const Scenario& scenario, const NamedThing& thing) {
     if (thing.group == "blocks")
         return thing.item >= 0 && thing.item < scenario.triggers.count() ? scenario.triggers.At(thing.item).text
                                                                           : std::string();
@@ -38,8 +50,6 @@ std::string NameOf(const Scenario& scenario, const NamedThing& thing) {
     return items.Contains(thing.item) ? items[thing.item] : std::string();
 }
 
-// The thing argument i of the call names; nothing (an empty group) for an
-// argument that names none, or a zone or group the map lost.
 NamedThing ThingOfArgument(const Scenario& scenario, const TermCommand& call, int i) {
     const Template& function = *call.function;
     auto slot = static_cast<std::size_t>(i);
@@ -55,18 +65,6 @@ NamedThing ThingOfArgument(const Scenario& scenario, const TermCommand& call, in
     int count = group == "blocks" ? scenario.triggers.count() : scenario.objectGroups.GetGroup(thing.group).count();
     return thing.item >= 0 && thing.item < count ? thing : NamedThing{};
 }
-
-bool Names(const Scenario& scenario, const Command& command, const NamedThing& thing) {
-    bool found = false;
-    ForEachCall(command, [&](const TermCommand& call) {
-        if (found || !call.function) return;
-        for (int i = 0; i < call.function->argCount && i < call.argCount && !found; ++i)
-            found = ThingOfArgument(scenario, call, i) == thing;
-    });
-    return found;
-}
-
-}  // namespace
 
 std::vector<NamedThing> ThingsNamedBy(const Scenario& scenario, const TermCommand& call) {
     std::vector<NamedThing> things;
@@ -112,7 +110,7 @@ std::string_view ThingKind(std::string_view group) {
 }
 
 std::string ThingHeading(const Scenario& scenario, const NamedThing& thing) {
-    return std::string(ThingKind(thing.group)) + " \"" + NameOf(scenario, thing) + "\"";
+    return std::string(ThingKind(thing.group)) + " \"" + ThingName(scenario, thing) + "\"";
 }
 
 std::vector<MissionPlace> UsesOf(const Scenario& scenario, const NamedThing& thing) {

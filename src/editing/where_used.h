@@ -22,6 +22,11 @@ struct NamedThing {
     bool operator==(const NamedThing&) const = default;
 };
 
+// Whether arguments of the group name things (a zone, a trigger ...).
+bool IsNamedGroup(std::string_view group);
+// The thing argument i of the call names; nothing (an empty group) for an
+// argument that names none, or a zone or group the map lost.
+NamedThing ThingOfArgument(const Scenario& scenario, const TermCommand& call, int i);
 // The things the call's arguments name, once each, in argument order. A
 // "groups" argument past the map's groups names a dynamic group.
 std::vector<NamedThing> ThingsNamedBy(const Scenario& scenario, const TermCommand& call);
@@ -33,6 +38,8 @@ std::vector<NamedThing> ThingsNamed(const Scenario& scenario, std::string_view n
 
 // What a designer calls an item of the group: "Timer" for "timers".
 std::string_view ThingKind(std::string_view group);
+// The thing's name: the item's text, the trigger's label.
+std::string ThingName(const Scenario& scenario, const NamedThing& thing);
 // `Timer "Attack clock"`: the kind of the thing and its name.
 std::string ThingHeading(const Scenario& scenario, const NamedThing& thing);
 // The commands that name the thing, in tree order, each once.

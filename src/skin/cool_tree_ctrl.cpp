@@ -225,6 +225,8 @@ void CoolTreeCtrl::Spliced(const TreeSplice& splice) {
     ShowSelection();
 }
 
+void CoolTreeCtrl::Relabelled(const std::vector<TreeRelabel>& texts) { model_->Relabelled(texts); }
+
 void CoolTreeCtrl::FollowView() {
     if (showing_) return;
     std::vector<TreePath> chosen;

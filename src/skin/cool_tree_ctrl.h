@@ -57,6 +57,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void Refresh() override;
     void Spliced(const TreeSplice& splice) override;
+    void Relabelled(const std::vector<TreeRelabel>& texts) override;
     void ShowSelection() override;
     void Expand(const TreePath& path) override;
 

@@ -119,6 +119,23 @@ void TreeModel::Renumber(Shadow& shadow, int from) {
         if (shadow.children[i]) shadow.children[i]->row = static_cast<int>(i);
 }
 
+void TreeModel::Relabelled(const std::vector<TreeRelabel>& texts) {
+    for (const TreeRelabel& text : texts) {
+        // Only a node whose parent's children the view asked for is known to
+        // it; no shadow is made for the others.
+        Shadow* parent = root_.get();
+        const int depth = PathDepth(text.path);
+        for (int level = 0; level + 1 < depth && parent; ++level) {
+            auto row = static_cast<std::size_t>(text.path[static_cast<std::size_t>(level)]);
+            parent = row < parent->children.size() ? parent->children[row].get() : nullptr;
+        }
+        const int row = depth > 0 ? text.path[static_cast<std::size_t>(depth - 1)] : -1;
+        if (!parent || row < 0 || row >= parent->rows) continue;
+        const QModelIndex changed = createIndex(row, 0, parent);
+        emit dataChanged(changed, changed, {Qt::DisplayRole});
+    }
+}
+
 void TreeModel::Spliced(const TreeSplice& splice) {
     Shadow& root = *root_;
     int position = std::clamp(splice.position, 0, root.rows);

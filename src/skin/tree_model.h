@@ -22,6 +22,9 @@ public:
     void Reset();
     // The tree's top level changed as the splice says (already applied).
     void Spliced(const TreeSplice& splice);
+    // Nodes took new texts (already applied): those the view knows are
+    // drawn anew.
+    void Relabelled(const std::vector<TreeRelabel>& texts);
 
     QModelIndex IndexOf(const TreePath& path) const;
     TreePath PathOf(const QModelIndex& index) const;

@@ -4,6 +4,7 @@
 #include "app/picture_view.h"
 #include "app/window_test.h"
 #include "controls/control_table.h"
+#include "core/editor_texts.h"
 #include "model/command_tree.h"
 #include "model/page_table.h"
 #include "skin/cool_list_box.h"
@@ -206,6 +207,37 @@ TEST_F(ArgumentDialogsTest, TheGroupListSaysWhereTheItemIsUsedAndOffersRenameOnl
         EXPECT_TRUE(rename->isEnabled()) << "a dynamic group";
         groups.reject();
     });
+}
+
+// Replace with... in the group list sends every command bound for the old
+// mill to Hill 203, the command in the dialog too; the zone put in its place
+// is chosen, and with the command's OK it is one undo step.
+TEST_F(ArgumentDialogsTest, ReplaceWithInTheGroupListIsOneUndoStepWithTheCommand) {
+    auto shown = [&](int action) { return window->tree()->tree()[1].children[1].children[action].text; };
+    answers.answers = {UserQuestions::Answer::kYes};
+    ModifyArgument(kMarchCall, 1, [](QDialog& zones) {
+        auto lists = zones.findChildren<QListWidget*>();
+        QPushButton* replace = test::Button(zones, ToQt(Say(text::kReplaceWith)));
+        ASSERT_TRUE(lists.size() == 2 && replace);
+        ASSERT_EQ(lists[0]->currentItem()->text(), "Old Mill");
+        test::InNextDialog([](QDialog& picker) {
+            auto* list = picker.findChild<CoolListBox*>();
+            ASSERT_NE(list, nullptr);
+            EXPECT_EQ(list->count(), 3) << "the other zones";
+            list->SetSelection(1);  // Hill 203
+            PressOk(picker);
+        });
+        replace->click();
+        EXPECT_EQ(lists[0]->currentItem()->text(), "Hill 203");
+        EXPECT_EQ(lists[1]->count(), 3) << "Hill 203's uses now";
+        PressOk(zones);
+    });
+    EXPECT_EQ(answers.asked, std::vector<std::string>{"Replace Zone \"Old Mill\" by Zone \"Hill 203\" in 2 commands?"});
+    EXPECT_EQ(shown(1), "Send 4 of Field howitzer for {Corvania} to {Hill 203} in Line facing direction after 30 seconds");
+    EXPECT_EQ(shown(2), "Order {Relief_force_Dyn} to march to {Hill 203}");
+    window->Run(MainCommand::kUndo);
+    EXPECT_EQ(shown(2), "Order {Relief_force_Dyn} to march to {Old Mill}");
+    EXPECT_FALSE(window->editor().IsModified()) << "one undo step";
 }
 
 // The map editor took the old mill away: the march keeps its name. Choosing

@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "controls/control_table.h"
+#include "core/editor_texts.h"
 #include "files/bitmap_file.h"
 #include "files/dump_file.h"
 #include "files/mission_picture.h"
@@ -321,6 +322,42 @@ TEST_F(MainWindowTest, CompareWithShowsWhatChangedAndLeadsToTheTriggers) {
     EXPECT_EQ(answers.warned.back(),
               "The map of the mission " + older.File("UserMissions\\Lost.add").string() + " cannot be read.");
     EXPECT_EQ(results->lines().size(), expected.size() + 1);
+}
+
+// Replace with... of Where used offers the other timers, says how many
+// commands change, and after Yes shows the timer unused and the tree with
+// the other; one undo brings every use back.
+TEST_F(MainWindowTest, WhereUsedReplacesEveryUseAsOneUndoStep) {
+    ResultsPanel* results = window->results();
+    auto shown = [&] { return window->tree()->tree()[0].children[1].children[3].text; };
+    Select(PathTo({0, 1, 3}));  // Start {Attack clock} for 600 seconds
+    window->Run(MainCommand::kWhereUsed);
+    QPushButton* replace = Button(*results, ToQt(Say(text::kReplaceWith)));
+    ASSERT_NE(replace, nullptr);
+    const std::size_t uses = results->lines().size();
+    answers.answers = {UserQuestions::Answer::kNo, UserQuestions::Answer::kYes};
+    for (int run = 0; run < 2; ++run) {
+        InNextDialog([](QDialog& picker) {
+            auto* list = picker.findChild<QListWidget*>();
+            ASSERT_TRUE(list && list->count() == 31) << "the other timers";
+            list->setCurrentRow(0);  // Timer1
+            Button(picker, ToQt(Lookup("txtOK")))->click();
+        });
+        replace->click();
+        QApplication::processEvents();
+    }
+    const std::string question = "Replace Timer \"Attack clock\" by Timer \"Timer1\" in 5 commands?";
+    EXPECT_EQ(answers.asked, std::vector<std::string>(2, question));
+    EXPECT_EQ(shown(), "Start {Timer1} for 600 seconds");
+    ASSERT_EQ(results->lines().size(), 2u);
+    EXPECT_EQ(results->lines()[1].text.toStdString(), "not used");
+    window->Run(MainCommand::kUndo);
+    EXPECT_EQ(shown(), "Start {Attack clock} for 600 seconds");
+    EXPECT_EQ(results->lines().size(), uses);
+    EXPECT_FALSE(window->editor().IsModified());
+
+    window->Run(MainCommand::kCheck);
+    EXPECT_FALSE(replace->isVisible()) << "Check has nothing to replace";
 }
 
 TEST_F(MainWindowTest, TheScriptPaneShowsTheSelectedTriggersScriptAsItChanges) {

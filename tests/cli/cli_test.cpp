@@ -123,7 +123,8 @@ TEST(Cli, HelpNamesEveryArgumentAndTheExitStatuses) {
     for (const char* term : {"MISSION is", "MAPPATH is", "Exit status: 0", "3 for check"})
         EXPECT_NE(help.out.find(term), std::string::npos) << term;
     for (const char* command : {"functions", "groups", "lists", "map", "missions", "tree", "listing", "check", "new",
-                                "resave", "dump-export", "dump-import", "scramble", "picture", "delete", "find", "uses"}) {
+                                "resave", "dump-export", "dump-import", "scramble", "picture", "delete", "find", "uses",
+                                "replace"}) {
         CliRun sub = RunCli(std::string(command) + " --help", folder);
         EXPECT_EQ(sub.status, 0) << command;
         bool positionals = false;
@@ -281,6 +282,42 @@ TEST(Cli, MissionCommandsOpenPrintAndSave) {
     // A game folder given as "dir/." writes no path of this machine into the game's files.
     ASSERT_EQ(RunCli("-C " + Quoted(folder.path().string() + "/.") + " resave Valley", folder).status, 0);
     EXPECT_EQ(Lines(folder.Read("UserMissions\\Valley.add"))[1], "Maps\\Valley.m3d\r");
+}
+
+// Replace saves only what it changed, and a name it cannot use (none such,
+// another kind, wrong usage) leaves the files as they were.
+TEST(Cli, ReplacePutsAnotherThingInEveryUseAndSaves) {
+    test::TempGameFolder folder;
+    const std::string game = "-C " + Quoted(folder.path().string());
+    const std::string script = folder.Read("UserMissions\\Valley\\Valley.cms");
+    struct Refused {
+        std::string args;
+        int status;
+        std::string err;
+    };
+    const std::vector<Refused> refused = {
+        {"replace Valley 'Attack clock' 'Timer 9'", 1,
+         "Tarvossa Scenario Editor Error: Nothing is replaced: there is nothing named \"Timer 9\".\n"},
+        {"replace Valley 'Attack clock' 'North Ford'", 1,
+         "Tarvossa Scenario Editor Error: Nothing is replaced: Timer \"Attack clock\" cannot be replaced by Zone "
+         "\"North Ford\": a use takes only another of its kind.\n"},
+        {"replace Valley Timer2 Timer3", 0, "0 commands changed; nothing saved.\n"},
+        {"replace Valley Timer1", 2, ""},
+    };
+    for (const Refused& r : refused) {
+        CliRun run = RunCli(game + " " + r.args, folder);
+        EXPECT_EQ(run.status, r.status) << r.args;
+        EXPECT_EQ(run.out, "") << r.args;
+        if (!r.err.empty()) EXPECT_EQ(run.err, r.err) << r.args;
+    }
+    EXPECT_EQ(folder.Read("UserMissions\\Valley\\Valley.cms"), script);
+
+    CliRun replaced = RunCli(game + " replace Valley 'Attack clock' Timer1", folder);
+    ASSERT_EQ(replaced.status, 0) << replaced.err;
+    EXPECT_EQ(replaced.err, "5 commands changed.\n");
+    EXPECT_EQ(Lines(replaced.out).size(), 4u) << "the saved files, as resave prints them";
+    EXPECT_EQ(RunCli(game + " uses Valley 'Attack clock'", folder).out, "Timer \"Attack clock\"\n  not used\n");
+    EXPECT_EQ(Lines(RunCli(game + " uses Valley Timer1", folder).out).size(), 6u);
 }
 
 TEST(Cli, CheckReportsAndSavingRefusesWhatOpeningLoses) {
