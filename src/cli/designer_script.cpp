@@ -160,7 +160,13 @@ private:
             editor_.FollowTreeSelection();
         }
         // The later steps would act on other items than the script names.
-        if (dialogs_.scenarioTree().GetTreePaths() != paths && !(paths.size() == 1 && paths[0] == kNoTreePath))
+        std::vector<TreePath> selected = dialogs_.scenarioTree().GetTreePaths();
+        auto others = [](std::vector<TreePath> list) {
+            std::sort(list.begin() + std::min<std::ptrdiff_t>(1, std::ssize(list)), list.end());
+            list.erase(std::unique(list.begin(), list.end()), list.end());
+            return list;
+        };
+        if (others(selected) != others(paths) && !(paths.size() == 1 && paths[0] == kNoTreePath))
             throw ScriptStop{step.line, "the tree has no item at that path"};
         if (paths.size() > 1 && editor_.selection().indices.size() < paths.size())
             throw ScriptStop{step.line, "several paths select triggers, or commands of one list"};
@@ -255,8 +261,10 @@ private:
             std::string line;
             for (const TreePath& path : paths) {
                 if (!line.empty()) line += ";";
-                for (int level = 0; level < 5; ++level)
-                    line += (level ? " " : "") + std::to_string(path[static_cast<std::size_t>(level)]);
+                for (int level = 0; level < 5; ++level) {
+                    if (level > 0) line += ' ';
+                    line += std::to_string(path[static_cast<std::size_t>(level)]);
+                }
             }
             out_.Line(line);
         } else if (step.rest == "modified") {

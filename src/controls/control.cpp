@@ -1,7 +1,7 @@
 #include "controls/control.h"
 
 #include <algorithm>
-#include <set>
+#include <iterator>
 
 #include "controls/control_table.h"
 #include "core/scenario_error.h"
@@ -64,10 +64,11 @@ void TreeCtrl::SpliceTree(TreeSplice splice) {
     auto first = tree_.begin() + splice.position;
     if (static_cast<std::size_t>(splice.removed) == splice.inserted.size()) {
         // Nodes replaced in their places: nothing after them moves.
-        std::copy(splice.inserted.begin(), splice.inserted.end(), first);
+        std::move(splice.inserted.begin(), splice.inserted.end(), first);
     } else {
         tree_.erase(first, first + splice.removed);
-        tree_.insert(tree_.begin() + splice.position, splice.inserted.begin(), splice.inserted.end());
+        tree_.insert(tree_.begin() + splice.position, std::make_move_iterator(splice.inserted.begin()),
+                     std::make_move_iterator(splice.inserted.end()));
     }
     selected_ = ResolvePath(tree_, selected_);
     also_.clear();
@@ -110,10 +111,10 @@ void TreeCtrl::Select(const TreePath& path) {
 void TreeCtrl::SelectMany(const std::vector<TreePath>& paths) {
     selected_ = ResolvePath(tree_, paths.empty() ? kNoTreePath : paths[0]);
     also_.clear();
-    std::set<TreePath> taken = {selected_};
     for (std::size_t i = 1; i < paths.size(); ++i)
-        if (TreePath path = ResolvePath(tree_, paths[i]); path == paths[i] && taken.insert(path).second)
-            also_.push_back(path);
+        if (paths[i] != selected_ && ResolvePath(tree_, paths[i]) == paths[i]) also_.push_back(paths[i]);
+    std::sort(also_.begin(), also_.end());
+    also_.erase(std::unique(also_.begin(), also_.end()), also_.end());
     ShowSelection();
 }
 

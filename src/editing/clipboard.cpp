@@ -14,11 +14,11 @@ namespace sced {
 namespace {
 
 // The group whose items the argument names by name, or "".
-std::string NamedGroupOf(const TermCommand& call, int i) {
+std::string_view NamedGroupOf(const TermCommand& call, int i) {
     auto slot = static_cast<std::size_t>(i);
     if (!call.function || i >= call.function->argCount || call.function->argKind[slot] != KindGroup) return {};
-    const std::string& group = call.function->argGroup[slot];
-    return group == "zones" || group == "groups" || group == "blocks" ? group : std::string();
+    std::string_view group = call.function->argGroup[slot];
+    return group == "zones" || group == "groups" || group == "blocks" ? group : std::string_view();
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ void Clipboard::Take(const std::vector<const Command*>& commands, ListKind kind,
         commands_.push_back(command->Clone());
         ForEachCall(*commands_.back(), [&](const TermCommand& call) {
             for (int i = 0; i < call.argCount; ++i) {
-                std::string group = NamedGroupOf(call, i);
+                std::string_view group = NamedGroupOf(call, i);
                 if (group.empty()) continue;
                 auto slot = static_cast<std::size_t>(i);
                 std::int32_t value = call.args[slot];

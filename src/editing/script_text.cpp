@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <map>
-#include <set>
 #include <unordered_map>
 
 #include "core/scenario_error.h"
@@ -22,7 +21,9 @@ constexpr std::string_view kHeader = "% Tarvossa Scenario Editor:";
 const std::string kRule = "%" + std::string(79, '-');
 
 bool IsPageCall(const TermCommand& call) {
-    return call.function && (call.function->name == "ShowPageEx" || call.function->name == "AskQuestionEx");
+    if (!call.function) return false;
+    std::string_view name = call.function->name;
+    return name == "ShowPageEx" || name == "AskQuestionEx";
 }
 
 std::string Quoted(std::string_view text) {
@@ -126,10 +127,17 @@ std::string ScriptTextOf(Scenario& scenario, ListKind kind, const std::vector<co
     const bool triggers = kind == ListKind::kTriggers;
     ScriptOutput out;
     PageTable pages;
+    // One walk finds the pages the text holds and the triggers it names.
+    std::vector<std::int32_t> named;
+    if (triggers) named.assign(positions.begin(), positions.end());
     for (const Command* command : commands)
         ForEachCall(*command, [&](const TermCommand& call) {
             if (IsPageCall(call) && !(call.page && call.page->missing)) ++out.missingPagesFrom;
+            for (int i = 0; i < call.argCount; ++i)
+                if (IsTriggerArgument(call, i)) named.push_back(call.args[static_cast<std::size_t>(i)]);
         });
+    std::sort(named.begin(), named.end());
+    named.erase(std::unique(named.begin(), named.end()), named.end());
     {
         // The page calls number the pages of the text from 0.
         LentPageTable lent(pages);
@@ -160,13 +168,6 @@ std::string ScriptTextOf(Scenario& scenario, ListKind kind, const std::vector<co
             text += Quoted(commands[k]->text);
         }
     text += "\n";
-    std::set<std::int32_t> named;
-    if (triggers) named.insert(positions.begin(), positions.end());
-    for (const Command* command : commands)
-        ForEachCall(*command, [&](const TermCommand& call) {
-            for (int i = 0; i < call.argCount; ++i)
-                if (IsTriggerArgument(call, i)) named.insert(call.args[static_cast<std::size_t>(i)]);
-        });
     for (std::int32_t number : named) {
         text += "% trigger " + std::to_string(number) + " = ";
         if (number < 0 || number >= scenario.triggers.count()) {
@@ -188,7 +189,9 @@ std::string ScriptTextOf(Scenario& scenario, ListKind kind, const std::vector<co
     }
     for (int i = 0; i < out.missingPagesWritten; ++i)
         text += "% page " + std::to_string(out.missingPagesFrom + i) + " = missing\n";
-    return text + out.text;
+    text.reserve(text.size() + out.text.size());
+    text += out.text;
+    return text;
 }
 
 CommandsOfText ReadScriptText(Scenario& scenario, std::string_view text, int newTrigger) {

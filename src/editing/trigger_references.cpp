@@ -11,7 +11,7 @@ namespace sced {
 bool IsTriggerArgument(const TermCommand& call, int i) {
     auto slot = static_cast<std::size_t>(i);
     return call.function && i < call.function->argCount && call.function->argKind[slot] == KindGroup &&
-           call.function->argGroup[slot] == "blocks";
+           std::string_view(call.function->argGroup[slot]) == "blocks";
 }
 
 TriggerLabels::TriggerLabels(const Scenario& scenario) {

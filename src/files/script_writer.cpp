@@ -318,7 +318,9 @@ void IfBlock::WriteScript(Scenario& scenario, ScriptOutput& out) const {
 
 void TermCommand::WriteScript(Scenario& scenario, ScriptOutput& out) const {
     Check(function != nullptr, "TermCommand::WriteScript - the command has no function.");
-    const std::string& name = function->name;
+    // Compared as a view: its length first, so that each call is not
+    // measured against every special name.
+    const std::string_view name = function->name;
     auto arg = [&](int i) { return args[static_cast<std::size_t>(i)]; };
     std::string& text = out.text;
     if (name == "Always") {
@@ -331,7 +333,7 @@ void TermCommand::WriteScript(Scenario& scenario, ScriptOutput& out) const {
                 Decimal(arg(3)) + " )";
     } else if (name == "InitialUpgradeEx" || name == "DisableUpgrade") {
         std::string quote = name == "InitialUpgradeEx" ? "\"" : "";
-        text += name + "( " + quote + ArgumentScriptText(scenario, *this, 0) + quote + ",\"" +
+        text += function->name + "( " + quote + ArgumentScriptText(scenario, *this, 0) + quote + ",\"" +
                 UpgradeId(scenario, arg(1)) + "\" )";
     } else if (name == "VarValue") {
         text += "Var" + Decimal(arg(0)) + " " + std::string(ComparisonOperator(arg(1))) + " " + Decimal(arg(2));
@@ -341,7 +343,7 @@ void TermCommand::WriteScript(Scenario& scenario, ScriptOutput& out) const {
         text += "EnableUnit( " + Decimal(arg(0)) + "," + UnitTypeScriptText(scenario, arg(1)) + "," +
                 Decimal(arg(2)) + " )";
     } else if (name == "EnableMission" || name == "DisableMission") {
-        text += name + "( " + MissionLetter(arg(0)) + " )";
+        text += function->name + "( " + MissionLetter(arg(0)) + " )";
     } else if (name == "CompleteMission") {
         text += "CompleteMission( " + Decimal(arg(0)) + " )";
     } else if (name == "ShowPageEx" || name == "AskQuestionEx") {
@@ -360,7 +362,7 @@ void TermCommand::WriteScript(Scenario& scenario, ScriptOutput& out) const {
             text += "Var" + Decimal(arg(0)) + "=";
             first = 1;
         }
-        text += name + "( ";
+        text += function->name + "( ";
         int last = form == FormCompare ? argCount - 2 : argCount;
         for (int i = first; i < last; ++i) {
             if (i > first) text += ",";

@@ -253,7 +253,9 @@ std::unique_ptr<Command> TermCommand::Clone() const {
     clone->form = form;
     clone->unfilled = unfilled;
     clone->lost = lost;
-    clone->page = std::make_unique<PageRecord>(page ? *page : PageRecord{});
+    // Only page calls have a page; a copy of every other call would cost
+    // each copied command a page of its own.
+    if (page) clone->page = std::make_unique<PageRecord>(*page);
     return clone;
 }
 

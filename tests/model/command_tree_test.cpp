@@ -44,10 +44,15 @@ TEST(CommandTree, ClonesAreIndependentAndKeepWhatTheTriggerIs) {
     EXPECT_EQ(dynamic_cast<TermCommand&>(originalIf.thenCommands.At(0)).args[1], 1);
     EXPECT_EQ(originalIf.elseCommands.count(), 1);
 
+    // A page goes with its call, as a copy of its own; a call without one stays without.
     auto page = demo.Call("ShowPageEx", {0});
+    EXPECT_EQ(dynamic_cast<TermCommand&>(*page->Clone()).page, nullptr);
+    dynamic_cast<TermCommand&>(*page).page = std::make_unique<PageRecord>(PageRecord{3, "Camp.gp", "Hold", false});
     auto pageClone = page->Clone();
-    ASSERT_NE(dynamic_cast<TermCommand&>(*pageClone).page, nullptr);
-    EXPECT_EQ(*dynamic_cast<TermCommand&>(*pageClone).page, PageRecord{});
+    const auto& clonedPage = dynamic_cast<TermCommand&>(*pageClone).page;
+    ASSERT_NE(clonedPage, nullptr);
+    EXPECT_NE(clonedPage.get(), dynamic_cast<TermCommand&>(*page).page.get());
+    EXPECT_EQ(*clonedPage, (PageRecord{3, "Camp.gp", "Hold", false}));
 }
 
 TEST(CommandTree, AssignCopiesOnlyWhatEachKindCopies) {
