@@ -213,28 +213,15 @@ bool PrintRows(const std::vector<std::vector<Row>>& sizes, const std::function<d
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = 9;
-    std::vector<int> sizes = {1000, 10000};
-    fs::path source = SCED_DEMO_GAME;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        std::string option = argv[i];
-        if (option == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-        else if (option == "--game") source = argv[i + 1];
-        else if (option == "--sizes") {
-            sizes.clear();
-            for (std::string_view list = argv[i + 1]; !list.empty();) {
-                std::size_t comma = std::min(list.find(','), list.size());
-                sizes.push_back(std::atoi(std::string(list.substr(0, comma)).c_str()));
-                list.remove_prefix(std::min(comma + 1, list.size()));
-            }
-        } else {
-            std::cerr << "usage: editing_bench [--runs N] [--sizes 1000,10000] [--game DIR]\n";
-            return 2;
-        }
-    }
+    SizeOptions options;
+    options.runs = 9;
+    options.game = SCED_DEMO_GAME;
+    if (!ReadSizeOptions(argc, argv, "editing_bench", options)) return 2;
+    const int runs = options.runs;
+    const std::vector<int>& sizes = options.sizes;
     SetWarningSink([](const std::string& text) { std::cerr << "warning: " << text << '\n'; });
     try {
-        GameCopy game(source);
+        GameCopy game(options.game);
         StringTable::Instance().Load(game.path());
         std::vector<std::vector<Row>> results, searches, replaces;
         for (int size : sizes) results.push_back(Measure(game.path(), size, runs));

@@ -1,7 +1,9 @@
 #include "synthetic_mission.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iomanip>
+#include <iostream>
 #include <random>
 #include <sstream>
 
@@ -100,6 +102,27 @@ void BuildTriggers(Scenario& s, int count) {
         s.triggers.Append(std::move(trigger));
     }
     s.triggers.UpdateText(s);
+}
+
+bool ReadSizeOptions(int argc, char** argv, const std::string& program, SizeOptions& options) {
+    for (int i = 1; i < argc; i += 2) {
+        std::string option = argv[i];
+        bool known = i + 1 < argc && (option == "--runs" || option == "--game" || option == "--sizes");
+        if (!known) {
+            std::cerr << "usage: " << program << " [--runs N] [--sizes 1000,10000] [--game DIR]\n";
+            return false;
+        }
+        if (option == "--runs") options.runs = std::max(1, std::atoi(argv[i + 1]));
+        if (option == "--game") options.game = argv[i + 1];
+        if (option != "--sizes") continue;
+        options.sizes.clear();
+        for (std::string_view list = argv[i + 1]; !list.empty();) {
+            std::size_t comma = std::min(list.find(','), list.size());
+            options.sizes.push_back(std::atoi(std::string(list.substr(0, comma)).c_str()));
+            list.remove_prefix(std::min(comma + 1, list.size()));
+        }
+    }
+    return true;
 }
 
 }  // namespace bench

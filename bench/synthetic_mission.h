@@ -45,6 +45,17 @@ double Median(std::vector<double> values);
 // The median time of the runs, in ms; setup runs untimed before each run.
 double Time(int runs, const std::function<void()>& body, const std::function<void()>& setup = {});
 
+// The options of a benchmark over missions of several sizes:
+// [--runs N] [--sizes 1000,10000] [--game DIR].
+struct SizeOptions {
+    int runs = 9;
+    std::vector<int> sizes = {1000, 10000};
+    fs::path game;
+};
+// Reads them over the defaults; false, with the usage on standard error,
+// for anything else.
+bool ReadSizeOptions(int argc, char** argv, const std::string& program, SizeOptions& options);
+
 // Builds calls of the declared functions, found once by name and form.
 class Calls {
 public:

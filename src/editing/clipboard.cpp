@@ -36,6 +36,7 @@ void Clipboard::Take(const std::vector<const Command*>& commands, ListKind kind,
     std::unordered_map<const Command*, int> copied;
     if (kind == ListKind::kTriggers)
         for (std::size_t k = 0; k < commands.size(); ++k) copied.emplace(commands[k], static_cast<int>(k));
+    commands_.reserve(commands.size());
     for (const Command* command : commands) {
         commands_.push_back(command->Clone());
         ForEachCall(*commands_.back(), [&](const TermCommand& call) {
