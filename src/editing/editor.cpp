@@ -395,23 +395,13 @@ void Editor::Record(std::unique_ptr<EditStep> step) {
 
 // ---- the operations ----
 
-std::string Editor::FreeTriggerName(const std::string& base, bool numberAlways) const {
+std::string Editor::NewTriggerName(const std::string& base) const {
+    // A new trigger is numbered after the triggers there are, on from the
+    // first number no trigger bears.
     std::unordered_set<std::string_view> inUse;
     for (const auto& trigger : scenario_.triggers) inUse.insert(trigger->text);
-    if (numberAlways) {
-        for (int n = scenario_.triggers.count();; ++n)
-            if (std::string name = base + " " + std::to_string(n); !inUse.contains(name)) return name;
-    }
-    if (!inUse.contains(base)) return base;
-    // A copy of "Patrol 2" is "Patrol 3", not "Patrol 2 2": copies of copies
-    // count on from the base name instead of growing.
-    std::string stem = base;
-    if (std::size_t blank = stem.find_last_of(' ');
-        blank != std::string::npos && blank > 0 && blank + 1 < stem.size() &&
-        stem.find_first_not_of("0123456789", blank + 1) == std::string::npos)
-        stem.resize(blank);
-    for (int n = 2;; ++n)
-        if (std::string name = stem + " " + std::to_string(n); !inUse.contains(name)) return name;
+    for (int n = scenario_.triggers.count();; ++n)
+        if (std::string name = base + " " + std::to_string(n); !inUse.contains(name)) return name;
 }
 
 bool Editor::AddTrigger() {
@@ -420,7 +410,7 @@ bool Editor::AddTrigger() {
     for (const auto& trigger : scenario_.triggers) labels.push_back(trigger->text);
     arguments_.SetNamesInUse(std::move(labels));
     Control* edit = ControlTable::Instance().At(kStringEdit);
-    if (edit) edit->SetText(FreeTriggerName(Lookup("txtTrigger"), true));
+    if (edit) edit->SetText(NewTriggerName(Lookup("txtTrigger")));
     bool accepted = ShowDialog(kStringDialog, "txtEnterTriggName") && edit;
     arguments_.SetNamesInUse(std::nullopt);
     if (!accepted) return false;

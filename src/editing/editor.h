@@ -163,7 +163,7 @@ private:
     bool AddCommand(bool conditions);
     bool ModifyTrigger();
     bool PasteAt(std::vector<std::unique_ptr<EditStep>>& steps);
-    std::string FreeTriggerName(const std::string& base, bool numberAlways) const;
+    std::string NewTriggerName(const std::string& base) const;
     class FreeNames;
 
     Scenario& scenario_;
