@@ -12,15 +12,12 @@
 #include <iostream>
 #include <functional>
 #include <iomanip>
-#include <limits>
 #include <string>
 #include <vector>
 
 #include "controls/control.h"
 #include "controls/control_table.h"
 #include "core/scenario_error.h"
-#include "core/string_table.h"
-#include "core/warning.h"
 #include "editing/change_trail.h"
 #include "editing/editor.h"
 #include "editing/mission_problems.h"
@@ -43,7 +40,6 @@ constexpr double kGoalMs = 2.0;
 constexpr double kSearchGoalMs = 50.0;
 constexpr double kCheckGoalMs = 200.0;
 constexpr double kReplaceGoalMs = 50.0;
-constexpr double kNoGoal = std::numeric_limits<double>::infinity();
 
 // A dialog that answers at once, as the designer would.
 class AnsweringDialog : public Dialog {
@@ -55,10 +51,6 @@ private:
     std::function<bool()> answer_;
 };
 
-struct Row {
-    std::string what;
-    double ms = 0;
-};
 
 std::vector<Row> Measure(const fs::path& game, int count, int runs) {
     Scenario scenario(game);
@@ -196,41 +188,20 @@ std::vector<Row> MeasureReplace(const fs::path& game, int count, int runs) {
     return rows;
 }
 
-// Prints the rows of each mission size side by side; whether each row of
-// the largest size is within the goal the function gives it.
-bool PrintRows(const std::vector<std::vector<Row>>& sizes, const std::function<double(std::size_t row)>& goal) {
-    bool met = true;
-    for (std::size_t r = 0; r < sizes.front().size(); ++r) {
-        std::cout << std::left << std::setw(44) << sizes.front()[r].what << std::right << std::fixed
-                  << std::setprecision(3);
-        for (const auto& rows : sizes) std::cout << std::setw(12) << rows[r].ms;
-        std::cout << '\n';
-        met = met && sizes.back()[r].ms <= goal(r);
-    }
-    return met;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    SizeOptions options;
-    options.runs = 9;
-    options.game = SCED_DEMO_GAME;
-    if (!ReadSizeOptions(argc, argv, "editing_bench", options)) return 2;
-    const int runs = options.runs;
-    const std::vector<int>& sizes = options.sizes;
-    SetWarningSink([](const std::string& text) { std::cerr << "warning: " << text << '\n'; });
-    try {
-        GameCopy game(options.game);
-        StringTable::Instance().Load(game.path());
+    SizeOptions defaults;
+    defaults.runs = 9;
+    defaults.game = SCED_DEMO_GAME;
+    return RunSizedBench(argc, argv, "editing_bench", defaults, [](const fs::path& game, const SizeOptions& options) {
+        const int runs = options.runs;
+        const std::vector<int>& sizes = options.sizes;
         std::vector<std::vector<Row>> results, searches, replaces;
-        for (int size : sizes) results.push_back(Measure(game.path(), size, runs));
-        for (int size : sizes) searches.push_back(MeasureSearches(game.path(), size, runs));
-        for (int size : sizes) replaces.push_back(MeasureReplace(game.path(), size, runs));
-        std::cout << "median of " << runs << " runs, ms, each with what it hands to the tree\n\n";
-        std::cout << std::left << std::setw(44) << "operation";
-        for (int size : sizes) std::cout << std::right << std::setw(12) << (std::to_string(size) + " trig.");
-        std::cout << '\n';
+        for (int size : sizes) results.push_back(Measure(game, size, runs));
+        for (int size : sizes) searches.push_back(MeasureSearches(game, size, runs));
+        for (int size : sizes) replaces.push_back(MeasureReplace(game, size, runs));
+        PrintHeading(runs, sizes);
         auto said = [](bool met) { return met ? "met" : "NOT met"; };
         const bool edits = PrintRows(results, [](std::size_t r) { return r > 0 ? kGoalMs : kNoGoal; });
         std::cout << "\ngoal: every edit within " << kGoalMs << " ms at " << sizes.back() << " triggers: "
@@ -244,10 +215,6 @@ int main(int argc, char** argv) {
         const bool replaced = PrintRows(replaces, [](std::size_t) { return kReplaceGoalMs; });
         std::cout << "goal: a replace that touches every trigger within " << kReplaceGoalMs << " ms: "
                   << said(replaced) << '\n';
-        const bool met = edits && searched && replaced;
-        return met ? 0 : 1;
-    } catch (const ScenarioError& e) {
-        std::cerr << "error: " << e.text() << '\n';
-        return 1;
-    }
+        return edits && searched && replaced;
+    });
 }

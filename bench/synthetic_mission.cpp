@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "core/scenario_error.h"
+#include "core/string_table.h"
+#include "core/warning.h"
 #include "declarations/function_template.h"
 #include "model/scenario.h"
 
@@ -123,6 +125,39 @@ bool ReadSizeOptions(int argc, char** argv, const std::string& program, SizeOpti
         }
     }
     return true;
+}
+
+void PrintHeading(int runs, const std::vector<int>& sizes) {
+    std::cout << "median of " << runs << " runs, ms, each with what it hands to the tree\n\n";
+    std::cout << std::left << std::setw(44) << "operation";
+    for (int size : sizes) std::cout << std::right << std::setw(12) << (std::to_string(size) + " trig.");
+    std::cout << '\n';
+}
+
+bool PrintRows(const std::vector<std::vector<Row>>& sizes, const std::function<double(std::size_t row)>& goal) {
+    bool met = true;
+    for (std::size_t r = 0; r < sizes.front().size(); ++r) {
+        std::cout << std::left << std::setw(44) << sizes.front()[r].what << std::right << std::fixed
+                  << std::setprecision(3);
+        for (const auto& rows : sizes) std::cout << std::setw(12) << rows[r].ms;
+        std::cout << '\n';
+        met = met && sizes.back()[r].ms <= goal(r);
+    }
+    return met;
+}
+
+int RunSizedBench(int argc, char** argv, const std::string& program, SizeOptions options,
+                  const std::function<bool(const fs::path& game, const SizeOptions& options)>& body) {
+    if (!ReadSizeOptions(argc, argv, program, options)) return 2;
+    sced::SetWarningSink([](const std::string& text) { std::cerr << "warning: " << text << '\n'; });
+    try {
+        GameCopy game(options.game);
+        sced::StringTable::Instance().Load(game.path());
+        return body(game.path(), options) ? 0 : 1;
+    } catch (const sced::ScenarioError& e) {
+        std::cerr << "error: " << e.text() << '\n';
+        return 1;
+    }
 }
 
 }  // namespace bench

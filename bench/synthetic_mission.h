@@ -45,6 +45,19 @@ double Median(std::vector<double> values);
 // The median time of the runs, in ms; setup runs untimed before each run.
 double Time(int runs, const std::function<void()>& body, const std::function<void()>& setup = {});
 
+// One timed operation of a table: what it is, its median time.
+struct Row {
+    std::string what;
+    double ms = 0;
+};
+// A row with no goal of its own.
+inline constexpr double kNoGoal = 1e300;
+// The heading of a table of rows per mission size.
+void PrintHeading(int runs, const std::vector<int>& sizes);
+// Prints the rows of each mission size side by side; whether each row of
+// the largest size is within the goal the function gives it.
+bool PrintRows(const std::vector<std::vector<Row>>& sizes, const std::function<double(std::size_t row)>& goal);
+
 // The options of a benchmark over missions of several sizes:
 // [--runs N] [--sizes 1000,10000] [--game DIR].
 struct SizeOptions {
@@ -55,6 +68,13 @@ struct SizeOptions {
 // Reads them over the defaults; false, with the usage on standard error,
 // for anything else.
 bool ReadSizeOptions(int argc, char** argv, const std::string& program, SizeOptions& options);
+// Runs a benchmark over missions of several sizes: reads the options over
+// the defaults, loads the strings of a copy of the game folder and runs the
+// body on that copy, which says whether its goals were met. The exit
+// status: 0 met, 1 not met or an error (said on standard error), 2 wrong
+// usage.
+int RunSizedBench(int argc, char** argv, const std::string& program, SizeOptions defaults,
+                  const std::function<bool(const fs::path& game, const SizeOptions& options)>& body);
 
 // Builds calls of the declared functions, found once by name and form.
 class Calls {

@@ -14,8 +14,6 @@
 #include "controls/control.h"
 #include "controls/control_table.h"
 #include "core/scenario_error.h"
-#include "core/string_table.h"
-#include "core/warning.h"
 #include "editing/editor.h"
 #include "files/mission_package.h"
 #include "model/scenario.h"
@@ -37,7 +35,7 @@ constexpr Goal kGoals[] = {{"copy every trigger as text", 100},
                            {"  redo the paste", 0},
                            {"delete the pasted triggers", 0}};
 
-std::vector<double> Measure(const fs::path& game, int count, int runs) {
+std::vector<Row> Measure(const fs::path& game, int count, int runs) {
     Scenario scenario(game);
     Check(NewMission(scenario, "Maps\\Valley.m3d"), "The demo map cannot be read.");
     BuildTriggers(scenario, count);
@@ -91,40 +89,26 @@ std::vector<double> Measure(const fs::path& game, int count, int runs) {
                           selectAll(count, 2 * count);
                       }));
     Check(deleted && scenario.triggers.count() == count, "The pasted triggers were not deleted.");
-    return ms;
+    std::vector<Row> rows;
+    for (std::size_t r = 0; r < ms.size(); ++r) rows.push_back({kGoals[r].what, ms[r]});
+    return rows;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    SizeOptions options;
-    options.runs = 5;
-    options.game = SCED_DEMO_GAME;
-    if (!ReadSizeOptions(argc, argv, "text_bench", options)) return 2;
-    const int runs = options.runs;
-    const std::vector<int>& sizes = options.sizes;
-    SetWarningSink([](const std::string& text) { std::cerr << "warning: " << text << '\n'; });
-    try {
-        GameCopy game(options.game);
-        StringTable::Instance().Load(game.path());
-        std::vector<std::vector<double>> results;
-        for (int size : sizes) results.push_back(Measure(game.path(), size, runs));
-        std::cout << "median of " << runs << " runs, ms, each with what it hands to the tree\n\n";
-        std::cout << std::left << std::setw(34) << "operation";
-        for (int size : sizes) std::cout << std::right << std::setw(12) << (std::to_string(size) + " trig.");
-        std::cout << std::setw(10) << "goal" << '\n';
-        bool met = true;
-        for (std::size_t r = 0; r < std::size(kGoals); ++r) {
-            std::cout << std::left << std::setw(34) << kGoals[r].what << std::right << std::fixed << std::setprecision(1);
-            for (const auto& ms : results) std::cout << std::setw(12) << ms[r];
-            if (kGoals[r].ms > 0) std::cout << std::setw(10) << kGoals[r].ms;
-            std::cout << '\n';
-            met = met && (kGoals[r].ms == 0 || results.back()[r] <= kGoals[r].ms);
-        }
-        std::cout << "\ngoals at " << sizes.back() << " triggers: " << (met ? "met" : "NOT met") << '\n';
-        return met ? 0 : 1;
-    } catch (const ScenarioError& e) {
-        std::cerr << "error: " << e.text() << '\n';
-        return 1;
-    }
+    SizeOptions defaults;
+    defaults.runs = 5;
+    defaults.game = SCED_DEMO_GAME;
+    return RunSizedBench(argc, argv, "text_bench", defaults, [](const fs::path& game, const SizeOptions& options) {
+        const int runs = options.runs;
+        const std::vector<int>& sizes = options.sizes;
+        std::vector<std::vector<Row>> results;
+        for (int size : sizes) results.push_back(Measure(game, size, runs));
+        PrintHeading(runs, sizes);
+        const bool met = PrintRows(results, [](std::size_t r) { return kGoals[r].ms > 0 ? kGoals[r].ms : kNoGoal; });
+        std::cout << "\ngoal: the copy within " << kGoals[0].ms << " ms, the paste within " << kGoals[1].ms
+                  << " ms at " << sizes.back() << " triggers: " << (met ? "met" : "NOT met") << '\n';
+        return met;
+    });
 }
