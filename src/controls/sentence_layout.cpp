@@ -126,8 +126,4 @@ SentenceLayout LayoutSentence(const TermCommand& command, const ArgumentText& ar
     return layout;
 }
 
-bool AllArgumentsFilled(const TermCommand* command) {
-    return command && command->function && command->AllFilled();
-}
-
 }  // namespace sced

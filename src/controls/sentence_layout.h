@@ -69,8 +69,4 @@ struct SentenceArea {
 SentenceLayout LayoutSentence(const TermCommand& command, const ArgumentText& argumentText, SentenceArea area,
                               const MeasureText& measure);
 
-// Whether a command is shown and every placeholder of its sentence has a
-// value.
-bool AllArgumentsFilled(const TermCommand* command);
-
 }  // namespace sced

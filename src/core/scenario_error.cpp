@@ -21,10 +21,4 @@ void CheckExcerpt(bool condition, std::string_view text, std::string_view rest) 
     Fail(message);
 }
 
-void CheckRange(long long value, long long low, long long high, std::string_view text) {
-    if (value >= low && value < high) return;
-    Fail(std::string(text) + " Value " + std::to_string(value) + " is not in bounds [" +
-         std::to_string(low) + ", " + std::to_string(high) + ").");
-}
-
 }  // namespace sced

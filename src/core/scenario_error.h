@@ -26,8 +26,6 @@ void Check(bool condition, std::string_view text);
 void CheckJoined(bool condition, std::string_view text1, std::string_view text2);
 // Raises the text followed by the first 64 characters of rest in quotes and "...".
 void CheckExcerpt(bool condition, std::string_view text, std::string_view rest);
-// Raises unless low <= value < high, naming the value and the bounds.
-void CheckRange(long long value, long long low, long long high, std::string_view text);
 [[noreturn]] void Fail(std::string_view text);
 
 }  // namespace sced

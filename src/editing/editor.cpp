@@ -646,6 +646,12 @@ bool Editor::MoveDown() {
     return true;
 }
 
+bool Editor::CarriesSelection(const TreePath& from) const {
+    Selection dragged = SelectionAt(from);
+    return HasSeveralSelected() && dragged.list == selection_.list &&
+           std::binary_search(selection_.indices.begin(), selection_.indices.end(), dragged.index);
+}
+
 bool Editor::AcceptsSelected(const Selection& source, const Selection& target) const {
     if (!target.list) return false;
     for (int i : source.indices) {
@@ -660,9 +666,7 @@ bool Editor::AcceptsSelected(const Selection& source, const Selection& target) c
 
 bool Editor::Accepts(const TreePath& from, const TreePath& to) const {
     if (!IsOpen()) return false;
-    if (HasSeveralSelected() && SelectionAt(from).list == selection_.list &&
-        std::binary_search(selection_.indices.begin(), selection_.indices.end(), SelectionAt(from).index))
-        return AcceptsSelected(selection_, SelectionAt(to));
+    if (CarriesSelection(from)) return AcceptsSelected(selection_, SelectionAt(to));
     Selection source = SelectionAt(from);
     Selection target = SelectionAt(to);
     if (!source.list || source.index < 0 || source.kind == ListKind::kNone || !target.list) return false;
@@ -727,9 +731,7 @@ bool Editor::MoveSelectedTo(const Selection& target) {
 
 bool Editor::MoveTo(const TreePath& from, const TreePath& to) {
     if (!Accepts(from, to)) return false;
-    if (HasSeveralSelected() && SelectionAt(from).list == selection_.list &&
-        std::binary_search(selection_.indices.begin(), selection_.indices.end(), SelectionAt(from).index))
-        return MoveSelectedTo(SelectionAt(to));
+    if (CarriesSelection(from)) return MoveSelectedTo(SelectionAt(to));
     Selection source = SelectionAt(from);
     Selection target = SelectionAt(to);
     bool sameList = source.list == target.list;

@@ -138,6 +138,8 @@ private:
     std::vector<const Command*> SelectedCommands() const;
     // The tree paths of the selected elements, the current one first.
     std::vector<TreePath> SelectedPaths() const;
+    // Whether a drag from there carries the several items selected.
+    bool CarriesSelection(const TreePath& from) const;
     // Whether the command at `from` and those selected beside it may go onto `to`.
     bool AcceptsSelected(const Selection& source, const Selection& target) const;
     bool MoveSelectedTo(const Selection& target);

@@ -1,20 +1,9 @@
 #include "model/scenario.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "core/string_table.h"
 #include "declarations/declaration_files.h"
 
 namespace sced {
-
-namespace {
-// The scenarios that exist, the newest last.
-std::vector<Scenario*>& Living() {
-    static std::vector<Scenario*> living;
-    return living;
-}
-}  // namespace
 
 Scenario::Scenario(std::filesystem::path folder)
     : title(Lookup("txtUserMission")), description(Lookup("txtMissDescr")) {
@@ -27,12 +16,9 @@ Scenario::Scenario(std::filesystem::path folder)
     currentTrigger = -1;
     objectGroups.mapLoaded = false;
     modified = false;
-    Living().push_back(this);
 }
 
-Scenario::~Scenario() { std::erase(Living(), this); }
-
-Scenario* CurrentScenario() { return Living().empty() ? nullptr : Living().back(); }
+Scenario::~Scenario() = default;
 
 void Scenario::ResetGroups() {
     objectGroups.ResetGroups();

@@ -81,9 +81,4 @@ public:
     int currentTrigger = -1;
 };
 
-// The scenario that command texts are built against: the newest one that
-// exists, so that a second one made for a while hands the place back when
-// it goes; null when there is none.
-Scenario* CurrentScenario();
-
 }  // namespace sced

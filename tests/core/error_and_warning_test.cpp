@@ -15,12 +15,6 @@ TEST(ErrorChecks, RaiseTheirTextsOnlyWhenTheConditionFails) {
     EXPECT_NO_THROW(Check(true, "x"));
     EXPECT_EQ(Raised([] { Check(false, "plain text"); }), "plain text");
     EXPECT_EQ(Raised([] { Fail(std::string("temporary")); }), "temporary");
-    // A range is half open and its text names the value and the bounds.
-    EXPECT_NO_THROW(CheckRange(4, 0, 5, "Wrong Formation Index."));
-    EXPECT_NO_THROW(CheckRange(0, 0, 5, "Wrong Formation Index."));
-    EXPECT_EQ(Raised([] { CheckRange(5, 0, 5, "Wrong Formation Index."); }),
-              "Wrong Formation Index. Value 5 is not in bounds [0, 5).");
-    EXPECT_EQ(Raised([] { CheckRange(-1, 0, 5, "X."); }), "X. Value -1 is not in bounds [0, 5).");
     // An excerpt shows at most 64 characters.
     std::string rest(100, 'a');
     rest.replace(64, 1, "b");

@@ -22,13 +22,6 @@ TEST(StartUp, TheDemoGameStartsWithEverythingItDeclares) {
     StringTable::Instance().Load(folder.path());
     {
         Scenario scenario(folder.path());
-        EXPECT_EQ(CurrentScenario(), &scenario);
-        {
-            // A second one, made a while to compare missions, hands the place back.
-            Scenario other(folder.path());
-            EXPECT_EQ(CurrentScenario(), &other);
-        }
-        EXPECT_EQ(CurrentScenario(), &scenario);
         EXPECT_EQ(scenario.gameFolder, folder.path());
         EXPECT_EQ(scenario.title, Lookup("txtUserMission"));
         EXPECT_EQ(scenario.description, Lookup("txtMissDescr"));
@@ -56,7 +49,6 @@ TEST(StartUp, TheDemoGameStartsWithEverythingItDeclares) {
             EXPECT_EQ(category.code.size(), 2u) << category.name;
         EXPECT_FALSE(scenario.lists.UpgradeChooserTree().empty());
     }
-    EXPECT_EQ(CurrentScenario(), nullptr);
 }
 
 TEST(StartUp, EachMissingFileEndsStartUpWithItsText) {
