@@ -8,6 +8,7 @@
 #include "core/scenario_error.h"
 #include "declarations/function_template.h"
 #include "editing/trigger_references.h"
+#include "files/mission_package.h"
 #include "files/script_parser.h"
 #include "model/command_tree.h"
 #include "model/page_table.h"
@@ -30,14 +31,6 @@ std::string Quoted(std::string_view text) {
     std::string quoted = "\"";
     for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
-}
-
-// A page's text on one line, as the pages file carries it.
-std::string OneLine(std::string_view text) {
-    std::string line;
-    for (char c : text)
-        if (c != '\n' && c != '\r' && c != '\t') line += c;
-    return line;
 }
 
 std::string_view TrimmedLeft(std::string_view text) {
@@ -185,7 +178,7 @@ std::string ScriptTextOf(Scenario& scenario, ListKind kind, const std::vector<co
     for (int i = 0; i < pages.size(); ++i) {
         const PageRecord& page = pages.At(i);
         text += "% page " + std::to_string(i) + " = " + page.picture + " " + std::to_string(page.number) + " " +
-                OneLine(page.body) + "\n";
+                WithoutBreaks(page.body) + "\n";
     }
     for (int i = 0; i < out.missingPagesWritten; ++i)
         text += "% page " + std::to_string(out.missingPagesFrom + i) + " = missing\n";

@@ -38,13 +38,6 @@ bool ExtensionIs(const fs::path& file, std::string_view extension) {
     return own == extension;
 }
 
-std::string WithoutBreaks(std::string_view body) {
-    std::string out;
-    for (char c : body)
-        if (c != '\n' && c != '\r' && c != '\t') out += c;
-    return out;
-}
-
 // Each "{letter}" entry on its own: the even letters carry the names, the
 // odd ones their "~name~" forms, so a missing entry shifts nothing.
 void ReadObjectiveNames(Scenario& scenario, std::string_view text) {
@@ -104,6 +97,13 @@ void ReadPages(std::string_view text) {
 }
 
 }  // namespace
+
+std::string WithoutBreaks(std::string_view body) {
+    std::string out;
+    for (char c : body)
+        if (c != '\n' && c != '\r' && c != '\t') out += c;
+    return out;
+}
 
 std::string GamePathOf(const Scenario& scenario, const fs::path& file) {
     fs::path::string_type game = scenario.gameFolder.native();

@@ -29,6 +29,9 @@ std::string ScriptReference(const Scenario& scenario);
 std::string DescriptorText(const Scenario& scenario);
 std::string PagesText(const Scenario& scenario);
 
+// A page's text as the pages file carries it: on one line, without tabs.
+std::string WithoutBreaks(std::string_view body);
+
 // Raises when an objective's name cannot be carried by the pages file: a
 // line break in it, or a "#" at its start.
 void CheckObjectiveNames(const Scenario& scenario);
